@@ -1,0 +1,358 @@
+#include "core/cConexionDAO.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QVector>
+#include <algorithm>
+#include <sqlite3.h>
+
+#include "platform/Hourglass.h"
+#include "platform/ProgramFolder.h"
+
+DbError::DbError(const QString& message, int code)
+    : std::runtime_error(message.toStdString()), code_(code)
+{
+}
+
+// ---------------------------------------------------------------------------------------
+// Recordset
+
+// An open query: its statement (until the last row is passed or it is closed) and the
+// current row.
+struct RecordsetData {
+    sqlite3_stmt* st = nullptr;
+    QVector<QVariant> fila;
+    int leidas = 0;
+    bool fin = true;
+
+    ~RecordsetData() { Terminar(); }
+
+    void Terminar()
+    {
+        if (st)
+            sqlite3_finalize(st);
+        st = nullptr;
+    }
+
+    // Steps to the next row; the end of the rows or a failure ends the query.
+    void Avanzar()
+    {
+        if (!st) {
+            fin = true;
+            fila.clear();
+            return;
+        }
+        if (sqlite3_step(st) != SQLITE_ROW) {
+            Terminar();
+            fin = true;
+            fila.clear();
+            return;
+        }
+        const int columnas = sqlite3_column_count(st);
+        fila.resize(columnas);
+        for (int c = 0; c < columnas; ++c)
+            fila[c] = Valor(c);
+        ++leidas;
+        fin = false;
+    }
+
+    QVariant Valor(int c) const
+    {
+        switch (sqlite3_column_type(st, c)) {
+        case SQLITE_INTEGER:
+            return QVariant(static_cast<qlonglong>(sqlite3_column_int64(st, c)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(st, c));
+        case SQLITE_TEXT:
+            return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
+                                              sqlite3_column_bytes(st, c)));
+        case SQLITE_BLOB:
+            return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, c)),
+                                       sqlite3_column_bytes(st, c)));
+        default:
+            return QVariant();
+        }
+    }
+};
+
+Recordset::Recordset() : d_(std::make_shared<RecordsetData>()) {}
+
+bool Recordset::EOF_() const
+{
+    return d_->fin;
+}
+
+QVariant Recordset::Field(int k) const
+{
+    if (d_->fin || k < 0 || k >= d_->fila.size())
+        return QVariant();
+    return d_->fila[k];
+}
+
+void Recordset::MoveNext()
+{
+    if (!d_->fin)
+        d_->Avanzar();
+}
+
+void Recordset::MoveLast()
+{
+    if (d_->fin)
+        return;
+    QVector<QVariant> ultima = d_->fila;
+    while (d_->st) {
+        d_->Avanzar();
+        if (!d_->fin)
+            ultima = d_->fila;
+    }
+    d_->fila = ultima;
+    d_->fin = false;
+}
+
+int Recordset::RecordCount() const
+{
+    return d_->leidas;
+}
+
+void Recordset::Close()
+{
+    d_->Terminar();
+    d_->fin = true;
+    d_->fila.clear();
+}
+
+// ---------------------------------------------------------------------------------------
+// Connection
+
+namespace {
+
+QString Mensaje(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// True when nothing but blanks and semicolons follows the first statement.
+bool SoloEspacios(const char* tail)
+{
+    for (; tail && *tail; ++tail) {
+        if (!(*tail == ' ' || *tail == '\t' || *tail == '\r' || *tail == '\n' || *tail == ';'))
+            return false;
+    }
+    return true;
+}
+
+// The columns of every table that the program reads or writes.
+const char* const kConsultasEsquema[] = {
+    "select T01_FEC_OMIS,T01_IDI_OMIS,T01_MON_OMIS,T01_MINIMO_DESDE,T01_MAXIMO_HASTA from T01_GENERAL",
+    "select t02_ano,t02_ver,t02_fecmin,t02_fecmax,t02_porinc,t02_porcom from t02_años",
+    "select t03_ano,t03_codmun,t03_nommun from t03_municipios",
+    "select t04_ano,t04_codmun from t04_ponencias",
+    "select t05_codmun,t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre",
+    "select t06_codmun,t06_codcal,t06_ano,t06_ver,t06_parinf,t06_parsup,t06_impinf,t06_impsup,"
+    "t06_zoncod,t06_szncod from t06_calles_datos",
+    "select t07_codmun,t07_zoncod,t07_ano,t07_zonnom,t07_mone,t07_vrr,t07_coscon,t07_mp from t07_residencial",
+    "select t08_codmun,t08_szncod,t08_ano,t08_mone,t08_vrc from t08_comercial",
+    "select t09_codmun,t09_zonind,t09_ano,t09_mone,t09_vri from t09_industrial",
+};
+
+enum class Fallo { Ninguno, NoExiste, NoLegible, Ajena };
+
+QString TextoFallo(Fallo f, const QString& path)
+{
+    QString es, eu;
+    switch (f) {
+    case Fallo::NoExiste:
+        es = Mensaje("No se encuentra el fichero de la base de datos de valoración:");
+        eu = Mensaje("Ez da aurkitu balorazio datu-basearen fitxategia:");
+        break;
+    case Fallo::NoLegible:
+        es = Mensaje("No se puede leer el fichero de la base de datos de valoración:");
+        eu = Mensaje("Ezin da irakurri balorazio datu-basearen fitxategia:");
+        break;
+    default:
+        es = Mensaje("El fichero no es una base de datos de valoración de este programa:");
+        eu = Mensaje("Fitxategia ez da programa honen balorazio datu-base bat:");
+        break;
+    }
+    return es + "\n" + path + "\n" + Mensaje("El programa se cerrará.") + "\n\n" + eu + "\n" + path +
+           "\n" + Mensaje("Programa itxi egingo da.");
+}
+
+} // namespace
+
+cConexionDAO::cConexionDAO() : path_(RutaBaseDatos(ProgramFolder())) {}
+
+cConexionDAO::~cConexionDAO()
+{
+    HourglassGuard hourglass;
+    Cerrar();
+}
+
+QString cConexionDAO::RutaBaseDatos(const QString& programFolder)
+{
+    const QString normal = programFolder + "/Tablas/trebix.mdb";
+    if (QFileInfo::exists(normal))
+        return normal;
+    const int p = programFolder.indexOf(QStringLiteral("proyecto"), 0, Qt::CaseInsensitive);
+    if (p >= 0)
+        return programFolder.left(p) + "/Tablas/trebix.mdb";
+    return normal;
+}
+
+QString cConexionDAO::Quote(const QString& value)
+{
+    QString s = value;
+    s.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return s;
+}
+
+QString cConexionDAO::Path() const
+{
+    return path_;
+}
+
+bool cConexionDAO::IsOpen() const
+{
+    return db_ != nullptr;
+}
+
+void cConexionDAO::CrearWorkSpace()
+{
+    HourglassGuard hourglass;
+    workspace_ = true;
+}
+
+void cConexionDAO::AbrirBD()
+{
+    HourglassGuard hourglass;
+    if (db_)
+        return;
+    sqlite3* db = nullptr;
+    const QByteArray file = QFile::encodeName(path_);
+    // Read-write without create: a missing file is never made. A write-protected file is
+    // opened for reading only, and writes to it are then refused.
+    const int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db);
+        return;
+    }
+    sqlite3_busy_timeout(db, 1000);
+    db_ = db;
+}
+
+void cConexionDAO::Cerrar()
+{
+    for (const std::weak_ptr<RecordsetData>& w : abiertos_) {
+        if (const std::shared_ptr<RecordsetData> d = w.lock()) {
+            d->Terminar();
+            d->fin = true;
+            d->fila.clear();
+        }
+    }
+    abiertos_.clear();
+    if (!db_)
+        return;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void cConexionDAO::execute(const QString& sql, int options)
+{
+    Q_UNUSED(options);
+    HourglassGuard hourglass;
+    if (!db_)
+        throw DbError(QStringLiteral("database not open: %1").arg(path_), SQLITE_CANTOPEN);
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, &tail);
+    if (rc != SQLITE_OK || !st) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
+        sqlite3_finalize(st);
+        throw DbError(msg, rc == SQLITE_OK ? SQLITE_MISUSE : rc);
+    }
+    if (!SoloEspacios(tail)) {
+        sqlite3_finalize(st);
+        throw DbError(QStringLiteral("only one statement may be run at a time"), SQLITE_MISUSE);
+    }
+    do {
+        rc = sqlite3_step(st);
+    } while (rc == SQLITE_ROW);
+    if (rc != SQLITE_DONE) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
+        sqlite3_finalize(st);
+        throw DbError(msg, rc);
+    }
+    sqlite3_finalize(st);
+}
+
+Recordset cConexionDAO::openRecordset(const QString& sql, int tipo)
+{
+    Q_UNUSED(tipo);
+    HourglassGuard hourglass;
+    Recordset rs;
+    if (!db_)
+        return rs;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, nullptr) != SQLITE_OK || !st) {
+        sqlite3_finalize(st);
+        return rs;
+    }
+    rs.d_->st = st;
+    rs.d_->Avanzar(); // positioned on the first row
+    if (rs.d_->st) {
+        // Still open: Cerrar must be able to end it.
+        abiertos_.erase(std::remove_if(abiertos_.begin(), abiertos_.end(),
+                                       [](const std::weak_ptr<RecordsetData>& w) { return w.expired(); }),
+                        abiertos_.end());
+        abiertos_.push_back(rs.d_);
+    }
+    return rs;
+}
+
+bool cConexionDAO::BaseDatosValida(QString* motivo) const
+{
+    Fallo fallo = Fallo::Ninguno;
+    const QFileInfo info(path_);
+    if (!info.exists()) {
+        fallo = Fallo::NoExiste;
+    } else if (!info.isFile() || !info.isReadable() || !db_) {
+        fallo = Fallo::NoLegible;
+    } else {
+        for (const char* q : kConsultasEsquema) {
+            sqlite3_stmt* st = nullptr;
+            int rc = sqlite3_prepare_v2(db_, q, -1, &st, nullptr);
+            if (rc == SQLITE_OK && st)
+                rc = sqlite3_step(st);
+            sqlite3_finalize(st);
+            if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE)
+                continue;
+            const int primary = rc & 0xff;
+            fallo = (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM)
+                        ? Fallo::NoLegible
+                        : Fallo::Ajena;
+            break;
+        }
+    }
+    if (fallo == Fallo::Ninguno)
+        return true;
+    if (motivo)
+        *motivo = TextoFallo(fallo, path_);
+    return false;
+}
+
+void cConexionDAO::SetRutaForTests(const QString& ruta)
+{
+    Cerrar();
+    workspace_ = false;
+    path_ = ruta;
+}
+
+bool cConexionDAO::AbrirRuta(const QString& ruta)
+{
+    SetRutaForTests(ruta);
+    CrearWorkSpace();
+    AbrirBD();
+    return IsOpen();
+}

@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <sqlite3.h>
+
+#include "core/Globals.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+// Writes an SQLite file made by the given statements.
+void CrearBase(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    char* err = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
+    EXPECT_EQ(rc, SQLITE_OK) << (err ? err : "");
+    sqlite3_free(err);
+    sqlite3_close(db);
+}
+
+QByteArray Leer(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Escribir(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Number of rows of a query, counted as the program does: move to the last, then count.
+int Filas(Recordset rs)
+{
+    rs.MoveLast();
+    return rs.RecordCount();
+}
+
+const char* kFilas =
+    "CREATE TABLE t (n INTEGER, d REAL, s TEXT);"
+    "INSERT INTO t VALUES (1, 1.5, 'uno'), (2, NULL, ' dos '), (3, 3.25, NULL);";
+
+class ConexionTest : public ::testing::Test {
+protected:
+    void TearDown() override { gConexion().SetRutaForTests(QString()); }
+    QTemporaryDir dir;
+};
+
+// ---------------------------------------------------------------------------------------
+
+TEST(RutaBaseDatos, FollowsTheProgramFolderRule)
+{
+    QTemporaryDir tmp;
+    const QString t = tmp.path();
+    // A "proyecto" folder that holds the database itself keeps the normal path.
+    QDir().mkpath(t + "/c/PROYECTOS/bin/Tablas");
+    Escribir(t + "/c/PROYECTOS/bin/Tablas/trebix.mdb", "x");
+
+    struct Caso {
+        QString folder;
+        QString expected;
+    } casos[] = {
+        {t + "/Aplicacion", t + "/Aplicacion/Tablas/trebix.mdb"},
+        {t + "/a/Proyecto/bin", t + "/a//Tablas/trebix.mdb"},
+        {t + "/b/mi_PROYECTO_final", t + "/b/mi_/Tablas/trebix.mdb"},
+        {t + "/c/PROYECTOS/bin", t + "/c/PROYECTOS/bin/Tablas/trebix.mdb"},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(cConexionDAO::RutaBaseDatos(c.folder), c.expected) << c.folder.toStdString();
+}
+
+TEST(RutaBaseDatos, ConnectionTakesItFromTheProgramFolder)
+{
+    SetProgramFolderForTests("/opt/valoracion");
+    cConexionDAO c;
+    SetProgramFolderForTests(QString());
+    EXPECT_EQ(c.Path(), "/opt/valoracion/Tablas/trebix.mdb");
+    EXPECT_FALSE(c.IsOpen());
+}
+
+TEST_F(ConexionTest, RecordsetReadsRowsInOrderWithNullAsInvalid)
+{
+    const QString path = dir.filePath("f.db");
+    CrearBase(path, kFilas);
+    ASSERT_TRUE(gConexion().AbrirRuta(path));
+
+    Recordset rs = gConexion().openRecordset("select n,d,s from t order by n");
+    ASSERT_FALSE(rs.EOF_());
+    EXPECT_EQ(rs.RecordCount(), 1); // rows reached so far
+    EXPECT_EQ(rs.Field(0).toInt(), 1);
+    EXPECT_DOUBLE_EQ(rs.Field(1).toDouble(), 1.5);
+    EXPECT_EQ(rs.Field(2).toString(), "uno");
+    EXPECT_FALSE(rs.Field(3).isValid()); // no such column
+    rs.MoveNext();
+    EXPECT_FALSE(rs.Field(1).isValid()); // Null
+    EXPECT_EQ(rs.Field(2).toString(), " dos ");
+    rs.MoveNext();
+    EXPECT_FALSE(rs.Field(2).isValid());
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF_());
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_FALSE(rs.Field(0).isValid());
+    rs.MoveNext(); // past the end stays at the end
+    EXPECT_TRUE(rs.EOF_());
+    rs.Close();
+    EXPECT_TRUE(rs.EOF_());
+}
+
+TEST_F(ConexionTest, MoveLastReachesTheLastRowAndCountsAll)
+{
+    const QString path = dir.filePath("f.db");
+    CrearBase(path, kFilas);
+    ASSERT_TRUE(gConexion().AbrirRuta(path));
+
+    Recordset rs = gConexion().openRecordset("select n from t where n>=2 order by n");
+    rs.MoveLast();
+    EXPECT_FALSE(rs.EOF_());
+    EXPECT_EQ(rs.Field(0).toInt(), 3);
+    EXPECT_EQ(rs.RecordCount(), 2);
+
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF_());
+
+    Recordset vacio = gConexion().openRecordset("select n from t where n>5");
+    vacio.MoveLast();
+    EXPECT_TRUE(vacio.EOF_());
+    EXPECT_EQ(vacio.RecordCount(), 0);
+}
+
+TEST_F(ConexionTest, CerrarEndsTheOpenRecordsets)
+{
+    const QString path = dir.filePath("f.db");
+    CrearBase(path, kFilas);
+    ASSERT_TRUE(gConexion().AbrirRuta(path));
+    Recordset rs = gConexion().openRecordset("select n from t order by n");
+    Recordset copia = rs; // shares the position
+    copia.MoveNext();
+    EXPECT_EQ(rs.Field(0).toInt(), 2);
+    gConexion().Cerrar();
+    EXPECT_FALSE(gConexion().IsOpen());
+    EXPECT_TRUE(rs.EOF_());
+    rs.MoveNext();
+    rs.MoveLast();
+    EXPECT_TRUE(copia.EOF_());
+    EXPECT_FALSE(rs.Field(0).isValid());
+}
+
+TEST_F(ConexionTest, FailingQueriesGiveAnEmptyRecordset)
+{
+    const QString path = dir.filePath("f.db");
+    CrearBase(path, kFilas);
+    ASSERT_TRUE(gConexion().AbrirRuta(path));
+
+    for (const char* sql : {"select nada from t", "select n from no_existe", "esto no es sql", ""}) {
+        Recordset rs = gConexion().openRecordset(sql, 4);
+        EXPECT_TRUE(rs.EOF_()) << sql;
+        EXPECT_EQ(rs.RecordCount(), 0) << sql;
+    }
+    // The type argument changes nothing.
+    EXPECT_EQ(Filas(gConexion().openRecordset("select n from t", 2)), 3);
+
+    gConexion().Cerrar();
+    EXPECT_TRUE(gConexion().openRecordset("select n from t").EOF_());
+    EXPECT_THROW(gConexion().execute("delete from t"), DbError);
+}
+
+TEST_F(ConexionTest, ExecuteAppliesOneStatementAndReportsRefusals)
+{
+    const QString path = dir.filePath("f.db");
+    CrearBase(path, kFilas);
+    ASSERT_TRUE(gConexion().AbrirRuta(path));
+
+    gConexion().execute("Update t set s='" + cConexionDAO::Quote("O'Donnell") + "' where n=1");
+    EXPECT_EQ(gConexion().openRecordset("select s from t where n=1").Field(0).toString(), "O'Donnell");
+
+    EXPECT_THROW(gConexion().execute("Update t set nada=1"), DbError);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the hourglass is gone after a failure
+    // A second statement is never run.
+    EXPECT_THROW(gConexion().execute("Update t set n=10 where n=2; delete from t"), DbError);
+    EXPECT_EQ(Filas(gConexion().openRecordset("select n from t order by n")), 3);
+    EXPECT_EQ(Filas(gConexion().openRecordset("select n from t where n=10")), 0);
+}
+
+TEST(Quote, DoublesEveryApostrophe)
+{
+    EXPECT_EQ(cConexionDAO::Quote("O'Donnell"), "O''Donnell");
+    EXPECT_EQ(cConexionDAO::Quote("''"), "''''");
+    EXPECT_EQ(cConexionDAO::Quote(U("AÑORGA")), U("AÑORGA"));
+}
+
+// The files a user might find in place of the database: each is refused with a message in
+// both languages naming the file, and left as it was.
+TEST_F(ConexionTest, ForeignFilesAreRefusedAndLeftUntouched)
+{
+    QByteArray aleatorio(4096, '\0');
+    QRandomGenerator gen(7);
+    for (char& c : aleatorio)
+        c = char(gen.bounded(256));
+
+    struct Caso {
+        const char* nombre;
+        std::function<void(const QString&)> crear;
+        const char* razon; // a word of the Spanish reason
+    } casos[] = {
+        {"falta.mdb", [](const QString&) {}, "No se encuentra"},
+        {"carpeta.mdb", [](const QString& p) { QDir().mkpath(p); }, "No se puede leer"},
+        {"texto.mdb", [](const QString& p) { Escribir(p, "T01_GENERAL;C;E;1999;2027\n"); }, "no es una base"},
+        {"binario.mdb", [&](const QString& p) { Escribir(p, aleatorio); }, "no es una base"},
+        {"vacio.mdb", [](const QString& p) { Escribir(p, QByteArray()); }, "no es una base"},
+        {"otra.mdb", [](const QString& p) { CrearBase(p, kFilas); }, "no es una base"},
+        {"sin_columna.mdb",
+         [](const QString& p) {
+             CrearBase(p, "CREATE TABLE T01_GENERAL (T01_FEC_OMIS INTEGER, T01_IDI_OMIS TEXT);");
+         },
+         "no es una base"},
+    };
+    for (const Caso& c : casos) {
+        const QString path = dir.filePath(c.nombre);
+        c.crear(path);
+        const bool existia = QFile::exists(path);
+        const QByteArray antes = Leer(path);
+
+        gConexion().AbrirRuta(path);
+        QString motivo;
+        EXPECT_FALSE(gConexion().BaseDatosValida(&motivo)) << c.nombre;
+        EXPECT_TRUE(motivo.contains(path)) << c.nombre;
+        EXPECT_TRUE(motivo.contains(U(c.razon))) << motivo.toStdString();
+        EXPECT_TRUE(motivo.contains(U("datu-base"))) << c.nombre; // the Basque half
+        gConexion().Cerrar();
+
+        EXPECT_EQ(QFile::exists(path), existia) << c.nombre;
+        EXPECT_EQ(Leer(path), antes) << c.nombre;
+    }
+}
+
+// The demo database built beside the program answers the statements of the program as
+// they are written (double blanks, Jet spellings, the table t02_años, quoted text keys in
+// any case).
+TEST_F(ConexionTest, DemoDatabaseAnswersTheProgramStatements)
+{
+    const QString demo = ProgramFolder() + "/Tablas/trebix.mdb";
+    ASSERT_TRUE(QFile::exists(demo));
+    const QString copia = dir.filePath("trebix.mdb");
+    ASSERT_TRUE(QFile::copy(demo, copia));
+    ASSERT_TRUE(gConexion().AbrirRuta(copia));
+    EXPECT_TRUE(gConexion().BaseDatosValida());
+
+    struct Caso {
+        QString sql;
+        int rows;
+        QVariant first;
+    } casos[] = {
+        {U("select T01_FEC_OMIS,T01_IDI_OMIS,T01_MON_OMIS,T01_MINIMO_DESDE,T01_MAXIMO_HASTA from T01_GENERAL"), 1,
+         QVariant()},
+        {U("Select t02_fecmin from t02_años Order By t02_fecmin "), -1, 19990101},
+        {U("Select t02_fecmax from t02_años Order By t02_fecmax desc"), -1, 20271231},
+        {U("Select t02_fecmax From t02_años Where t02_ano=2006 ORDER BY T02_VER DESC"), 2, 20061231},
+        {U("select t04_ano  from t04_ponencias where t04_ano<=2010 And t04_codmun=1 order by t04_ano desc"), 2,
+         2005},
+        // odd portal 31 of KALE NAGUSIA in the 1999 list: the extension zone
+        {U("select  t06_zoncod from t06_calles_datos where t06_codmun=1 and t06_codcal=10 And t06_ano=1999 "
+           "And t06_ver=1 and t06_impinf<=31 and t06_impsup>=31"),
+         1, "102"},
+        {U("select  t06_zoncod from t06_calles_datos where t06_codmun=1 and t06_codcal=60 And t06_ano=1999 "
+           "And t06_ver=1 and t06_parinf<=8 and t06_parsup>=8"),
+         1, "901"},
+        {U("select  t07_zonnom,t07_mone,t07_vrr,t07_coscon from t07_residencial where t07_codmun=1 and "
+           "t07_zoncod=104 And t07_ano=2005"),
+         1, "DISEMINADO"},
+        {U("select t08_mone,t08_vrc from t08_comercial where t08_codmun=1 and t08_szncod='b2' And t08_ano=1999"), 1,
+         "P"},
+        {U("select t09_zonind from t09_industrial where t09_codmun=2 And t09_ano=2009 Order By t09_zonind"), 3,
+         "PI-01"},
+        {U("select t09_zonind from t09_industrial where t09_codmun=1 And t09_ano=2016 Order By t09_zonind"), 1,
+         "PI-01"},
+    };
+    for (const Caso& c : casos) {
+        Recordset rs = gConexion().openRecordset(c.sql);
+        ASSERT_FALSE(rs.EOF_()) << c.sql.toStdString();
+        if (c.first.isValid()) {
+            EXPECT_EQ(rs.Field(0).toString(), c.first.toString()) << c.sql.toStdString();
+        }
+        if (c.rows >= 0) {
+            EXPECT_EQ(Filas(rs), c.rows) << c.sql.toStdString();
+        }
+        rs.Close();
+    }
+}
+
+} // namespace
