@@ -44,6 +44,22 @@ cDatosTip7& gDatosTip7() { return Unico(tip7); }
 cDatosTip8& gDatosTip8() { return Unico(tip8); }
 cDatosTip9& gDatosTip9() { return Unico(tip9); }
 
+CDatosTip* Registro(int tipo)
+{
+    switch (tipo) {
+    case 1: return &gDatosTip1();
+    case 2: return &gDatosTip2();
+    case 3: return &gDatosTip3();
+    case 4: return &gDatosTip4();
+    case 5: return &gDatosTip5();
+    case 6: return &gDatosTip6();
+    case 7: return &gDatosTip7();
+    case 8: return &gDatosTip8();
+    case 9: return &gDatosTip9();
+    default: return nullptr;
+    }
+}
+
 void ReleaseGlobals()
 {
     entrada.reset();

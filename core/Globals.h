@@ -34,6 +34,10 @@ cDatosTip7& gDatosTip7();
 cDatosTip8& gDatosTip8();
 cDatosTip9& gDatosTip9();
 
+class CDatosTip;
+// The global record of typology 1 to 9 (nullptr for any other number).
+CDatosTip* Registro(int tipo);
+
 // Releases the settings, the current selection and the nine typology records; a later use
 // creates them anew. The connection and the date converter stay.
 void ReleaseGlobals();
