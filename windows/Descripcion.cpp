@@ -35,23 +35,6 @@ QLabel* NewPicture(QWidget* parent, const char* name, QStyle::StandardPixmap ico
     return l;
 }
 
-// The global record of typology n (1 to 9).
-CDatosTip* RegistroDe(int n)
-{
-    switch (n) {
-    case 1: return &gDatosTip1();
-    case 2: return &gDatosTip2();
-    case 3: return &gDatosTip3();
-    case 4: return &gDatosTip4();
-    case 5: return &gDatosTip5();
-    case 6: return &gDatosTip6();
-    case 7: return &gDatosTip7();
-    case 8: return &gDatosTip8();
-    case 9: return &gDatosTip9();
-    default: return nullptr;
-    }
-}
-
 } // namespace
 
 Descripcion& TheDescripcion()
@@ -163,7 +146,7 @@ void Descripcion::GuardarDescripcion()
     const int n = gDatosInicial().P0_Tip();
     if (n < 1 || n > 9)
         return;
-    CDatosTip* registro = RegistroDe(n);
+    CDatosTip* registro = Registro(n);
     if (!registro)
         return;
     for (int16_t i = 0; i < 4; ++i)
