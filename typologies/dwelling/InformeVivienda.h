@@ -1,0 +1,10 @@
+#pragma once
+// The dwelling report: the layout tables of the Spanish and the Basque page, drawn by
+// ImprimirInforme with the dwelling window's controls and the labels it builds
+// ("sEtiquetaTVI", "sEtiquetaTSU", "sEtiquetaCL").
+#include <vector>
+
+#include "typologies/shared/Informe.h"
+
+const std::vector<ItemInforme>& InformeViviendaEs();
+const std::vector<ItemInforme>& InformeViviendaEu();
