@@ -1,0 +1,378 @@
+// The garage and parking valuation driven through its window: location, MP, CS and CG, the
+// value chain, the garage / parking switch, currency, zone codes, date, reopening, captions.
+#include <QAbstractButton>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "core/Globals.h"
+#include "core/Recursos.h"
+#include "platform/CajaNum.h"
+#include "platform/ComboBox.h"
+#include "platform/Help.h"
+#include "platform/MsgBox.h"
+#include "platform/Option.h"
+#include "platform/Printer.h"
+#include "tests/support/FixtureGaraje.h"
+#include "typologies/parking/Tipologia3.h"
+
+namespace {
+
+struct Caso {
+    const char* nombre;
+    bool euros;         // currency switched to euros before locating
+    const char* calle;
+    const char* portal;
+    int tipo;           // entry of optp3tga: 0 garage, 1 parking space
+    int superficie;     // entry of optp3tsu: 0 built, 1 usable
+    const char* metros;
+    const char* porcentaje;
+    // Record after the valuation.
+    int zona;
+    double map, ccs, ccg, vad, vac, vco, vaf;
+    // What the window shows.
+    const char* txtMap;
+    const char* txtCcs;
+    const char* txtCcg;
+    const char* txtVad;
+    const char* txtVaf;
+};
+
+// COA 1,05 (ponencia 2002, valuation year 2003), RP 1,00; every step rounded as stored.
+const Caso kCasos[] = {
+    // 12000 x 1,36 x 1,1 = 17952; x 1,05 = 18849,6 -> 18850.
+    {"garage, usable 25 m2, pesetas", false, "CALLE MAYOR", "17", 0, 1, "25", "100",
+     1, 12000, 1.36, 1.1, 17952, 18850, 18850, 18850, "12.000", "1,3600", "1,10", "17.952", "18.850"},
+    // Euro row 9000 x 1,66386 = 14974,74 -> 14975; CS (30-16)/25+1 = 1,56; V 23361;
+    // x 1,05 = 24529,05 -> 24529; 50 % = 12264,5 -> 12265.
+    {"parking space, euro row into pesetas, half", false, "CALLE MAYOR", "8", 1, 1, "30", "50",
+     2, 14975, 1.56, 1.0, 23361, 24529, 24529, 12265, "14.975", "1,5600", "1,00", "23.361", "12.265"},
+    // Peseta row 12000 / 1,66386 = 7212,15 -> 7212 cents; built 43 m2: CS 2; V 15866,4 -> 15866;
+    // x 1,05 = 16659,3 -> 16659.
+    {"built garage, peseta row into euros", true, "CALLE MAYOR", "17", 0, 0, "43", "100",
+     1, 7212, 2, 1.1, 15866, 16659, 16659, 16659, "72,12", "2,0000", "1,10", "158,66", "166,59"},
+    // A zone of 900 is valued like any other: 8000 x 1,36 x 1 = 10880; x 1,05 = 11424.
+    {"zone 900, parking space", false, "CALLE NUEVA", "5", 1, 1, "25", "100",
+     900, 8000, 1.36, 1.0, 10880, 11424, 11424, 11424, "8.000", "1,3600", "1,00", "10.880", "11.424"},
+};
+
+TEST_F(Garaje, FullValuationThroughTheWindow)
+{
+    Abrir();
+    for (const Caso& c : kCasos) {
+        SCOPED_TRACE(c.nombre);
+        Pulsar("cmdlimpiar");
+        if (c.euros)
+            Pulsar("optp3mon(1)");
+        Localizar(c.calle, c.portal);
+        Pulsar(Tipologia3::Opcion("optp3tga", c.tipo));
+        Pulsar(Tipologia3::Opcion("optp3tsu", c.superficie));
+        Teclear("txtp3sbu", c.metros);
+        Teclear("txtp3pti", c.porcentaje);
+
+        const CDatosTip3& r = gDatosTip3();
+        EXPECT_EQ(r.P3_MUN(), "PRUEBA");
+        EXPECT_EQ(r.P3_CAL(), c.calle);
+        EXPECT_EQ(r.P3_NUR(), c.zona);
+        EXPECT_EQ(r.P3_AÑOP(), 2002);
+        EXPECT_DOUBLE_EQ(r.P3_COA(), 1.05);
+        EXPECT_DOUBLE_EQ(r.P3_RP(), 1);
+        EXPECT_EQ(r.P3_MON(), c.euros ? "E" : "P");
+        EXPECT_EQ(r.P3_TGA(), c.tipo == 0 ? "G" : "A");
+        EXPECT_DOUBLE_EQ(r.P3_MAP(), c.map);
+        EXPECT_DOUBLE_EQ(r.P3_CCS(), c.ccs);
+        EXPECT_DOUBLE_EQ(r.P3_CCG(), c.ccg);
+        EXPECT_DOUBLE_EQ(r.P3_VAD(), c.vad);
+        EXPECT_DOUBLE_EQ(r.P3_VAC(), c.vac);
+        EXPECT_DOUBLE_EQ(r.P3_VCO(), c.vco);
+        EXPECT_DOUBLE_EQ(r.P3_VAF(), c.vaf);
+
+        EXPECT_EQ(T("txtp3nur"), QString::number(c.zona));
+        EXPECT_EQ(T("txtp3map"), c.txtMap);
+        EXPECT_EQ(T("txtp3ccs"), c.txtCcs);
+        EXPECT_EQ(T("txtp3ccg"), c.txtCcg);
+        EXPECT_EQ(T("txtp3vad"), c.txtVad);
+        EXPECT_EQ(T("txtp3vaf"), c.txtVaf);
+        EXPECT_EQ(T("txtp3añop"), "2002");
+        EXPECT_EQ(T("txtp3coa"), "1,050000");
+        EXPECT_EQ(T("txtp3rp"), "1,00");
+        EXPECT_TRUE(C("cmdimprimir")->isEnabled());
+        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+    }
+    // The worked example in full, box by box.
+    Pulsar("cmdlimpiar");
+    Localizar("CALLE MAYOR", "17");
+    Pulsar("optp3tga(0)");
+    Teclear("txtp3sbu", "25");
+    const std::pair<const char*, const char*> cajas[] = {
+        {"txtp3fecv", "15/06/2003"}, {"cmbp3mun", "PRUEBA"},   {"cmbp3cal", "CALLE MAYOR"}, {"txtp3nup", "17"},
+        {"txtp3nur", "1"},           {"txtp3nor", "ZONA UNO"}, {"txtp3map", "12.000"},      {"txtp3sbu", "25,00"},
+        {"txtp3ccs", "1,3600"},      {"txtp3ccg", "1,10"},     {"txtp3añop", "2002"},       {"txtp3vad", "17.952"},
+        {"txtp3coa", "1,050000"},    {"txtp3vac", "18.850"},   {"txtp3rp", "1,00"},         {"txtp3vco", "18.850"},
+        {"txtp3pti", "100,00"},      {"txtp3vaf", "18.850"},
+    };
+    for (const auto& [caja, texto] : cajas)
+        EXPECT_EQ(T(caja), texto) << caja;
+}
+
+TEST_F(Garaje, SurfaceCoefficientBySurfaceType)
+{
+    Abrir();
+    Pulsar("optp3tga(0)");  // a garage: both surface types can be chosen
+    struct {
+        int superficie;
+        const char* metros;
+        const char* cs;
+    } const casos[] = {
+        {1, "16", "1,0000"}, {1, "41", "2,0000"}, {0, "17", "1,0000"}, {0, "43", "2,0000"}, {1, "20", "1,1600"},
+    };
+    for (const auto& c : casos) {
+        Pulsar(Tipologia3::Opcion("optp3tsu", c.superficie));
+        Teclear("txtp3sbu", c.metros);
+        EXPECT_EQ(T("txtp3ccs"), c.cs) << c.metros;
+        EXPECT_EQ(gDatosTip3().P3_TSU(), c.superficie == 0 ? "C" : "U");
+    }
+    // Switching the surface type recomputes CS of the stored surface.
+    Pulsar("optp3tsu(0)");
+    EXPECT_EQ(T("txtp3ccs"), "1,1154");  // (20-17)/26+1
+    // An emptied surface brings the stored one back; CS stays.
+    Teclear("txtp3sbu", "");
+    EXPECT_EQ(T("txtp3sbu"), "20,00");
+    EXPECT_EQ(T("txtp3ccs"), "1,1154");
+    // No surface, no CS: the box is empty.
+    Pulsar("cmdlimpiar");
+    EXPECT_EQ(T("txtp3sbu"), "");
+    EXPECT_EQ(T("txtp3ccs"), "");
+    QString usable = QStringLiteral("U");
+    EXPECT_DOUBLE_EQ(V().CalcularCS(usable), 0);
+}
+
+TEST_F(Garaje, GarageAndParkingSwitch)
+{
+    Abrir();
+    // First opening: a parking space valued on usable surface, the surface types disabled.
+    const CDatosTip3& r = gDatosTip3();
+    EXPECT_EQ(r.P3_TGA(), "A");
+    EXPECT_EQ(r.P3_TSU(), "U");
+    EXPECT_TRUE(C<OptionButton>("optp3tga(1)")->Value());
+    EXPECT_TRUE(C<OptionButton>("optp3tsu(1)")->Value());
+    EXPECT_FALSE(C("optp3tsu(0)")->isEnabled());
+    EXPECT_FALSE(C("optp3tsu(1)")->isEnabled());
+    EXPECT_EQ(T("txtp3ccg"), "1,00");
+    EXPECT_EQ(T("txtp3pti"), "100,00");
+    EXPECT_EQ(T("txtp3fecv"), "15/06/2003");
+    EXPECT_EQ(T("txtp3ccs"), "");
+
+    Localizar("CALLE MAYOR", "17");
+    Pulsar("optp3tga(0)");
+    EXPECT_EQ(r.P3_TGA(), "G");
+    EXPECT_EQ(T("txtp3ccg"), "1,10");
+    EXPECT_TRUE(C("optp3tsu(0)")->isEnabled());
+    EXPECT_TRUE(C<OptionButton>("optp3tsu(1)")->Value());  // the garage keeps the surface type
+    Pulsar("optp3tsu(0)");
+    Teclear("txtp3sbu", "43");
+    EXPECT_EQ(T("txtp3ccs"), "2,0000");
+    EXPECT_DOUBLE_EQ(r.P3_VAD(), 26400);  // 2 x 12000 x 1,1
+
+    // A parking space forces the usable surface and recomputes CS and the chain at once.
+    Pulsar("optp3tga(1)");
+    EXPECT_EQ(r.P3_TGA(), "A");
+    EXPECT_EQ(r.P3_TSU(), "U");
+    EXPECT_DOUBLE_EQ(r.P3_CCG(), 1);
+    EXPECT_EQ(T("txtp3ccg"), "1,00");
+    EXPECT_EQ(T("txtp3ccs"), "2,0800");  // (43-16)/25+1
+    EXPECT_DOUBLE_EQ(r.P3_VAD(), 24960);  // 2,08 x 12000 x 1
+    EXPECT_TRUE(C<OptionButton>("optp3tsu(1)")->Value());
+    EXPECT_FALSE(C("optp3tsu(0)")->isEnabled());
+    EXPECT_FALSE(C("optp3tsu(1)")->isEnabled());
+    Pulsar("optp3tsu(0)");  // disabled: nothing happens
+    EXPECT_EQ(r.P3_TSU(), "U");
+
+    // The garage again: CG 1,10 and still the usable surface.
+    Pulsar("optp3tga(0)");
+    EXPECT_EQ(T("txtp3ccg"), "1,10");
+    EXPECT_EQ(r.P3_TSU(), "U");
+    EXPECT_TRUE(C<OptionButton>("optp3tsu(1)")->Value());
+    EXPECT_DOUBLE_EQ(r.P3_VAD(), 27456);  // 2,08 x 12000 x 1,1
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+}
+
+TEST_F(Garaje, StretchOrZoneWithoutUsableValuesCountsAsNoZone)
+{
+    Abrir();
+    const char* calles[] = {
+        "CALLE ROTA",        // its zone code is "X1"
+        "CALLE SIN MODULO",  // its zone row has no parking module
+    };
+    for (const char* calle : calles) {
+        SCOPED_TRACE(calle);
+        Localizar("CALLE MAYOR", "17");
+        Teclear("txtp3sbu", "25");
+        ASSERT_GT(gDatosTip3().P3_VAF(), 0);
+        Elegir("cmbp3cal", calle);
+        const CDatosTip3& r = gDatosTip3();
+        EXPECT_EQ(r.P3_CAL(), calle);
+        EXPECT_EQ(r.P3_NUR(), 0);
+        EXPECT_EQ(r.P3_NOR(), "");
+        EXPECT_DOUBLE_EQ(r.P3_MAP(), 0);
+        EXPECT_DOUBLE_EQ(r.P3_VAD(), 0);
+        EXPECT_DOUBLE_EQ(r.P3_VAF(), 0);
+        EXPECT_EQ(T("txtp3nor"), "");
+        EXPECT_EQ(T("txtp3map"), "");
+        EXPECT_EQ(T("txtp3vaf"), "");
+        EXPECT_FALSE(C("cmdimprimir")->isEnabled());
+        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+        Elegir("cmbp3cal", "CALLE NUEVA");
+    }
+}
+
+TEST_F(Garaje, FailingLookupLeavesTheRecordAsItWas)
+{
+    Abrir();
+    Localizar("CALLE MAYOR", "17");
+    Teclear("txtp3sbu", "25");
+    const CDatosTip3 antes = gDatosTip3();
+    Elegir("cmbp3cal", "CALLE MALA");  // its parking module is a text that is no number
+    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 48);
+    EXPECT_TRUE(MsgBoxSeam::Shown()[0].text.contains("doce mil"));
+    const CDatosTip3& r = gDatosTip3();
+    EXPECT_EQ(r.P3_CAL(), "CALLE MAYOR");
+    EXPECT_EQ(r.P3_NUR(), antes.P3_NUR());
+    EXPECT_DOUBLE_EQ(r.P3_MAP(), antes.P3_MAP());
+    EXPECT_DOUBLE_EQ(r.P3_VAF(), antes.P3_VAF());
+    EXPECT_EQ(T("cmbp3cal"), "CALLE MAYOR");
+    EXPECT_EQ(T("txtp3vaf"), "17.136");  // 12000 x 1,36 x 1 = 16320; x 1,05
+}
+
+TEST_F(Garaje, CurrencySwitchReadsTheParkingModuleAgain)
+{
+    Abrir();
+    // Without a municipality only the currency and the patterns change.
+    Pulsar("optp3mon(1)");
+    EXPECT_EQ(gDatosTip3().P3_MON(), "E");
+    EXPECT_EQ(C<CajaNum>("txtp3map")->formato(), "##,###,##0.00");
+    EXPECT_EQ(C<CajaNum>("txtp3vaf")->formato(), "##,###,###,##0.00");
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_MAP(), 0);
+    Pulsar("optp3mon(0)");
+
+    Localizar("CALLE MAYOR", "17");  // zone 1: a row in pesetas
+    Teclear("txtp3sbu", "30");
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_MAP(), 12000);
+    // The row changes under the window: a currency switch reads it again.
+    db_.Execute(QStringLiteral("UPDATE t07_residencial SET t07_mp = 13000 WHERE t07_codmun = 9 AND t07_zoncod = 1"));
+    Pulsar("optp3mon(1)");
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_MAP(), 7813);  // 13000 / 1,66386 = 7813,16
+    EXPECT_EQ(T("txtp3map"), "78,13");
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_VAD(), 12188);  // 1,56 x 7813 x 1 = 12188,28
+    EXPECT_EQ(T("txtp3vad"), "121,88");
+    Teclear("txtp3nup", "8");  // zone 2: a row in euro cents, taken as it is
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_MAP(), 9000);
+    EXPECT_EQ(T("txtp3map"), "90,00");
+    Pulsar("optp3mon(0)");
+    EXPECT_EQ(gDatosTip3().P3_MON(), "P");
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_MAP(), 14975);  // 9000 x 1,66386 = 14974,74
+    EXPECT_EQ(T("txtp3map"), "14.975");
+    EXPECT_EQ(C<CajaNum>("txtp3map")->formato(), "##,###,###");
+}
+
+TEST_F(Garaje, AnotherValuationYearEmptiesTheRecordAndTheSummary)
+{
+    gDatosTip3().EscribirP3_DES(QStringLiteral("Plaza 14, sótano -1"), 0);
+    Abrir();
+    EXPECT_EQ(T("txtdescrip"), QString::fromUtf8("Plaza 14, sótano -1"));
+    Localizar("CALLE MAYOR", "17");
+    Pulsar("optp3tga(0)");
+    Teclear("txtp3sbu", "25");
+    // A date of the same year keeps every entry.
+    Teclear("txtp3fecv", "20/06/2003");
+    EXPECT_EQ(gDatosTip3().P3_FECV(), 20030620);
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_VAF(), 18850);
+    // Another year: the record starts again, the summary follows it.
+    Teclear("txtp3fecv", "15/06/2004");
+    const CDatosTip3& r = gDatosTip3();
+    EXPECT_EQ(r.P3_FECV(), 20040615);
+    EXPECT_EQ(r.P3_EJER(), 2004);
+    EXPECT_EQ(r.P3_MUN(), "");
+    EXPECT_DOUBLE_EQ(r.P3_VAF(), 0);
+    EXPECT_EQ(r.DES(0), "");
+    EXPECT_EQ(T("txtdescrip"), "");
+    EXPECT_EQ(r.P3_TGA(), "A");
+    EXPECT_DOUBLE_EQ(r.P3_CCG(), 1);
+    EXPECT_EQ(T("txtp3ccg"), "1,00");
+    EXPECT_EQ(T("cmbp3mun"), "");
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+}
+
+TEST_F(Garaje, ReopeningKeepsTheValuationAndTheStreetClearingBringsTheDefaults)
+{
+    Abrir();
+    Localizar("CALLE MAYOR", "17");
+    Pulsar("optp3tga(0)");
+    Teclear("txtp3sbu", "25");
+    Pulsar("optp3mon(1)");
+    Pulsar("cmdsalir");
+    EXPECT_FALSE(V().IsLoaded());
+
+    Abrir();
+    // PRUEBAS, listed first, begins like PRUEBA: the record's municipality stays.
+    EXPECT_EQ(gDatosTip3().P3_MUN(), "PRUEBA");
+    EXPECT_EQ(T("cmbp3mun"), "PRUEBA");
+    EXPECT_EQ(T("cmbp3cal"), "CALLE MAYOR");
+    EXPECT_GE(C<ComboBox>("cmbp3cal")->ListIndex(), 0);
+    EXPECT_TRUE(C<OptionButton>("optp3tga(0)")->Value());
+    EXPECT_EQ(T("txtp3vaf"), "113,28");  // 7212 x 1,36 x 1,1 = 10789; x 1,05 = 11328,45
+    // The street is selected again: a new portal looks its zone up.
+    Teclear("txtp3nup", "8");
+    EXPECT_EQ(gDatosTip3().P3_NUR(), 2);
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+
+    Pulsar("cmdlimpiar");
+    const CDatosTip3& r = gDatosTip3();
+    EXPECT_EQ(r.P3_MON(), "P");  // the settings' currency
+    EXPECT_EQ(r.P3_TGA(), "A");
+    EXPECT_EQ(r.P3_TSU(), "U");
+    EXPECT_DOUBLE_EQ(r.P3_PTI(), 100);
+    EXPECT_EQ(r.P3_CAL(), "");
+    EXPECT_TRUE(C<OptionButton>("optp3mon(0)")->Value());
+    EXPECT_EQ(C<ComboBox>("cmbp3cal")->ListCount(), 0);
+    EXPECT_EQ(T("txtp3vaf"), "");
+    EXPECT_FALSE(C("cmdimprimir")->isEnabled());
+}
+
+TEST_F(Garaje, CaptionsAndHelpInBothLanguages)
+{
+    struct {
+        const char* control;
+        const char* es;
+        const char* eu;
+    } const rotulos[] = {
+        {"Label11", "= V = MP * CS * CG", "= B = MP * KA * KG"},
+        {"Label12", "Valor a Fecha de  Valoración = Valor en año ponencia * Coeficiente",
+         "Balioa balorazio datan = Balioa ponentzia urtean * Koefizientea"},
+        {"Label22", "..........................................................................",
+         ".........................................................................."},
+        {"Label8", "CG", "KG"},
+        {"Label9", "CS", "KA"},
+        {"Label5", "Módulo Aparcamiento", "Plaza bakoitzeko modulua"},
+        {"Frame1", "Localización del local", "Lokalaren kokalekua"},
+        {"Frame5", "Coeficiente Corrector", "Koefiziente zuzentzailea"},
+        {"optp3tga(1)", "Aparcamiento", "Aparkalekua"},
+        {"optp3tsu(1)", "Útil", "Erabilgarria"},
+        {"Label16", "Fecha de Valoración", "Balorazio data"},
+    };
+    for (const bool eu : {false, true}) {
+        gEntrada().setP_IDI(eu ? QStringLiteral("E") : QStringLiteral("C"));
+        Abrir();
+        EXPECT_EQ(V().windowTitle(), eu ? "Garajea/Aparkalekua" : "Garaje/Aparcamiento");
+        for (const auto& r : rotulos)
+            EXPECT_EQ(T(r.control), QString::fromUtf8(eu ? r.eu : r.es)) << r.control;
+        EXPECT_EQ(C("cmdsalir")->toolTip(), eu ? "Itzuli hasierako panelera" : "Volver al Panel Inicial");
+        EXPECT_EQ(T("txtp3fecv"), eu ? "2003/06/15" : "15/06/2003");
+        Pulsar("cmdayuda");
+        EXPECT_TRUE(LastHelpShown().endsWith(eu ? "Laguntza.chm::/kap33.htm" : "Ayuda.chm::/cap33.htm"))
+            << LastHelpShown().toStdString();
+        Pulsar("cmdsalir");
+    }
+}
+
+} // namespace

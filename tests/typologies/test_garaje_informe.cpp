@@ -1,0 +1,212 @@
+// The garage report printed from the window, in Spanish and in Basque: the page goes to PDF
+// and its texts are read back where the layout puts them; no printer, no report.
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "core/Globals.h"
+#include "core/Recursos.h"
+#include "platform/MsgBox.h"
+#include "platform/Printer.h"
+#include "tests/support/FixtureGaraje.h"
+#include "tests/support/PdfTexto.h"
+#include "typologies/parking/InformeGaraje.h"
+#include "typologies/parking/Tipologia3.h"
+
+namespace {
+
+enum Anclaje { Izquierda, Derecha, Centro };
+
+struct Caso {
+    const char* frase;
+    Anclaje anclaje;
+    double x;  // left end, right end or middle of the text
+    double y;  // top of the text
+};
+
+class InformeGaraje : public Garaje {
+protected:
+    static QString Pdf(bool eu)
+    {
+        return QDir::temp().filePath(eu ? QStringLiteral("informe_garaje_eu.pdf") : QStringLiteral("informe_garaje_es.pdf"));
+    }
+
+    // The worked example (a garage of 25 m2 usable, MP 12000 pesetas) with two description
+    // lines, printed in the settings' language.
+    void Imprimir(bool eu)
+    {
+        gEntrada().setP_IDI(eu ? QStringLiteral("E") : QStringLiteral("C"));
+        gDatosTip3().EscribirP3_DES(QStringLiteral("Plaza de garaje 14"), 0);
+        gDatosTip3().EscribirP3_DES(QString::fromUtf8("Sótano -2"), 3);
+        Abrir();
+        Localizar(QStringLiteral("CALLE MAYOR"), QStringLiteral("17"));
+        Pulsar(QStringLiteral("optp3tga(0)"));
+        Teclear(QStringLiteral("txtp3sbu"), QStringLiteral("25"));
+        QFile::remove(Pdf(eu));
+        Printer::SetOutputPdfForTests(Pdf(eu));
+        Pulsar(QStringLiteral("cmdimprimir"));
+        Printer::SetOutputPdfForTests(QString());
+        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+    }
+
+    // Each phrase where the layout puts it; of a phrase printed more than once, the place
+    // nearest the expected one.
+    static void Comprobar(const QString& pdf, const std::vector<Caso>& casos)
+    {
+        ASSERT_EQ(PaginasPdf(pdf), 1);
+        const auto palabras = LeerPalabrasPdf(pdf);
+        for (const auto& c : casos) {
+            SCOPED_TRACE(c.frase);
+            const auto encontradas = BuscarFrases(palabras, QString::fromUtf8(c.frase));
+            ASSERT_FALSE(encontradas.isEmpty());
+            double mejor = std::numeric_limits<double>::max(), x = 0, y = 0;
+            for (const auto& f : encontradas) {
+                const double fx = c.anclaje == Izquierda ? f.xMin : c.anclaje == Derecha ? f.xMax : (f.xMin + f.xMax) / 2;
+                const double d = std::abs(fx - c.x) + std::abs(f.yMin - c.y);
+                if (d < mejor) {
+                    mejor = d;
+                    x = fx;
+                    y = f.yMin;
+                }
+            }
+            EXPECT_NEAR(x, c.x, 0.5);
+            EXPECT_NEAR(y, c.y, 0.5);
+        }
+    }
+};
+
+TEST_F(InformeGaraje, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
+{
+    Imprimir(false);
+    Comprobar(Pdf(false), {
+        {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
+        {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 57},
+        {"Impuesto sobre Transmisiones Patrimoniales y Actos Jurídicos Documentados", Centro, 99.5, 73},
+        {"Impuesto sobre Sucesiones y Donaciones", Centro, 99.5, 77},
+        {"COMPROBACIÓN DE VALORES:", Izquierda, 49, 88},
+        {"GARAJES / APARCAMIENTOS", Izquierda, 104, 87.5},
+        {"Fecha de Valoración:", Izquierda, 72, 103.5},
+        {"15/06/2003", Izquierda, 100, 103},
+        {"Datos operación:", Izquierda, 25, 111.5},
+        {"Plaza de garaje 14", Izquierda, 37, 116},
+        {"Sótano -2", Izquierda, 37, 128},
+        {"Localización:", Izquierda, 42, 136},
+        {"Municipio:", Izquierda, 27, 141},
+        {"PRUEBA", Izquierda, 47, 140.5},
+        {"Calle, plaza:", Izquierda, 27, 145},
+        {"CALLE MAYOR", Izquierda, 47, 144.5},
+        {"Nº Portal:", Izquierda, 107, 145},
+        {"17", Izquierda, 122, 144.5},
+        {"Zona:", Izquierda, 27, 149},
+        {"ZONA UNO", Izquierda, 55, 148.5},
+        {"Módulo de Plaza de Aparcamiento", Izquierda, 27, 155},
+        {"MP:", Izquierda, 81, 155},
+        {"12.000", Centro, 100, 154.5},  // MP box 89-111
+        {"Datos necesarios:", Izquierda, 42, 164},
+        {"Tipo:", Izquierda, 27, 170},
+        {"Garaje", Izquierda, 37, 169.5},
+        {"Coeficiente Corrector", Izquierda, 87, 170},
+        {"CG:", Izquierda, 115, 170},
+        {"1,10", Centro, 130, 169.5},  // CG box 125-135
+        {"Tipo superficie:", Izquierda, 27, 176},
+        {"Útil", Izquierda, 48, 175.5},
+        {"Superficie:", Izquierda, 87, 176},
+        {"25,00", Izquierda, 102, 175.5},
+        {"Coeficiente Corrector", Izquierda, 27, 182},
+        {"CS:", Izquierda, 55, 182},
+        {"1,3600", Centro, 72, 181.5},  // CS box 62-82
+        {"Resultado de la valoración:", Izquierda, 42, 192},
+        {"Valor en año ponencia=", Izquierda, 27, 198},
+        {"2002", Izquierda, 58, 198},
+        {"= V = MP * CS * CG", Izquierda, 67, 198},
+        {"17.952", Derecha, 170, 198},
+        {"Valor a Fecha de Valoración = Valor en año ponencia * Coeficiente", Izquierda, 27, 204},
+        {"1,050000", Centro, 119.5, 203.5},
+        {"18.850", Derecha, 170, 203.5},
+        {"Valor Comprobado = Valor actualizado al año valoración * RP", Izquierda, 27, 209},
+        {"1,00", Centro, 119.5, 208.5},
+        {"18.850", Derecha, 170, 208.5},
+        {"VALOR FINAL =", Izquierda, 27, 215.5},
+        {"Valor Comprobado * Porcentaje a valorar", Izquierda, 53, 216},
+        {"100,00", Centro, 119.5, 215.5},
+        {"18.850", Derecha, 170, 215.5},  // in the grey box
+        {"vigentes, atendiendo a los datos del bien inmueble consignados.", Izquierda, 27, 239},
+        {"Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
+         Izquierda, 27, 243},
+    });
+}
+
+TEST_F(InformeGaraje, BasquePageHasItsTextsWhereTheLayoutPutsThem)
+{
+    Imprimir(true);
+    Comprobar(Pdf(true), {
+        {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
+        {"Diputación Foral de Orvellan", Izquierda, 69, 40},
+        {"Ondasun Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga", Centro, 99.5, 73},
+        {"Oinordetza eta Dohaintzen gaineko Zerga", Centro, 99.5, 77},
+        {"BALIO EGIAZTAPENA:", Izquierda, 60, 88},
+        {"GARAJEAK / APARKALEKUAK", Izquierda, 100, 87.5},
+        {"Balorazio data:", Izquierda, 77, 103.5},
+        {"2003/06/15", Izquierda, 100, 103},
+        {"Eragiketa datuak:", Izquierda, 25, 111.5},
+        {"Plaza de garaje 14", Izquierda, 37, 116},
+        {"Kokalekua:", Izquierda, 42, 136},
+        {"Udalerria:", Izquierda, 27, 141},
+        {"Kalea, plaza:", Izquierda, 27, 145},
+        {"Atari zk.:", Izquierda, 107, 145},
+        {"17", Izquierda, 122, 144.5},
+        {"Plaza Bakoitzeko Modulua", Izquierda, 27, 155},
+        {"12.000", Centro, 100, 154.5},
+        {"Beharrezko datuak:", Izquierda, 42, 164},
+        {"Mota:", Izquierda, 27, 170},
+        {"Garajea", Izquierda, 37, 169.5},
+        {"KG:", Izquierda, 119, 170},
+        {"1,10", Centro, 132, 169.5},  // CG box 127-137
+        {"Azalera mota:", Izquierda, 27, 176},
+        {"Erabilgarria", Izquierda, 48, 175.5},
+        {"Azalera:", Izquierda, 87, 176},
+        {"Koefiziente zuzentzailea", Izquierda, 27, 181},
+        {"KA:", Izquierda, 59, 181},
+        {"1,3600", Centro, 76, 180.5},  // CS box 66-86
+        {"Balorazioaren emaitza:", Izquierda, 42, 192},
+        {"Balioa ponentzia urtean", Izquierda, 27, 198},
+        {"2002", Izquierda, 61, 198},
+        {"= B = MP * KA * KG", Izquierda, 71, 198},
+        {"17.952", Derecha, 170, 198},
+        {"AMAIERAKO BALIOA =", Izquierda, 27, 215.5},
+        {"Balio egiaztatua * Baloratu beharreko %", Izquierda, 66, 216},
+        {"100,00", Centro, 126.5, 215.5},  // percentage box 119-134
+        {"18.850", Derecha, 170, 215.5},
+        {"Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.", Izquierda, 27, 243},
+    });
+    // The ponencia-year label stands alone on the Basque page.
+    for (const auto& p : LeerPalabrasPdf(Pdf(true)))
+        EXPECT_FALSE(p.texto.endsWith(QStringLiteral("urtean="))) << p.texto.toStdString();
+}
+
+TEST_F(InformeGaraje, WithoutPrinterNothingIsPrinted)
+{
+    Abrir();
+    Localizar(QStringLiteral("CALLE MAYOR"), QStringLiteral("17"));
+    Teclear(QStringLiteral("txtp3sbu"), QStringLiteral("25"));
+    Printer::SetPrinterCountForTests(0);
+    const QString pdf = QDir::temp().filePath(QStringLiteral("informe_garaje_sin_impresora.pdf"));
+    QFile::remove(pdf);
+    Printer::SetOutputPdfForTests(pdf);
+    Pulsar(QStringLiteral("cmdimprimir"));
+    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(153));
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 64);
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].title, "Garaje/Aparcamiento");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(InformeGaraje, WindowHasEveryControlTheTablesRead)
+{
+    Abrir();
+    EXPECT_TRUE(ControlesAusentes(InformeGarajeEs(), V()).isEmpty());
+    EXPECT_TRUE(ControlesAusentes(InformeGarajeEu(), V()).isEmpty());
+}
+
+}  // namespace

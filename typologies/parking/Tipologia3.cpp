@@ -1,0 +1,276 @@
+#include "typologies/parking/Tipologia3.h"
+
+#include <utility>
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "platform/CajaNum.h"
+#include "platform/ComboBox.h"
+#include "platform/Option.h"
+#include "typologies/parking/InformeGaraje.h"
+
+namespace {
+
+// CG of a garage and of a parking space.
+constexpr double kCGGaraje = 1.1;
+constexpr double kCGAparcamiento = 1.0;
+
+ParametrosVentana ParametrosGaraje()
+{
+    ParametrosVentana p;
+    p.tipo = 3;
+    p.idTitulo = 113;
+    p.idSeparadorRango = 112;
+    p.idZona9xx = 0;  // zones of 900 and above are valued like any other
+    p.zonaNoNumericaSinFila = true;
+
+    using D = Destino;
+    p.rotulos = {
+        {QString(), 113, D::Ventana},
+        {"Frame6", 59, D::Rotulo},
+        {"cmdayuda", 63, D::Ayuda},
+        {"cmdimprimir", 62, D::Ayuda},
+        {"cmdlimpiar", 61, D::Ayuda},
+        {"cmdsalir", 60, D::Ayuda},
+        {"Frame7", 16, D::Rotulo},
+        {"optp3mon(0)", 18, D::Rotulo},
+        {"optp3mon(1)", 17, D::Rotulo},
+        {"Label12", 114, D::Rotulo},
+        {"Label11", 115, D::Rotulo},
+        {"Label10", 72, D::Rotulo},
+        {"Label13", 71, D::Rotulo},
+        {"Label15", 70, D::Rotulo},
+        {"Label14", 69, D::Rotulo},
+        {"Label22", 116, D::Rotulo},
+        {"Label23", 65, D::Rotulo},
+        {"Label24", 64, D::Rotulo},
+        {"Label25", 64, D::Rotulo},
+        {"Frame2", 117, D::Rotulo},
+        {"optp3tga(0)", 118, D::Rotulo},
+        {"optp3tga(1)", 119, D::Rotulo},
+        {"Label7", 86, D::Rotulo},
+        {"Label8", 120, D::Rotulo},
+        {"Frame4", 80, D::Rotulo},
+        {"Frame5", 86, D::Rotulo},
+        {"Label9", 121, D::Rotulo},
+        {"Frame3", 75, D::Rotulo},
+        {"optp3tsu(1)", 77, D::Rotulo},
+        {"optp3tsu(0)", 76, D::Rotulo},
+        {"Frame1", 122, D::Rotulo},
+        {"Label3", 99, D::Rotulo},
+        {"Label2", 98, D::Rotulo},
+        {"Label4", 97, D::Rotulo},
+        {"Label1", 96, D::Rotulo},
+        {"Label5", 123, D::Rotulo},
+        {"Label6", 124, D::Rotulo},
+        {"Label16", 100, D::Rotulo},
+    };
+
+    using R = Regla;
+    p.cajas = {
+        {"txtp3nup", "NUP", R::Plana},      {"txtp3nur", "NUR", R::Plana},      {"txtp3nor", "NOR", R::Texto},
+        {"txtp3ccg", "CCG", R::Plana},      {"txtp3sbu", "SBU", R::CeroVacio},  {"txtp3ccs", "CCS", R::CeroVacio},
+        {"txtp3map", "MAP", R::Moneda},     {"txtp3vad", "VAD", R::Moneda},     {"txtp3vac", "VAC", R::Moneda},
+        {"txtp3vco", "VCO", R::Moneda},     {"txtp3vaf", "VAF", R::Moneda},     {"txtp3pti", "PTI", R::Plana},
+        {"txtp3añop", "AÑOP", R::CeroVacio}, {"txtp3coa", "COA", R::CeroVacio}, {"txtp3rp", "RP", R::CeroVacio},
+    };
+
+    using G = Guardado;
+    p.guardan = {
+        {"txtp3añop", "AÑOP", G::Entero}, {"txtp3coa", "COA", G::Numero}, {"txtp3rp", "RP", G::Numero},
+        {"txtp3ccg", "CCG", G::Numero},   {"txtp3ccs", "CCS", G::Numero}, {"txtp3nur", "NUR", G::Entero},
+        {"txtp3nor", "NOR", G::Texto},
+    };
+
+    const QString resultadoP = QStringLiteral("##,###,###,###");
+    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
+    p.monedas = {
+        {"txtp3map", "##,###,###", "##,###,##0.00"},
+        {"txtp3vad", resultadoP, resultadoE},
+        {"txtp3vac", resultadoP, resultadoE},
+        {"txtp3vco", resultadoP, resultadoE},
+        {"txtp3vaf", resultadoP, resultadoE},
+    };
+
+    p.opciones = {
+        {"optp3tga", "TGA", "G", 0},
+        {"optp3tsu", "TSU", "C", 0},
+        {"optp3mon", "MON", "P", 0},
+    };
+    return p;
+}
+
+CDatosTip3& R3() { return gDatosTip3(); }
+
+const RegistroVentanaTipologia registro(3, [] { return new Tipologia3; });
+
+} // namespace
+
+Tipologia3::Tipologia3()
+    : VentanaTipologiaBase(QStringLiteral("Tipologia3"), ParametrosGaraje())
+{
+    Disenar();
+    ConectarControles();
+    txtp3ccs = Ctl<CajaNum>(QStringLiteral("txtp3ccs"));
+    for (int i = 0; i < 2; ++i) {
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp3tga"), i)), &OptionButton::Click,
+                 [this, i] { optp3tga_Click(i); });
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp3tsu"), i)), &OptionButton::Click,
+                 [this, i] { optp3tsu_Click(i); });
+    }
+}
+
+CDatosTip& Tipologia3::Registro() const { return gDatosTip3(); }
+
+// Defaults ------------------------------------------------------------------------------------
+
+void Tipologia3::ModificaDatos()
+{
+    CDatosTip3& r = R3();
+    if (r.P3_SVL() != QLatin1String("V"))
+        return;
+    r.setP3_SVL(QStringLiteral("L"));
+    r.setP3_FECV(gEntrada().P_FECV());
+    r.setP3_MON(gEntrada().P_MON());
+    int16_t version = 0;
+    r.setP3_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
+    r.setP3_VER(version);
+    Defectos();
+}
+
+void Tipologia3::InicializaFechaV()
+{
+    R3().setP3_SVL(QStringLiteral("L"));
+    Defectos();
+}
+
+void Tipologia3::Defectos()
+{
+    CDatosTip3& r = R3();
+    const std::pair<const char*, QVariant> valores[] = {
+        {"TGA", QStringLiteral("A")}, {"CCG", kCGAparcamiento}, {"TSU", QStringLiteral("U")}, {"PTI", 100},
+    };
+    for (const auto& [codigo, valor] : valores)
+        r.Set(QString::fromLatin1(codigo), valor);
+    r.setP3_RP(ObtenerPorcom(r.P3_EJER()) / 100);
+    // The boxes a new entry starts from.
+    txtnup->setValor(QStringLiteral("0"));
+    txtsbu->setValor(QStringLiteral("0"));
+    txtpti->setValor(QStringLiteral("100"));
+    cmbcal->Clear();
+}
+
+// Valuation -----------------------------------------------------------------------------------
+
+void Tipologia3::InicializaMunicipio(QString& smunicipio)
+{
+    CDatosTip3& r = R3();
+    r.setP3_MUN(smunicipio);
+    // What depended on the location; surface, type, coefficients and percentage stay.
+    for (const char* codigo : {"CAL", "NOR"})
+        r.Set(QString::fromLatin1(codigo), QString());
+    for (const char* codigo : {"NUP", "NUR", "MAP", "VAD", "VAC", "VCO", "VAF"})
+        r.Set(QString::fromLatin1(codigo), 0);
+    txtnup->setValor(QStringLiteral("0"));
+}
+
+void Tipologia3::CalcularValores()
+{
+    // A zone without a parking module is no zone for this window.
+    if (LeerZonaResidencial({{QStringLiteral("t07_mp"), QStringLiteral("MAP")}}, true))
+        CadenaValores();
+}
+
+void Tipologia3::CadenaValores()
+{
+    CDatosTip3& r = R3();
+    r.setP3_VAD(Comprobado(r.P3_CCS() * r.P3_MAP() * r.P3_CCG()));
+    CadenaComun();
+}
+
+double Tipologia3::CalcularCS(QString& tipoSuperficie) const
+{
+    const double s = R3().P3_SBU();
+    if (s == 0)
+        return 0;
+    // CS is 1 at 16 m2 usable or 17 m2 built and grows by 1 every 25 or 26 m2.
+    if (tipoSuperficie == QLatin1String("U"))
+        return (s - 16) / 25 + 1;
+    return (s - 17) / 26 + 1;
+}
+
+void Tipologia3::PonerCS()
+{
+    QString tipo = R3().P3_TSU();
+    const double cs = CalcularCS(tipo);
+    EscribirCaja(txtp3ccs, cs == 0 ? QString() : TextoNumero(cs));
+}
+
+void Tipologia3::SuperficieAceptada()
+{
+    PonerCS();
+    RefrescoCadena();
+}
+
+void Tipologia3::optp3tga_Click(int Index)
+{
+    if (!OpcionMarcada(QStringLiteral("optp3tga"), Index))
+        return;
+    CDatosTip3& r = R3();
+    if (Index == 0) {
+        r.setP3_TGA(QStringLiteral("G"));
+        r.setP3_CCG(kCGGaraje);
+    } else {
+        r.setP3_TGA(QStringLiteral("A"));
+        r.setP3_CCG(kCGAparcamiento);
+        r.setP3_TSU(QStringLiteral("U"));
+        PonerCS();
+    }
+    RefrescoCadena();
+}
+
+void Tipologia3::optp3tsu_Click(int Index)
+{
+    if (!OpcionMarcada(QStringLiteral("optp3tsu"), Index))
+        return;
+    R3().setP3_TSU(Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
+    PonerCS();
+    RefrescoCadena();
+}
+
+// Presentation --------------------------------------------------------------------------------
+
+void Tipologia3::PresentaDatos()
+{
+    PresentaCajas();
+    PresentaLocalizacion();
+    PresentaOpcion(QStringLiteral("optp3tga"));
+    PresentaTipoSuperficie();
+    PresentaOpcion(QStringLiteral("optp3mon"));
+    PresentaFechaValoracion();
+}
+
+void Tipologia3::PresentaTipoSuperficie()
+{
+    // The type is read from the option just set, not from the record.
+    const bool aparcamiento = OpcionMarcada(QStringLiteral("optp3tga"), 1);
+    for (int i = 0; i < 2; ++i)
+        if (auto* o = Ctl<OptionButton>(Opcion(QStringLiteral("optp3tsu"), i)))
+            o->setEnabled(!aparcamiento);
+    if (aparcamiento)
+        MarcarOpcion(QStringLiteral("optp3tsu"), 1);
+    else
+        PresentaOpcion(QStringLiteral("optp3tsu"));
+}
+
+// Report ----------------------------------------------------------------------------------------
+
+void Tipologia3::ObtenerEtiquetas()
+{
+    PonerEtiqueta(QStringLiteral("sEtiquetaSuperficie"), RotuloOpcionElegida(QStringLiteral("optp3tsu")));
+    PonerEtiqueta(QStringLiteral("sEtiquetaTipo"), RotuloOpcionElegida(QStringLiteral("optp3tga")));
+}
+
+void Tipologia3::DatosDescripcion() { ImprimirTabla(InformeGarajeEs()); }
+
+void Tipologia3::DatosDescripcionE() { ImprimirTabla(InformeGarajeEu()); }
