@@ -1,0 +1,344 @@
+#include "typologies/storage_room/Tipologia2.h"
+
+#include <exception>
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "platform/CajaNum.h"
+#include "platform/ComboBox.h"
+#include "platform/MaskEdBox.h"
+#include "platform/NumberFormat.h"
+#include "platform/Option.h"
+#include "typologies/storage_room/InformeTrastero.h"
+
+namespace {
+
+// Pesetas per euro cent.
+constexpr double kPesetasPorEuro = 1.66386;
+
+ParametrosVentana ParametrosTrastero()
+{
+    ParametrosVentana p;
+    p.tipo = 2;
+    p.idTitulo = 111;
+    p.idSeparadorRango = 112;
+    p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
+    p.idZona9xx = 103;
+
+    using D = Destino;
+    p.rotulos = {
+        {QString(), 111, D::Ventana},
+        {"Frame7", 54, D::Rotulo},
+        {"optp2anttipo(1)", 55, D::Rotulo},
+        {"optp2anttipo(0)", 56, D::Rotulo},
+        {"Label13", 57, D::Rotulo},
+        {"Label12", 58, D::Rotulo},
+        {"Frame8", 59, D::Rotulo},
+        {"cmdsalir", 60, D::Ayuda},
+        {"cmdlimpiar", 61, D::Ayuda},
+        {"cmdimprimir", 62, D::Ayuda},
+        {"cmdayuda", 63, D::Ayuda},
+        {"Frame9", 16, D::Rotulo},
+        {"optp2mon(1)", 17, D::Rotulo},
+        {"optp2mon(0)", 18, D::Rotulo},
+        {"Label25", 64, D::Rotulo},
+        {"Label24", 64, D::Rotulo},
+        {"Label23", 65, D::Rotulo},
+        {"Label22", 66, D::Rotulo},
+        {"Label21", 67, D::Rotulo},
+        {"Label20", 68, D::Rotulo},
+        {"Label18", 69, D::Rotulo},
+        {"Label19", 70, D::Rotulo},
+        {"Label17", 71, D::Rotulo},
+        {"Label14", 72, D::Rotulo},
+        {"Label15", 73, D::Rotulo},
+        {"Label16", 74, D::Rotulo},
+        {"Frame3", 75, D::Rotulo},
+        {"optp2tsu(0)", 76, D::Rotulo},
+        {"optp2tsu(1)", 77, D::Rotulo},
+        {"Frame5", 78, D::Rotulo},
+        {"Label9", 79, D::Rotulo},
+        {"Frame4", 80, D::Rotulo},
+        {"Frame6", 81, D::Rotulo},
+        {"Chkp2cl1", 82, D::RotuloYAyuda},
+        {"Label10", 86, D::Rotulo},
+        {"Label11", 87, D::Rotulo},
+        {"Frame2", 88, D::Rotulo},
+        {"optp2tvi(1)", 89, D::Rotulo},
+        {"optp2tvi(0)", 90, D::Rotulo},
+        {"Frame1", 91, D::Rotulo},
+        {"Label8", 92, D::Rotulo},
+        {"Label7", 93, D::Rotulo},
+        {"Label6", 94, D::Rotulo},
+        {"Label5", 95, D::Rotulo},
+        {"Label1", 96, D::Rotulo},
+        {"Label4", 97, D::Rotulo},
+        {"Label2", 98, D::Rotulo},
+        {"Label3", 99, D::Rotulo},
+        {"Label26", 100, D::Rotulo},
+    };
+
+    using R = Regla;
+    p.cajas = {
+        {"txtp2nup", "NUP", R::Plana},      {"txtp2nur", "NUR", R::Plana},      {"txtp2nor", "NOR", R::Texto},
+        {"txtp2ant", "ANT", R::Plana},      {"txtp2dep", "DEP", R::CeroVacio},  {"txtp2sbu", "SBU", R::CeroVacio},
+        {"txtp2sho", "SHO", R::CeroVacio},  {"txtp2ccl", "CCL", R::CeroVacio},  {"txtp2vrr", "VRR", R::Moneda},
+        {"txtp2cco", "CCO", R::Moneda},     {"txtp2vad", "VAD", R::Moneda},     {"txtp2vac", "VAC", R::Moneda},
+        {"txtp2vco", "VCO", R::Moneda},     {"txtp2vaf", "VAF", R::Moneda},     {"txtp2vsf", "VSF", R::Moneda},
+        {"txtp2vcf", "VCF", R::Moneda},     {"txtp2pti", "PTI", R::Plana},      {"txtp2añop", "AÑOP", R::CeroVacio},
+        {"txtp2coa", "COA", R::CeroVacio},  {"txtp2rp", "RP", R::CeroVacio},
+    };
+
+    using G = Guardado;
+    p.guardan = {
+        {"txtp2nur", "NUR", G::Entero},   {"txtp2nor", "NOR", G::Texto},  {"txtp2ccl", "CCL", G::Numero},
+        {"txtp2sho", "SHO", G::Numero},   {"txtp2ant", "ANT", G::Entero}, {"txtp2dep", "DEP", G::NumeroSiNoVacio},
+        {"txtp2añop", "AÑOP", G::Entero}, {"txtp2coa", "COA", G::Numero}, {"txtp2rp", "RP", G::Numero},
+    };
+
+    const QString resultadoP = QStringLiteral("##,###,###,###");
+    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
+    p.monedas = {
+        {"txtp2vrr", "#,###,###", "#,###,##0.00"},
+        {"txtp2cco", "###,###", "###,##0.00"},
+        {"txtp2vad", resultadoP, resultadoE},
+        {"txtp2vac", resultadoP, resultadoE},
+        {"txtp2vco", resultadoP, resultadoE},
+        {"txtp2vaf", resultadoP, resultadoE},
+        {"txtp2vsf", resultadoP, resultadoE},
+        {"txtp2vcf", resultadoP, resultadoE},
+    };
+
+    p.opciones = {
+        {"optp2tvi", "TVI", "P", 1},
+        {"optp2tsu", "TSU", "C", 0},
+        {"optp2mon", "MON", "P", 0},
+    };
+    return p;
+}
+
+cDatosTip2& R2() { return gDatosTip2(); }
+
+const RegistroVentanaTipologia registro(2, [] { return new Tipologia2; });
+
+}  // namespace
+
+Tipologia2::Tipologia2()
+    : VentanaTipologiaBase(QStringLiteral("Tipologia2"), ParametrosTrastero())
+{
+    Disenar();
+    ConectarControles();
+    ConectarPropios();
+}
+
+CDatosTip& Tipologia2::Registro() const { return gDatosTip2(); }
+
+void Tipologia2::ConectarPropios()
+{
+    Conectar(Chkp2cl1, &CheckBox::Click, [this] { Chkp2cl1_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp2tvi"), i)), &OptionButton::Click,
+                 [this, i] { optp2tvi_Click(i); });
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp2tsu"), i)), &OptionButton::Click,
+                 [this, i] { optsu_Click(i); });
+    }
+}
+
+// Defaults ------------------------------------------------------------------------------------
+
+double Tipologia2::CosteConstruccion(int16_t ejercicio, const QString& moneda)
+{
+    const double pesetas = ejercicio == 1999 ? 28000 : 30000;
+    return moneda == QLatin1String("P") ? pesetas : pesetas / kPesetasPorEuro;
+}
+
+void Tipologia2::ModificaDatos()
+{
+    cDatosTip2& r = R2();
+    if (r.P2_SVL() != QLatin1String("V"))
+        return;
+    r.setP2_SVL(QStringLiteral("L"));
+    r.setP2_TVI(QStringLiteral("P"));
+    r.setP2_CCL(0.35);
+    r.setP2_TSU(QStringLiteral("U"));
+    int16_t version = 0;
+    r.setP2_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
+    r.setP2_VER(version);
+    r.setP2_PTI(100);
+    r.setP2_ANTTIPO(QStringLiteral("A"));
+    r.setP2_MON(gEntrada().P_MON());
+    // The cost in the unit of the record's amounts.
+    r.setP2_CCO(CosteConstruccion(r.P2_EJER(), r.P2_MON()));
+    ValoresIniciales();
+    r.setP2_FECV(gEntrada().P_FECV());
+    r.setP2_RP(ObtenerPorcom(r.P2_EJER()) / 100);
+    cmbcal->Clear();
+}
+
+void Tipologia2::InicializaFechaV()
+{
+    cDatosTip2& r = R2();
+    r.setP2_SVL(QStringLiteral("L"));
+    r.setP2_TVI(QStringLiteral("P"));
+    r.setP2_TSU(QStringLiteral("U"));
+    r.setP2_PTI(100);
+    r.setP2_ANTTIPO(QStringLiteral("A"));
+    r.setP2_CCL(0.35);
+    ValoresIniciales();
+    r.setP2_RP(ObtenerPorcom(r.P2_EJER()) / 100);
+    // The record keeps its currency across the change of period: the cost follows it.
+    r.setP2_CCO(CosteConstruccion(r.P2_EJER(), r.P2_MON()));
+    cmbcal->Clear();
+}
+
+// Valuation -----------------------------------------------------------------------------------
+
+void Tipologia2::InicializaMunicipio(QString& smunicipio)
+{
+    // The location and what was valued from it; the fixed construction cost stays.
+    cDatosTip2& r = R2();
+    r.setP2_MUN(smunicipio);
+    r.setP2_CAL(QString());
+    r.setP2_NUP(0);
+    r.setP2_NUR(0);
+    r.setP2_NOR(QString());
+    for (const char* codigo : {"VRR", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
+        r.Set(QString::fromLatin1(codigo), 0.0);
+    txtnup->setValor(QStringLiteral("0"));
+}
+
+void Tipologia2::Paso(const std::function<void()>& paso, const std::function<void()>& alFallar)
+{
+    if (!bOmitirFallos) {
+        paso();
+        return;
+    }
+    try {
+        paso();
+    } catch (const std::exception&) {
+        if (alFallar)
+            alFallar();
+    }
+}
+
+void Tipologia2::AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior)
+{
+    const bool omitia = bOmitirFallos;
+    bOmitirFallos = true;
+    try {
+        // A street or zone that cannot be read counts as a portal no stretch covers: the zone
+        // is emptied and the valuation goes on with no zone value.
+        Paso([&] { VentanaTipologiaBase::AnalisisCambio(bBuscar, calleAnterior, portalAnterior); },
+             [&] {
+                 if (!bBuscar)
+                     return;
+                 Paso([&] { EscribirCaja(txtnur, QString()); });
+                 Paso([&] { CalcularValores(); });
+             });
+    } catch (...) {
+        bOmitirFallos = omitia;
+        throw;
+    }
+    bOmitirFallos = omitia;
+}
+
+void Tipologia2::CalcularValores()
+{
+    cDatosTip2& r = R2();
+    bool hayMunicipio = true;
+    // A zone value that cannot be read is no value (never the previous zone's).
+    Paso([&] { hayMunicipio = LeerZonaResidencial({{QStringLiteral("t07_vrr"), QStringLiteral("VRR")}}, false); },
+         [&] { r.setP2_VRR(0); });
+    r.setP2_CCO(CosteConstruccion(r.P2_EJER(), r.P2_MON()));
+    if (!hayMunicipio)
+        return;
+    Resultados([&r] {
+        return ((r.P2_VRR() * 0.38 * r.P2_CCL() + r.P2_CCO() * 1.38) * r.P2_DEP() + r.P2_CCL() * r.P2_VRR()) *
+               r.P2_SHO();
+    });
+}
+
+void Tipologia2::CadenaValores()
+{
+    // The same V written in the order of the displayed formula (a half may round apart).
+    cDatosTip2& r = R2();
+    Resultados([&r] {
+        return (r.P2_VRR() * r.P2_CCL() + (1.38 * r.P2_CCO() + 0.38 * r.P2_VRR() * r.P2_CCL()) * r.P2_DEP()) *
+               r.P2_SHO();
+    });
+}
+
+void Tipologia2::Resultados(const std::function<double()>& formulaV)
+{
+    cDatosTip2& r = R2();
+    const auto ceros = [&r] {
+        for (const char* codigo : {"VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
+            r.Set(QString::fromLatin1(codigo), 0.0);
+    };
+    // A zone without value values nothing, although the construction cost is never 0.
+    if (r.P2_VRR() == 0) {
+        ceros();
+        return;
+    }
+    Paso([&] { CadenaDesdeV(formulaV(), r.P2_CCL() * r.P2_VRR() * r.P2_SHO()); }, ceros);
+}
+
+double Tipologia2::CalcularCL() { return Chkp2cl1->Value() != 0 ? 0.30 : 0.35; }
+
+double Tipologia2::CalcularSH(QString& clase, QString& tipoSuperficie)
+{
+    const double s = R2().P2_SBU();
+    if (s == 0)
+        return 0;
+    const double k = tipoSuperficie == QLatin1String("C") ? 0.4 : clase == QLatin1String("P") ? 0.6 : 0.5;
+    return s * (7 / (s + 5) + k);
+}
+
+// Handlers of the storage room's own controls ----------------------------------------------------
+
+void Tipologia2::SuperficieAceptada() { RecalcularSH(); }
+
+void Tipologia2::Chkp2cl1_Click()
+{
+    R2().setP2_CL1(Chkp2cl1->Value() != 0 ? QStringLiteral("X") : QString());
+    EscribirCaja(txtp2ccl, FormatNumber(CalcularCL(), txtp2ccl->formato()));
+    RefrescoCadena();
+}
+
+void Tipologia2::optp2tvi_Click(int Index)
+{
+    if (!OpcionMarcada(QStringLiteral("optp2tvi"), Index))
+        return;
+    R2().setP2_TVI(Index == 1 ? QStringLiteral("P") : QStringLiteral("U"));
+    RecalcularSH();
+}
+
+// Presentation --------------------------------------------------------------------------------
+
+void Tipologia2::PresentaSituacion()
+{
+    // The one situation box follows its code whatever the class.
+    MarcarCasilla(Chkp2cl1, R2().P2_CL1().isEmpty() ? 0 : 1);
+}
+
+void Tipologia2::MostrarCajasEdad(bool porFecha)
+{
+    VentanaTipologiaBase::MostrarCajasEdad(porFecha);
+    if (txtantd1 && txtantd2) {
+        txtantd1->setEnabled(!porFecha);
+        txtantd2->setEnabled(porFecha);
+    }
+}
+
+// Report ----------------------------------------------------------------------------------------
+
+void Tipologia2::ObtenerEtiquetas()
+{
+    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp2tsu")));
+    PonerEtiqueta(QStringLiteral("sEtiquetaTVI"), RotuloOpcionElegida(QStringLiteral("optp2tvi")));
+    PonerEtiqueta(QStringLiteral("sEtiquetaCL"), EtiquetaSituacion({Chkp2cl1}));
+}
+
+void Tipologia2::DatosDescripcion() { ImprimirTabla(InformeTrasteroEs()); }
+
+void Tipologia2::DatosDescripcionE() { ImprimirTabla(InformeTrasteroEu()); }

@@ -1,0 +1,67 @@
+#pragma once
+// The storage-room valuation window (typology 2) on the shared typology window. The formula is
+// the dwelling's, V = [ VRR * CL + (1,38 * CC + 0,38 * VRR * CL) * (1 - D)] * SH, with VRR from
+// the residential zone row, a fixed construction cost CC by valuation year, CL from the one
+// basement box, SH = S * (7 / (S + 5) + k), the residential age scale, and every result 0
+// while the zone has no value.
+#include <functional>
+
+#include "typologies/shared/VentanaTipologiaBase.h"
+
+class CheckBox;
+class cDatosTip2;
+
+class Tipologia2 : public VentanaTipologiaBase {
+    Q_OBJECT
+public:
+    Tipologia2();
+
+    CDatosTip& Registro() const override;
+
+    void ModificaDatos() override;
+    void InicializaFechaV() override;
+    void InicializaMunicipio(QString& smunicipio) override;
+    // The zone lookup skips its failures: a zone that cannot be read counts as no zone.
+    void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
+    void CalcularValores() override;
+    // The value chain from the record (AnalisisCambio without lookup), with the zero guard.
+    void CadenaValores() override;
+    void ObtenerEtiquetas() override;
+    void DatosDescripcion() override;
+    void DatosDescripcionE() override;
+
+    // 0.30 in a basement, else 0.35.
+    double CalcularCL();
+    // Homogenised surface of P2_SBU by class ("P"/"U") and surface type ("C"/"U").
+    double CalcularSH(QString& clase, QString& tipoSuperficie) override;
+    // Fixed construction cost of a valuation year in the unit of a currency: 28000 pesetas
+    // for 1999, else 30000, in euro cents for any currency but "P".
+    static double CosteConstruccion(int16_t ejercicio, const QString& moneda);
+
+protected:
+    void SuperficieAceptada() override;
+    // The age box shown is the one enabled and in the tab order; the other is hidden and
+    // disabled.
+    void MostrarCajasEdad(bool porFecha) override;
+    void PresentaSituacion() override;
+
+    // The date-check flag of the shared window under this window's name: leaving the
+    // valuation date box checks the date while it is true.
+    bool& bValidarFecha = bValidar;
+
+private:
+    void Disenar();
+    void ConectarPropios();
+    // The six results from V on; all 0 when the zone has no value.
+    void Resultados(const std::function<double()>& formulaV);
+    // One step of a valuation: inside AnalisisCambio a failing step is skipped (after
+    // `alFallar`), elsewhere the failure goes on to the handler's guard.
+    void Paso(const std::function<void()>& paso, const std::function<void()>& alFallar = {});
+
+    void Chkp2cl1_Click();
+    void optp2tvi_Click(int Index);
+
+    CheckBox* Chkp2cl1 = nullptr;
+    CajaNum* txtp2ccl = nullptr;
+    bool bOmitirFallos = false;  // AnalisisCambio is running: failing steps are skipped
+};
