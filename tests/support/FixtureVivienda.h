@@ -1,0 +1,61 @@
+#pragma once
+// The dwelling window on a copy of the demo database with a small municipality of round
+// numbers added (PRUEBA, code 9): ponencia and valuation year 2025 (update coefficient 1,
+// RP 1,10) and these street stretches, odd and even sides in separate rows:
+//
+//   street        odd portals 1-99   even portals 0-98
+//   CALLE MAYOR   zone 1             zone 2
+//   CALLE NUEVA   zone 899           zone 899
+//   CALLE MIXTA   zone 1             zone 900
+//   CALLE ROTA    zone "X1"          zone "X1"       (a zone code that is not a number)
+//   POLIGONO      zone 900           zone 900
+//
+//   zone 1 "ZONA UNO"   pesetas    VRR 100000, CC 80000
+//   zone 2 "ZONA DOS"   euro cents VRR  30000, CC 60000
+//   zone 899 "ZONA 899" pesetas    VRR  50000, CC 50000
+//
+// A municipality PRUEBAS (code 0) is listed before PRUEBA, so that a name that begins
+// another's can be told apart. Settings: Spanish, pesetas, valuation date 01/01/2025.
+#include <QString>
+#include <gtest/gtest.h>
+
+#include "tests/support/WindowTestKit.h"
+
+class Tipologia1;
+class CajaNum;
+
+class FixtureVivienda : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Shows the window (loading it when needed) and makes it the active window.
+    void Abrir();
+    Tipologia1& V() const { return *ventana_; }
+
+    QWidget* C(const QString& nombre) const;
+    template <class T>
+    T* C(const QString& nombre) const
+    {
+        return qobject_cast<T*>(C(nombre));
+    }
+    // The text a control shows (numeric box, date box, line edit, combo).
+    QString T(const QString& nombre) const;
+
+    // Selects the entry of a list whose text is exactly `item`, as a click on it does.
+    void Elegir(const QString& combo, const QString& item);
+    // Enters the box, writes the text and leaves the box (its leaving handler runs).
+    void Teclear(const QString& caja, const QString& texto);
+    // A mouse click on the control.
+    void Pulsar(const QString& nombre);
+    // Moves the focus to a control without handlers of its own.
+    void SalirDeLaCaja();
+
+    // PRUEBA, the street and the portal.
+    void Localizar(const QString& calle, const QString& portal);
+    // A valued flat: PRUEBA, CALLE MAYOR 7, 100 m2 (the other entries as defaulted).
+    void Valorar();
+
+    DemoDatabaseCopy db_;
+    Tipologia1* ventana_ = nullptr;
+};

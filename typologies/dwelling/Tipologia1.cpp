@@ -1,0 +1,407 @@
+#include "typologies/dwelling/Tipologia1.h"
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "platform/CajaNum.h"
+#include "platform/ComboBox.h"
+#include "platform/NumberFormat.h"
+#include "platform/Option.h"
+#include "typologies/dwelling/InformeVivienda.h"
+
+namespace {
+
+// Pesetas per euro cent, the double the conversion multiplies or divides by.
+constexpr double kPesetasPorEuro = 1.66386;
+
+ParametrosVentana ParametrosVivienda()
+{
+    ParametrosVentana p;
+    p.tipo = 1;
+    p.idTitulo = 53;
+    p.idSeparadorRango = 102;     // the dwelling window has its own copy of " ni posterior al "
+    p.dosPuntosTrasFechaR = true; // "…Fecha de Valoración :dd/mm/yyyy"
+    p.idZona9xx = 103;
+
+    using D = Destino;
+    p.rotulos = {
+        {QString(), 53, D::Ventana},
+        {"Frame7", 54, D::Rotulo},
+        {"optp1anttipo(1)", 55, D::Rotulo},
+        {"optp1anttipo(0)", 56, D::Rotulo},
+        {"Label13", 57, D::Rotulo},
+        {"Label12", 58, D::Rotulo},
+        {"Frame8", 59, D::Rotulo},
+        {"cmdsalir", 60, D::Ayuda},
+        {"cmdlimpiar", 61, D::Ayuda},
+        {"cmdimprimir", 62, D::Ayuda},
+        {"cmdayuda", 63, D::Ayuda},
+        {"Frame9", 16, D::Rotulo},
+        {"optp1mon(1)", 17, D::Rotulo},
+        {"optp1mon(0)", 18, D::Rotulo},
+        {"Label25", 64, D::Rotulo},
+        {"Label24", 64, D::Rotulo},
+        {"Label23", 65, D::Rotulo},
+        {"Label22", 66, D::Rotulo},
+        {"Label21", 67, D::Rotulo},
+        {"Label20", 68, D::Rotulo},
+        {"Label18", 69, D::Rotulo},
+        {"Label19", 70, D::Rotulo},
+        {"Label17", 71, D::Rotulo},
+        {"Label14", 72, D::Rotulo},
+        {"Label15", 73, D::Rotulo},
+        {"Label16", 74, D::Rotulo},
+        {"Frame3", 75, D::Rotulo},
+        {"optp1tsu(0)", 76, D::Rotulo},
+        {"optp1tsu(1)", 77, D::Rotulo},
+        {"Frame5", 78, D::Rotulo},
+        {"Label9", 79, D::Rotulo},
+        {"Frame4", 80, D::Rotulo},
+        {"Frame6", 81, D::Rotulo},
+        {"Chkp1cl1", 82, D::RotuloYAyuda},
+        {"Chkp1cl3", 83, D::RotuloYAyuda},
+        {"Chkp1cl4", 84, D::RotuloYAyuda},
+        {"Chkp1cl2", 85, D::RotuloYAyuda},
+        {"Label10", 86, D::Rotulo},
+        {"Label11", 87, D::Rotulo},
+        {"Frame2", 88, D::Rotulo},
+        {"optp1tvi(1)", 89, D::Rotulo},
+        {"optp1tvi(0)", 90, D::Rotulo},
+        {"Frame1", 91, D::Rotulo},
+        {"Label8", 92, D::Rotulo},
+        {"Label7", 93, D::Rotulo},
+        {"Label6", 94, D::Rotulo},
+        {"Label5", 95, D::Rotulo},
+        {"Label1", 96, D::Rotulo},
+        {"Label4", 97, D::Rotulo},
+        {"Label2", 98, D::Rotulo},
+        {"Label3", 99, D::Rotulo},
+        {"Label26", 100, D::Rotulo},
+    };
+
+    using R = Regla;
+    p.cajas = {
+        {"txtp1nup", "NUP", R::Plana},      {"txtp1nur", "NUR", R::Plana},      {"txtp1nor", "NOR", R::Texto},
+        {"txtp1ant", "ANT", R::Plana},      {"txtp1dep", "DEP", R::CeroVacio},  {"txtp1sbu", "SBU", R::CeroVacio},
+        {"txtp1sho", "SHO", R::CeroVacio},  {"txtp1ccl", "CCL", R::CeroVacio},  {"txtp1vrr", "VRR", R::Moneda},
+        {"txtp1cco", "CCO", R::Moneda},     {"txtp1vad", "VAD", R::Moneda},     {"txtp1vac", "VAC", R::Moneda},
+        {"txtp1vco", "VCO", R::Moneda},     {"txtp1vaf", "VAF", R::Moneda},     {"txtp1vsf", "VSF", R::Moneda},
+        {"txtp1vcf", "VCF", R::Moneda},     {"txtp1pti", "PTI", R::Plana},      {"txtp1añop", "AÑOP", R::CeroVacio},
+        {"txtp1coa", "COA", R::CeroVacio},  {"txtp1rp", "RP", R::CeroVacio},
+    };
+
+    using G = Guardado;
+    p.guardan = {
+        {"txtp1nur", "NUR", G::Entero},   {"txtp1nor", "NOR", G::Texto},  {"txtp1ccl", "CCL", G::Numero},
+        {"txtp1sho", "SHO", G::Numero},   {"txtp1ant", "ANT", G::Entero}, {"txtp1dep", "DEP", G::NumeroSiNoVacio},
+        {"txtp1añop", "AÑOP", G::Entero}, {"txtp1coa", "COA", G::Numero}, {"txtp1rp", "RP", G::Numero},
+    };
+
+    const QString resultadoP = QStringLiteral("##,###,###,###");
+    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
+    p.monedas = {
+        {"txtp1vrr", "#,###,###", "#,###,##0.00"},
+        {"txtp1cco", "###,###", "###,##0.00"},
+        {"txtp1vad", resultadoP, resultadoE},
+        {"txtp1vac", resultadoP, resultadoE},
+        {"txtp1vco", resultadoP, resultadoE},
+        {"txtp1vaf", resultadoP, resultadoE},
+        {"txtp1vsf", resultadoP, resultadoE},
+        {"txtp1vcf", resultadoP, resultadoE},
+    };
+
+    p.opciones = {
+        {"optp1tvi", "TVI", "P", 1},
+        {"optp1tsu", "TSU", "C", 0},
+        {"optp1mon", "MON", "P", 0},
+    };
+    return p;
+}
+
+CDatosTip1& R1() { return gDatosTip1(); }
+
+const RegistroVentanaTipologia registro(1, [] { return new Tipologia1; });
+
+} // namespace
+
+Tipologia1::Tipologia1()
+    : VentanaTipologiaBase(QStringLiteral("Tipologia1"), ParametrosVivienda())
+{
+    Disenar();
+    ConectarControles();
+    ConectarPropios();
+}
+
+CDatosTip& Tipologia1::Registro() const { return gDatosTip1(); }
+
+void Tipologia1::ConectarPropios()
+{
+    Conectar(Chkp1cl1, &CheckBox::Click, [this] { Chkp1cl1_Click(); });
+    Conectar(Chkp1cl2, &CheckBox::Click, [this] { Chkp1cl2_Click(); });
+    Conectar(Chkp1cl3, &CheckBox::Click, [this] { Chkp1cl3_Click(); });
+    Conectar(Chkp1cl4, &CheckBox::Click, [this] { Chkp1cl4_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp1tvi"), i)), &OptionButton::Click,
+                 [this, i] { optp1tvi_Click(i); });
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp1tsu"), i)), &OptionButton::Click,
+                 [this, i] { optp1tsu_Click(i); });
+    }
+}
+
+// Defaults ------------------------------------------------------------------------------------
+
+void Tipologia1::ModificaDatos()
+{
+    CDatosTip1& r = R1();
+    if (r.P1_SVL() != QLatin1String("V"))
+        return;
+    r.setP1_SVL(QStringLiteral("L"));
+    r.setP1_TVI(QStringLiteral("P"));
+    r.setP1_CCL(1);
+    r.setP1_TSU(QStringLiteral("U"));
+    r.setP1_PTI(100);
+    r.setP1_ANTTIPO(QStringLiteral("A"));
+    r.setP1_MON(gEntrada().P_MON());
+    ValoresIniciales();
+    r.setP1_FECV(gEntrada().P_FECV());
+    int16_t version = 0;
+    r.setP1_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
+    r.setP1_VER(version);
+    r.setP1_RP(ObtenerPorcom(r.P1_EJER()) / 100);
+    cmbcal->Clear();
+}
+
+void Tipologia1::InicializaFechaV()
+{
+    CDatosTip1& r = R1();
+    r.setP1_SVL(QStringLiteral("L"));
+    r.setP1_TVI(QStringLiteral("P"));
+    r.setP1_CCL(1);
+    r.setP1_TSU(QStringLiteral("U"));
+    r.setP1_PTI(100);
+    r.setP1_ANTTIPO(QStringLiteral("A"));
+    ValoresIniciales();
+    r.setP1_RP(ObtenerPorcom(r.P1_EJER()) / 100);
+    cmbcal->Clear();
+}
+
+void Tipologia1::TrasLimpiar() { cmbcal->Clear(); }
+
+// Valuation -----------------------------------------------------------------------------------
+
+void Tipologia1::InicializaMunicipio(QString& smunicipio)
+{
+    CDatosTip1& r = R1();
+    r.setP1_MUN(smunicipio);
+    r.setP1_CAL(QString());
+    r.setP1_NUP(0);
+    r.setP1_NUR(0);
+    r.setP1_NOR(QString());
+    r.setP1_VRR(0);
+    r.setP1_CCO(0);
+    r.setP1_VAD(0);
+    r.setP1_VAC(0);
+    r.setP1_VCO(0);
+    r.setP1_VAF(0);
+    r.setP1_VSF(0);
+    r.setP1_VCF(0);
+    txtnup->setValor(QStringLiteral("0"));
+}
+
+void Tipologia1::CalcularValores()
+{
+    const int i = cmbmun->ListIndex();
+    if (i < 0)
+        return;
+    CDatosTip1& r = R1();
+    Recordset rs = gConexion().openRecordset(
+        QStringLiteral("select  t07_zonnom,t07_mone,t07_vrr,t07_coscon from t07_residencial where t07_codmun=") +
+        QString::number(cmbmun->ItemData(i)) + QStringLiteral(" and t07_zoncod=") + QString::number(r.P1_NUR()) +
+        QStringLiteral(" And t07_ano=") + QString::number(r.P1_AÑOP()));
+    if (rs.EOF_()) {
+        EscribirCaja(txtnur, QString());
+        EscribirTexto(txtnor, QString());
+        r.setP1_CCO(0);
+        r.setP1_VRR(0);
+    } else {
+        EscribirTexto(txtnor, TextoDeCampo(rs.Field(0)));
+        const QString filaMoneda = TextoDeCampo(rs.Field(1));
+        const QString moneda = r.P1_MON();
+        const double vrr = NumeroDeCampo(rs.Field(2));
+        const double cc = NumeroDeCampo(rs.Field(3));
+        if ((filaMoneda == QLatin1String("P") && moneda == QLatin1String("P")) ||
+            (filaMoneda == QLatin1String("E") && moneda == QLatin1String("E"))) {
+            r.setP1_VRR(vrr);
+            r.setP1_CCO(cc);
+        } else if (filaMoneda == QLatin1String("E") && moneda == QLatin1String("P")) {
+            r.setP1_VRR(vrr * kPesetasPorEuro);
+            r.setP1_CCO(cc * kPesetasPorEuro);
+        } else {
+            r.setP1_VRR(vrr / kPesetasPorEuro);
+            r.setP1_CCO(cc / kPesetasPorEuro);
+        }
+    }
+    rs.Close();
+    CadenaValores();
+}
+
+void Tipologia1::CadenaValores()
+{
+    // Each step reads its operands back from the record, rounded as stored.
+    CDatosTip1& r = R1();
+    r.setP1_VAD(Comprobado(((r.P1_VRR() * 0.38 * r.P1_CCL() + r.P1_CCO() * 1.38) * r.P1_DEP() + r.P1_CCL() * r.P1_VRR()) *
+                           r.P1_SHO()));
+    const double suelo = r.P1_CCL() * r.P1_VRR() * r.P1_SHO();
+    r.setP1_VAC(Comprobado(r.P1_COA() * r.P1_VAD()));
+    r.setP1_VCO(Comprobado(r.P1_RP() * r.P1_VAC()));
+    r.setP1_VAF(Comprobado(r.P1_PTI() * r.P1_VCO() / 100));
+    r.setP1_VSF(r.P1_VAD() == 0 ? 0 : Comprobado(r.P1_VAF() * suelo / r.P1_VAD()));
+    r.setP1_VCF(r.P1_VAF() - r.P1_VSF());
+}
+
+double Tipologia1::CalcularCL()
+{
+    if (Chkp1cl1->Value() != 0)
+        return 0.3;
+    if (Chkp1cl2->Value() != 0)
+        return 0.7;
+    if (Chkp1cl3->Value() != 0)
+        return 0.8;
+    if (Chkp1cl4->Value() != 0)
+        return 0.8;
+    return 1.0;
+}
+
+double Tipologia1::CalcularSH(QString& clase, QString& tipoSuperficie)
+{
+    const double s = R1().P1_SBU();
+    if (s == 0)
+        return 0;
+    // SH = the smaller of a * S + b and k * S.
+    struct Coeficientes {
+        double k, a, b;
+    };
+    const bool construida = tipoSuperficie == QLatin1String("C");
+    const Coeficientes c = clase == QLatin1String("P")
+                               ? (construida ? Coeficientes{1.7, 0.68, 29} : Coeficientes{1.8, 0.85, 31})
+                               : (construida ? Coeficientes{1.7, 0.66, 28} : Coeficientes{1.8, 0.78, 29});
+    return Minimo(c.a * s + c.b, c.k * s);
+}
+
+// Handlers of the dwelling's own controls ---------------------------------------------------------
+
+void Tipologia1::SuperficieAceptada() { RecalcularSH(); }
+
+void Tipologia1::TrasCasilla()
+{
+    EscribirCaja(txtp1ccl, FormatNumber(CalcularCL(), txtp1ccl->formato()));
+    RefrescoCadena();
+}
+
+void Tipologia1::Chkp1cl1_Click()
+{
+    // "En sótano" excludes the ground floor and the fourth floor without lift.
+    if (Chkp1cl1->Value() != 0) {
+        R1().setP1_CL1(QStringLiteral("X"));
+        MarcarCasilla(Chkp1cl3, 0);
+        MarcarCasilla(Chkp1cl4, 0);
+    } else {
+        R1().setP1_CL1(QString());
+    }
+    TrasCasilla();
+}
+
+void Tipologia1::Chkp1cl2_Click()
+{
+    R1().setP1_CL2(Chkp1cl2->Value() != 0 ? QStringLiteral("X") : QString());
+    TrasCasilla();
+}
+
+void Tipologia1::Chkp1cl3_Click()
+{
+    if (Chkp1cl3->Value() != 0) {
+        R1().setP1_CL3(QStringLiteral("X"));
+        MarcarCasilla(Chkp1cl1, 0);
+    } else {
+        R1().setP1_CL3(QString());
+    }
+    TrasCasilla();
+}
+
+void Tipologia1::Chkp1cl4_Click()
+{
+    if (Chkp1cl4->Value() != 0) {
+        R1().setP1_CL4(QStringLiteral("X"));
+        MarcarCasilla(Chkp1cl1, 0);
+    } else {
+        R1().setP1_CL4(QString());
+    }
+    TrasCasilla();
+}
+
+void Tipologia1::optp1tvi_Click(int Index)
+{
+    if (!OpcionMarcada(QStringLiteral("optp1tvi"), Index))
+        return;
+    if (Index == 1) {
+        R1().setP1_TVI(QStringLiteral("P"));
+    } else {
+        R1().setP1_TVI(QStringLiteral("U"));
+        R1().setP1_CCL(1.0);
+    }
+    RecalcularSH();
+}
+
+void Tipologia1::optp1tsu_Click(int Index)
+{
+    if (!OpcionMarcada(QStringLiteral("optp1tsu"), Index))
+        return;
+    R1().setP1_TSU(Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
+    RecalcularSH();
+}
+
+// Presentation --------------------------------------------------------------------------------
+
+void Tipologia1::PresentaDatos()
+{
+    PresentaCajas();                         // steps 1-20
+    PresentaLocalizacion();                  // 21-23
+    PresentaOpcion(QStringLiteral("optp1tvi"));  // 24
+    PresentaOpcion(QStringLiteral("optp1tsu"));  // 25
+    PresentaSituacion();                     // 26-27
+    PresentaOpcion(QStringLiteral("optp1mon"));  // 28
+    PresentaEdad();                          // 29
+    PresentaFechaValoracion();               // 30
+}
+
+void Tipologia1::PresentaSituacion()
+{
+    CheckBox* casillas[] = {Chkp1cl1, Chkp1cl2, Chkp1cl3, Chkp1cl4};
+    // The class is read from the option just set, not from the record.
+    if (OpcionMarcada(QStringLiteral("optp1tvi"), 0)) {
+        for (CheckBox* c : casillas)
+            c->setEnabled(false);
+        for (CheckBox* c : casillas)
+            MarcarCasilla(c, 0);
+    } else {
+        for (CheckBox* c : casillas)
+            c->setEnabled(true);
+    }
+    const CDatosTip1& r = R1();
+    MarcarCasilla(Chkp1cl1, r.P1_CL1().isEmpty() ? 0 : 1);
+    MarcarCasilla(Chkp1cl2, r.P1_CL2().isEmpty() ? 0 : 1);
+    MarcarCasilla(Chkp1cl3, r.P1_CL3().isEmpty() ? 0 : 1);
+    MarcarCasilla(Chkp1cl4, r.P1_CL4().isEmpty() ? 0 : 1);
+}
+
+// Report ----------------------------------------------------------------------------------------
+
+void Tipologia1::ObtenerEtiquetas()
+{
+    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp1tsu")));
+    PonerEtiqueta(QStringLiteral("sEtiquetaTVI"), RotuloOpcionElegida(QStringLiteral("optp1tvi")));
+    PonerEtiqueta(QStringLiteral("sEtiquetaCL"), EtiquetaSituacion({Chkp1cl1, Chkp1cl2, Chkp1cl3, Chkp1cl4}));
+}
+
+void Tipologia1::DatosDescripcion() { ImprimirTabla(InformeViviendaEs()); }
+
+void Tipologia1::DatosDescripcionE() { ImprimirTabla(InformeViviendaEu()); }

@@ -1,0 +1,57 @@
+#pragma once
+// The dwelling valuation window (typology 1) on the shared typology window:
+// V = [ VRR * CL + (1,38 * CC + 0,38 * VRR * CL) * (1 - D)] * SH, with VRR and CC from the
+// residential zone row, CL from four situation boxes, SH by class and surface type and the
+// residential age scale.
+#include "typologies/shared/VentanaTipologiaBase.h"
+
+class CheckBox;
+class CDatosTip1;
+
+class Tipologia1 : public VentanaTipologiaBase {
+    Q_OBJECT
+public:
+    Tipologia1();
+
+    CDatosTip& Registro() const override;
+
+    void ModificaDatos() override;
+    void InicializaFechaV() override;
+    void InicializaMunicipio(QString& smunicipio) override;
+    void CalcularValores() override;
+    void CadenaValores() override;
+    void PresentaDatos() override;
+    void ObtenerEtiquetas() override;
+    void DatosDescripcion() override;
+    void DatosDescripcionE() override;
+
+    // CL of the first ticked situation box (0.3, 0.7, 0.8, 0.8), 1.0 when none is ticked.
+    double CalcularCL();
+    // Homogenised surface of P1_SBU by class ("P"/"U") and surface type ("C"/"U").
+    double CalcularSH(QString& clase, QString& tipoSuperficie) override;
+
+protected:
+    void SuperficieAceptada() override;
+    void TrasLimpiar() override;
+
+private:
+    void Disenar();
+    void ConectarPropios();
+    // Steps 26 and 27 of the redraw: the situation boxes by class, then their ticks.
+    void PresentaSituacion();
+
+    void Chkp1cl1_Click();
+    void Chkp1cl2_Click();
+    void Chkp1cl3_Click();
+    void Chkp1cl4_Click();
+    void optp1tvi_Click(int Index);
+    void optp1tsu_Click(int Index);
+    // CL into its box, then the chain refresh (the end of the four check box handlers).
+    void TrasCasilla();
+
+    CheckBox* Chkp1cl1 = nullptr;
+    CheckBox* Chkp1cl2 = nullptr;
+    CheckBox* Chkp1cl3 = nullptr;
+    CheckBox* Chkp1cl4 = nullptr;
+    CajaNum* txtp1ccl = nullptr;
+};

@@ -1,0 +1,1396 @@
+#include "typologies/shared/VentanaTipologiaBase.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <cmath>
+#include <stdexcept>
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "core/Recursos.h"
+#include "platform/CajaNum.h"
+#include "platform/ComboBox.h"
+#include "platform/MaskEdBox.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberFormat.h"
+#include "platform/Option.h"
+#include "platform/Printer.h"
+#include "platform/SendKeys.h"
+#include "windows/Descripcion.h"
+#include "windows/PInicial.h"
+
+// Free helpers --------------------------------------------------------------------------------
+
+QString TextoNumero(double v)
+{
+    if (v == 0)
+        return QStringLiteral("0");
+    QString s = QString::number(v, 'g', 15);
+    if (s.contains(QLatin1Char('e'))) {
+        s = QString::number(v, 'f', 6);
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    s.replace(QLatin1Char('.'), DecimalSeparator());
+    return s;
+}
+
+QString TextoDeCampo(const QVariant& campo)
+{
+    return campo.isValid() && !campo.isNull() ? campo.toString().trimmed() : QString();
+}
+
+double NumeroDeCampo(const QVariant& campo)
+{
+    if (!campo.isValid() || campo.isNull())
+        return 0;
+    switch (campo.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return campo.toDouble();
+    default:
+        break;
+    }
+    const QString t = TextoDeCampo(campo);
+    if (t.isEmpty())
+        return 0;
+    bool ok = false;
+    const double d = t.toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        throw std::runtime_error(
+            SegunIdioma(QStringLiteral("Valor no numérico en las tablas de valoración: «%1»."),
+                        QStringLiteral("Balorazio tauletan zenbakia ez den balioa: «%1»."))
+                .arg(t)
+                .toStdString());
+    return d;
+}
+
+int16_t ZonaDeCampo(const QVariant& campo)
+{
+    const QString t = TextoDeCampo(campo);
+    bool ok = false;
+    const int zona = t.toInt(&ok);
+    if (!ok || zona < -32768 || zona > 32767)
+        throw std::runtime_error(SegunIdioma(QStringLiteral("La zona del tramo de calle no es un número válido: «%1»."),
+                                             QStringLiteral("Kale zatiaren zona ez da zenbaki zuzena: «%1»."))
+                                     .arg(t)
+                                     .toStdString());
+    return static_cast<int16_t>(zona);
+}
+
+double Comprobado(double v)
+{
+    if (!std::isfinite(v))
+        throw std::overflow_error(SegunIdioma(QStringLiteral("Desbordamiento en el cálculo del valor."),
+                                              QStringLiteral("Gainezkatzea balioaren kalkuluan."))
+                                      .toStdString());
+    return v;
+}
+
+// The window ----------------------------------------------------------------------------------
+
+VentanaTipologiaBase::VentanaTipologiaBase(const QString& nombre, ParametrosVentana parametros)
+    : Form(nombre)
+    , p_(std::move(parametros))
+{
+}
+
+QString VentanaTipologiaBase::Res(int n) { return LoadResString(gIdioma + n); }
+
+QString VentanaTipologiaBase::Nombre(const char* clase, const char* codigo) const
+{
+    return QString::fromUtf8(clase) + QLatin1Char('p') + QString::number(p_.tipo) + QString::fromUtf8(codigo);
+}
+
+QString VentanaTipologiaBase::Opcion(const QString& grupo, int indice)
+{
+    return grupo + QLatin1Char('(') + QString::number(indice) + QLatin1Char(')');
+}
+
+QWidget* VentanaTipologiaBase::Buscar(const QString& nombre) const
+{
+    auto it = controles_.constFind(nombre);
+    if (it != controles_.constEnd() && it.value())
+        return it.value();
+    QWidget* w = findChild<QWidget*>(nombre);
+    if (w)
+        controles_.insert(nombre, w);
+    return w;
+}
+
+void VentanaTipologiaBase::SetTxtDescrip(const QString& texto)
+{
+    if (txtdescrip)
+        txtdescrip->setText(texto);
+}
+
+// Failure guard -------------------------------------------------------------------------------
+
+void VentanaTipologiaBase::Manejar(const std::function<void()>& manejador)
+{
+    if (profundidad_ > 0) {
+        // Raised by a write of the handler that is running: part of it. A failure is kept
+        // and goes on to that handler when the write returns (never through the toolkit).
+        if (pendiente_)
+            return;
+        ++profundidad_;
+        try {
+            manejador();
+        } catch (...) {
+            if (!pendiente_)
+                pendiente_ = std::current_exception();
+        }
+        --profundidad_;
+        return;
+    }
+    const CDatosTip copia = Registro();
+    pendiente_ = nullptr;
+    ++profundidad_;
+    Guard(
+        [&] {
+            manejador();
+            RelanzarPendiente();
+        },
+        [&] {
+            // The record as it was before the handler, and the window showing it.
+            pendiente_ = nullptr;
+            Registro() = copia;
+            try {
+                PresentaDatos();
+            } catch (...) {
+            }
+            pendiente_ = nullptr;
+        });
+    pendiente_ = nullptr;
+    --profundidad_;
+}
+
+void VentanaTipologiaBase::RelanzarPendiente()
+{
+    if (pendiente_) {
+        std::exception_ptr e = pendiente_;
+        pendiente_ = nullptr;
+        std::rethrow_exception(e);
+    }
+}
+
+void VentanaTipologiaBase::EscribirCaja(CajaNum* caja, const QString& texto)
+{
+    if (!caja)
+        return;
+    caja->setTexto(texto);
+    RelanzarPendiente();
+}
+
+void VentanaTipologiaBase::EscribirTexto(QLineEdit* caja, const QString& texto)
+{
+    if (!caja)
+        return;
+    if (caja->text() == texto) {
+        // Every write is a change: a storing box stores even the same text.
+        for (const auto& c : p_.guardan)
+            if (c.control == caja->objectName())
+                GuardarCaja(c);
+    } else {
+        caja->setText(texto);
+    }
+    RelanzarPendiente();
+}
+
+void VentanaTipologiaBase::MarcarOpcion(const QString& grupo, int indice)
+{
+    if (auto* o = Ctl<OptionButton>(Opcion(grupo, indice)))
+        o->SetValue(true);
+    RelanzarPendiente();
+}
+
+void VentanaTipologiaBase::MarcarCasilla(CheckBox* casilla, int valor)
+{
+    if (!casilla)
+        return;
+    casilla->SetValue(valor);
+    RelanzarPendiente();
+}
+
+void VentanaTipologiaBase::PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto)
+{
+    if (!combo)
+        return;
+    if (exacto)
+        SeleccionarEnComboExacto(texto, *combo);
+    else
+        SeleccionarEnCombo(texto, *combo);
+    RelanzarPendiente();
+}
+
+void VentanaTipologiaBase::PonerFoco(QWidget* w)
+{
+    if (!w)
+        return;
+    Form::SetFocus(w);
+    RelanzarPendiente();
+}
+
+// Wiring ----------------------------------------------------------------------------------------
+
+void VentanaTipologiaBase::ConectarControles()
+{
+    txtfecv = Ctl<MaskEdBox>(Nombre("txt", "fecv"));
+    txtantd2 = Ctl<MaskEdBox>(Nombre("txt", "antd2"));
+    txtantd1 = Ctl<CajaNum>(Nombre("txt", "antd1"));
+    txtant = Ctl<CajaNum>(Nombre("txt", "ant"));
+    txtdep = Ctl<CajaNum>(Nombre("txt", "dep"));
+    txtnup = Ctl<CajaNum>(Nombre("txt", "nup"));
+    txtnur = Ctl<CajaNum>(Nombre("txt", "nur"));
+    txtsbu = Ctl<CajaNum>(Nombre("txt", "sbu"));
+    txtpti = Ctl<CajaNum>(Nombre("txt", "pti"));
+    txtañop = Ctl<CajaNum>(Nombre("txt", "añop"));
+    txtcoa = Ctl<CajaNum>(Nombre("txt", "coa"));
+    txtvaf = Ctl<CajaNum>(Nombre("txt", "vaf"));
+    txtnor = Ctl<QLineEdit>(Nombre("txt", "nor"));
+    txtdescrip = Ctl<QLineEdit>(QStringLiteral("txtdescrip"));
+    cmbmun = Ctl<ComboBox>(Nombre("cmb", "mun"));
+    cmbcal = Ctl<ComboBox>(Nombre("cmb", "cal"));
+    cmdimprimir = Buscar(QStringLiteral("cmdimprimir"));
+
+    // Display boxes that store what they are given.
+    for (const auto& c : p_.guardan) {
+        QWidget* w = Buscar(c.control);
+        if (auto* caja = qobject_cast<CajaNum*>(w))
+            Conectar(caja, &CajaNum::Change, [this, c] { GuardarCaja(c); });
+        else if (auto* linea = qobject_cast<QLineEdit*>(w))
+            Conectar(linea, &QLineEdit::textChanged, [this, c] { GuardarCaja(c); });
+    }
+    Conectar(txtvaf, &CajaNum::Change, [this] { txtvaf_Change(); });
+
+    // Editable boxes: their whole text is selected on entry, the entry is taken on leaving.
+    auto editable = [this](QWidget* w, std::function<void()> alSalir) {
+        if (!w)
+            return;
+        OnGotFocus(w, [w] { SeleccionarTexto(w); });
+        OnLostFocus(w, [this, alSalir] { Manejar(alSalir); });
+    };
+    editable(txtfecv, [this] { txtfecv_LostFocus(); });
+    editable(txtnup, [this] { txtnup_LostFocus(); });
+    editable(txtsbu, [this] { txtsbu_LostFocus(); });
+    editable(txtpti, [this] { txtpti_LostFocus(); });
+    editable(txtantd1, [this] { txtantd1_LostFocus(); });
+    editable(txtantd2, [this] { txtantd2_LostFocus(); });
+    editable(cmbmun, [this] { cmbmun_LostFocus(); });
+    editable(cmbcal, [this] { cmbcal_LostFocus(); });
+    Conectar(cmbmun, &ComboBox::Click, [this] { cmbmun_Click(); });
+    Conectar(cmbcal, &ComboBox::Click, [this] { cmbcal_Click(); });
+
+    for (int i = 0; i < 2; ++i) {
+        Conectar(Ctl<OptionButton>(Opcion(Nombre("opt", "anttipo"), i)), &OptionButton::Click,
+                 [this, i] { optanttipo_Click(i); });
+        Conectar(Ctl<OptionButton>(Opcion(Nombre("opt", "mon"), i)), &OptionButton::Click,
+                 [this, i] { optmon_Click(i); });
+    }
+
+    // Plain display text boxes pass the focus on when entered.
+    for (QLineEdit* e : {txtnor, txtdescrip}) {
+        if (!e)
+            continue;
+        e->setReadOnly(true);
+        OnGotFocus(e, [] { SendTab(); });
+    }
+
+    const std::pair<const char*, std::function<void()>> botones[] = {
+        {"cmdayuda", [this] { cmdayuda_Click(); }},
+        {"cmdDescripcion", [this] { cmdDescripcion_Click(); }},
+        {"cmdlimpiar", [this] { cmdlimpiar_Click(); }},
+        {"cmdsalir", [this] { cmdsalir_Click(); }},
+        {"cmdimprimir", [this] { cmdimprimir_Click(); }},
+    };
+    for (const auto& [nombre, manejador] : botones)
+        Conectar(Ctl<QAbstractButton>(QString::fromUtf8(nombre)), &QAbstractButton::clicked, manejador);
+    ConectarBotonesSinValidar();
+}
+
+void VentanaTipologiaBase::ConectarBotonesSinValidar()
+{
+    for (const char* nombre : {"cmdlimpiar", "cmdsalir"})
+        if (QWidget* b = Buscar(QString::fromUtf8(nombre)))
+            OnMouseDownFirst(b, [this] { bValidar = false; });
+}
+
+void VentanaTipologiaBase::GuardarCaja(const CajaQueGuarda& c)
+{
+    QWidget* w = Buscar(c.control);
+    QString t;
+    if (auto* caja = qobject_cast<CajaNum*>(w))
+        t = caja->texto();
+    else if (auto* linea = qobject_cast<QLineEdit*>(w))
+        t = linea->text();
+    else
+        return;
+    CDatosTip& r = Registro();
+    switch (c.como) {
+    case Guardado::Entero:
+        r.Set(c.codigo, static_cast<int>(std::lround(ParseNumber(t))));
+        break;
+    case Guardado::Numero:
+        r.Set(c.codigo, ParseNumber(t));
+        break;
+    case Guardado::NumeroSiNoVacio:
+        if (!t.trimmed().isEmpty())
+            r.Set(c.codigo, ParseNumber(t));
+        break;
+    case Guardado::Texto:
+        r.Set(c.codigo, t);
+        break;
+    }
+}
+
+// Window events -------------------------------------------------------------------------------
+
+void VentanaTipologiaBase::Cargar(bool mover)
+{
+    Anadir_captions();
+    if (mover && p_.moverAlCargar)
+        Move(0, 0);
+    bBorrarCalles = false;
+    bFocoPortal = false;
+    bValidar = true;
+    CargarImagenDescripcion(this);
+    FormatosFecha();
+    InicializaDatos();
+    PresentaDatos();
+    idiomaAplicado_ = gIdioma;
+}
+
+void VentanaTipologiaBase::Form_Load()
+{
+    Manejar([this] {
+        // A window loaded anew starts with empty lists, as new controls would; the redraw
+        // then loads the street list of a record that has a street.
+        for (ComboBox* lista : {cmbmun, cmbcal})
+            if (lista)
+                lista->Clear();
+        Cargar(true);
+    });
+}
+
+bool VentanaTipologiaBase::Desfasada() const
+{
+    return idiomaAplicado_ != gIdioma || Registro().Get(QStringLiteral("SVL")).toString() == QLatin1String("V");
+}
+
+void VentanaTipologiaBase::Form_Activate()
+{
+    Manejar([this] {
+        // Shown again after being hidden while the language changed or the record was
+        // emptied: the window is set up again as a new load would do it.
+        if (Desfasada())
+            Cargar(false);
+        SetTxtDescrip(Registro().DES(0).left(30));
+        PonerFoco(txtfecv);
+    });
+}
+
+void VentanaTipologiaBase::Form_Resize()
+{
+    if (WindowState() != 1)
+        return;
+    Manejar([this] {
+        CDatosTip& r = Registro();
+        if (!r.Get(QStringLiteral("MIN")).toBool()) {
+            // Never left minimised: hidden, back to the panel, still loaded.
+            r.Set(QStringLiteral("MIN"), true);
+            Hide();
+        } else {
+            // Shown again by the panel while still minimised.
+            SetWindowState(2);
+            r.Set(QStringLiteral("MIN"), false);
+        }
+    });
+}
+
+void VentanaTipologiaBase::Form_KeyPress(int& keyAscii)
+{
+    if (keyAscii == 13) {
+        SendTab();
+        return;
+    }
+    QWidget* foco = QApplication::focusWidget();
+    for (ComboBox* combo : {cmbmun, cmbcal})
+        if (combo && foco && (foco == combo || combo->isAncestorOf(foco)))
+            ComboKeyPress(combo, keyAscii);
+}
+
+namespace {
+
+// While a list is open the typing goes on in its text, as with the list closed: the keys that
+// edit or leave the text are handed to the text box; the arrows and Escape stay with the list.
+class TecleoEnLista : public QObject {
+public:
+    TecleoEnLista(ComboBox* combo)
+        : QObject(combo)
+        , combo_(combo)
+    {
+    }
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress || !combo_->lineEdit())
+            return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Escape:
+            return false;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Leaving the list: it closes and the key acts on the box (Enter moves on as Tab).
+            combo_->hidePopup();
+            break;
+        default:
+            if (k->text().isEmpty() && k->key() != Qt::Key_Left && k->key() != Qt::Key_Right &&
+                k->key() != Qt::Key_Home && k->key() != Qt::Key_End && k->key() != Qt::Key_Delete)
+                return false;
+            break;
+        }
+        QKeyEvent copia(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), k->count());
+        QCoreApplication::sendEvent(combo_->lineEdit(), &copia);
+        return true;
+    }
+
+private:
+    ComboBox* combo_;
+};
+
+} // namespace
+
+void VentanaTipologiaBase::ComboKeyPress(ComboBox* combo, int keyAscii)
+{
+    // Typing in a list opens it; the typing itself goes on in the list's text.
+    if (keyAscii == 27 || (combo->view() && combo->view()->isVisible()))
+        return;
+    DesplegarCombo(*combo);
+    if (combo->view() && !combo->property("tecleoEnLista").toBool()) {
+        auto* filtro = new TecleoEnLista(combo);
+        combo->view()->installEventFilter(filtro);
+        combo->view()->window()->installEventFilter(filtro);
+        combo->setProperty("tecleoEnLista", true);
+    }
+}
+
+// Load, formats, defaults -----------------------------------------------------------------------
+
+void VentanaTipologiaBase::Anadir_captions()
+{
+    for (const auto& r : p_.rotulos) {
+        const QString t = Res(r.id);
+        if (r.destino == Destino::Ventana) {
+            setWindowTitle(t);
+            continue;
+        }
+        QWidget* w = Buscar(r.control);
+        if (!w)
+            continue;
+        if (r.destino == Destino::Rotulo || r.destino == Destino::RotuloYAyuda) {
+            if (auto* l = qobject_cast<QLabel*>(w))
+                l->setText(t);
+            else if (auto* g = qobject_cast<QGroupBox*>(w))
+                g->setTitle(t);
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                b->setText(t);
+        }
+        if (r.destino == Destino::Ayuda || r.destino == Destino::RotuloYAyuda)
+            w->setToolTip(t);
+    }
+}
+
+void VentanaTipologiaBase::FormatosFecha()
+{
+    const bool euskera = gIdioma == 10000;
+    for (MaskEdBox* b : {txtfecv, txtantd2}) {
+        if (!b)
+            continue;
+        b->SetFormat(euskera ? QStringLiteral("yyyy/mm/dd") : QStringLiteral("dd/mm/yyyy"));
+        b->SetMask(euskera ? QStringLiteral("####/##/##") : QStringLiteral("##/##/####"));
+    }
+}
+
+void VentanaTipologiaBase::FormatosMoneda(QString& Moneda)
+{
+    const bool pesetas = Moneda == QLatin1String("P");
+    for (const auto& m : p_.monedas)
+        if (auto* caja = Ctl<CajaNum>(m.control))
+            caja->setFormato(pesetas ? m.pesetas : m.euros);
+}
+
+void VentanaTipologiaBase::InicializaDatos()
+{
+    ModificaDatos();
+    QString moneda = Registro().Get(QStringLiteral("MON")).toString();
+    FormatosMoneda(moneda);
+    if (cmbmun)
+        CargarMunicipios(*cmbmun, static_cast<int16_t>(Registro().Get(QStringLiteral("EJER")).toInt()));
+    // While the window is being loaded it is not shown yet and takes no focus.
+    PonerFoco(txtfecv);
+}
+
+// Presentation --------------------------------------------------------------------------------
+
+void VentanaTipologiaBase::PresentaDatos()
+{
+    PresentaCajas();
+    PresentaLocalizacion();
+    for (const auto& o : p_.opciones) {
+        if (o.grupo == Nombre("opt", "mon"))
+            PresentaSituacion();
+        PresentaOpcion(o.grupo);
+    }
+    if (Registro().Has(QStringLiteral("ANTTIPO")))
+        PresentaEdad();
+    PresentaFechaValoracion();
+}
+
+void VentanaTipologiaBase::PresentaCajas()
+{
+    CDatosTip& r = Registro();
+    for (const auto& c : p_.cajas) {
+        QWidget* w = Buscar(c.control);
+        if (c.regla == Regla::Texto) {
+            EscribirTexto(qobject_cast<QLineEdit*>(w), r.Get(c.codigo).toString());
+            continue;
+        }
+        auto* caja = qobject_cast<CajaNum*>(w);
+        if (!caja)
+            continue;
+        const double v = r.Get(c.codigo).toDouble();
+        QString t;
+        switch (c.regla) {
+        case Regla::Plana:
+            t = FormatNumber(v, caja->formato());
+            break;
+        case Regla::CeroVacio:
+            t = v == 0 ? QString() : FormatNumber(v, caja->formato());
+            break;
+        case Regla::Moneda:
+            if (v != 0)
+                t = r.Get(QStringLiteral("MON")).toString() == QLatin1String("P") ? FormatNumber(v, caja->formato())
+                                                                                : FormatNumber(v / 100, caja->formato());
+            break;
+        case Regla::Texto:
+            break;
+        }
+        EscribirCaja(caja, t);
+    }
+}
+
+void VentanaTipologiaBase::PresentaLocalizacion()
+{
+    if (!cmbmun)
+        return;
+    CDatosTip& r = Registro();
+    // The lists are positioned on exactly the record's names.
+    PosicionarCombo(cmbmun, r.Get(QStringLiteral("MUN")).toString(), true);
+    if (!cmbcal)
+        return;
+    PosicionarCombo(cmbcal, r.Get(QStringLiteral("CAL")).toString(), true);
+    // Opened again over a record with a street: the street list is loaded and the record's
+    // street selected, so that a new portal looks the zone up in that street.
+    if (cmbcal->ListCount() == 0 && !cmbcal->Text().isEmpty() && cmbmun->ListIndex() >= 0) {
+        bool limpiar = false;
+        CargarCalles(limpiar, ConsultaCalles(), *cmbcal);
+        const QString calle = r.Get(QStringLiteral("CAL")).toString();
+        for (int i = 0; i < cmbcal->ListCount(); ++i)
+            if (cmbcal->List(i) == calle) {
+                cmbcal->SetListIndex(i);
+                RelanzarPendiente();
+                break;
+            }
+    }
+}
+
+void VentanaTipologiaBase::PresentaOpcion(const QString& grupo)
+{
+    for (const auto& o : p_.opciones) {
+        if (o.grupo != grupo)
+            continue;
+        const bool igual = Registro().Get(o.codigo).toString() == o.valor;
+        MarcarOpcion(grupo, igual ? o.entradaSiIgual : 1 - o.entradaSiIgual);
+        return;
+    }
+}
+
+void VentanaTipologiaBase::PresentaEdad()
+{
+    CDatosTip& r = Registro();
+    const bool porFecha = r.Get(QStringLiteral("ANTTIPO")).toString() != QLatin1String("A");
+    // The age-mode option's own work (resetting the age) must not run on a redraw.
+    bPresentando = true;
+    try {
+        MarcarOpcion(Nombre("opt", "anttipo"), porFecha ? 1 : 0);
+    } catch (...) {
+        bPresentando = false;
+        throw;
+    }
+    bPresentando = false;
+    MostrarCajasEdad(porFecha);
+    const int32_t antdat = r.Get(QStringLiteral("ANTDAT")).toInt();
+    if (!porFecha)
+        EscribirCaja(txtantd1, antdat == 0 ? QString() : QString::number(antdat));
+    else if (txtantd2)
+        txtantd2->SetText(antdat != 0 ? gFecha().LongToString(antdat) : gFecha().FecVacia());
+}
+
+void VentanaTipologiaBase::MostrarCajasEdad(bool porFecha)
+{
+    if (!txtantd1 || !txtantd2)
+        return;
+    if (porFecha) {
+        txtantd1->setVisible(false);
+        txtantd2->setVisible(true);
+    } else {
+        txtantd1->setVisible(true);
+        txtantd2->setVisible(false);
+    }
+    txtantd1->setFocusPolicy(porFecha ? Qt::ClickFocus : Qt::StrongFocus);
+    txtantd2->setFocusPolicy(porFecha ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void VentanaTipologiaBase::PresentaFechaValoracion()
+{
+    if (txtfecv)
+        txtfecv->SetText(gFecha().LongToString(Registro().Get(QStringLiteral("FECV")).toInt()));
+}
+
+// Dates ---------------------------------------------------------------------------------------
+
+bool VentanaTipologiaBase::ValidarFechaV(QString& sFecha)
+{
+    if (!gFecha().EsFecha(sFecha, 0)) {
+        MsgBox(Res(49), 48, Res(50));
+        return false;
+    }
+    Recordset rsMin = gConexion().openRecordset(QStringLiteral("Select t02_fecmin from t02_años Order By t02_fecmin "));
+    Recordset rsMax = gConexion().openRecordset(QStringLiteral("Select t02_fecmax from t02_años Order By t02_fecmax desc"));
+    const bool hayRango = !rsMin.EOF_() && !rsMax.EOF_();
+    const auto minima = static_cast<int32_t>(hayRango ? NumeroDeCampo(rsMin.Field(0)) : 0);
+    const auto maxima = static_cast<int32_t>(hayRango ? NumeroDeCampo(rsMax.Field(0)) : 0);
+    rsMin.Close();
+    rsMax.Close();
+    if (!hayRango) {
+        // Without valuation years no date can be valued.
+        MsgBox(Res(49), 48, Res(50));
+        return false;
+    }
+    const int32_t n = gFecha().StringToLong(sFecha, 0);
+    if (minima <= n && n <= maxima)
+        return true;
+    MsgBox(Res(51) + QLatin1Char(' ') + gFecha().LongToString(minima) + QStringLiteral("\r\n") + Res(p_.idSeparadorRango) +
+               QLatin1Char(' ') + gFecha().LongToString(maxima) + QLatin1Char(' ') + Res(151),
+           48, Res(50));
+    return false;
+}
+
+bool VentanaTipologiaBase::ValidarFechaR(QString& sFecha)
+{
+    if (!gFecha().EsFecha(sFecha, 1800)) {
+        MsgBox(Res(108), 48, Res(50));
+        return false;
+    }
+    const int32_t n = gFecha().StringToLong(sFecha, 0);
+    const int32_t fecv = Registro().Get(QStringLiteral("FECV")).toInt();
+    if (n > fecv) {
+        MsgBox(Res(109) + (p_.dosPuntosTrasFechaR ? QStringLiteral(":") : QString()) +
+                   gFecha().LongToString(fecv).trimmed(),
+               48, Res(50));
+        return false;
+    }
+    return true;
+}
+
+bool VentanaTipologiaBase::ComprobarFecha()
+{
+    QString s = txtfecv->Text();
+    if (!ValidarFechaV(s))
+        return false;
+    CDatosTip& r = Registro();
+    r.Set(QStringLiteral("FECV"), gFecha().StringToLong(s, 0));
+    int16_t version = 0;
+    const int16_t ano = ObtenerEjercicio(gFecha().StringToLong(txtfecv->Text(), 0), version);
+    const bool tieneVersion = r.Has(QStringLiteral("VER"));
+    const bool tieneEdad = r.Has(QStringLiteral("ANTTIPO"));
+    if (ano != r.Get(QStringLiteral("EJER")).toInt() ||
+        (tieneVersion && version != r.Get(QStringLiteral("VER")).toInt())) {
+        // Another valuation period: the record starts again, with this date.
+        r.Set(QStringLiteral("EJER"), ano);
+        if (tieneVersion)
+            r.Set(QStringLiteral("VER"), version);
+        r.Set(QStringLiteral("SVL"), QStringLiteral("V"));
+        InicializaFechaV();
+        if (cmbmun)
+            CargarMunicipios(*cmbmun, ano);
+        // The emptied record has no description: the summary box follows it.
+        SetTxtDescrip(r.DES(0).left(30));
+    } else if (tieneEdad && r.Get(QStringLiteral("ANTTIPO")).toString() == QLatin1String("F") &&
+               r.Get(QStringLiteral("ANTDAT")).toInt() != 0 &&
+               r.Get(QStringLiteral("ANTDAT")).toInt() > r.Get(QStringLiteral("FECV")).toInt()) {
+        // The construction date now lies after the valuation date.
+        r.Set(QStringLiteral("SVL"), QStringLiteral("V"));
+        InicializaFechaV();
+        SetTxtDescrip(r.DES(0).left(30));
+    } else {
+        if (tieneEdad) {
+            QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+            CalcularDepreciacion(tipo);
+        }
+        RecalcularCadena();
+    }
+    PresentaDatos();
+    return true;
+}
+
+void VentanaTipologiaBase::txtfecv_LostFocus()
+{
+    if (!bValidar)
+        return;
+    if (txtfecv->Text() == gFecha().FecVacia())
+        txtfecv->SetText(gFecha().LongToString(gEntrada().P_FECV()));
+    if (!ComprobarFecha()) {
+        txtfecv->SetText(gFecha().LongToString(Registro().Get(QStringLiteral("FECV")).toInt()));
+        PonerFoco(txtfecv);
+    }
+}
+
+// Age -----------------------------------------------------------------------------------------
+
+double VentanaTipologiaBase::CalcularD(int16_t& n)
+{
+    if (n >= 0 && n <= 20)
+        return 1 - 0.015 * n;
+    if (n >= 21 && n <= 40)
+        return 0.9 - 0.01 * n;
+    if (n >= 41 && n <= 60)
+        return 0.78 - 0.007 * n;
+    if (n >= 61 && n <= 90)
+        return 0.48 - 0.002 * n;
+    return 0.3;
+}
+
+void VentanaTipologiaBase::CalcularDepreciacion(QString& sTipoAnt)
+{
+    CDatosTip& r = Registro();
+    if (sTipoAnt == QLatin1String("A")) {
+        EscribirCaja(txtant, txtantd1 ? txtantd1->texto() : QString());
+    } else {
+        // Whole years between two yyyymmdd numbers: the month-and-day part of the
+        // difference never reaches 10000.
+        const int32_t d = r.Get(QStringLiteral("FECV")).toInt() - r.Get(QStringLiteral("ANTDAT")).toInt();
+        EscribirCaja(txtant, FormatNumber(d, QStringLiteral("00000000")).left(4));
+    }
+    auto anos = static_cast<int16_t>(r.Get(QStringLiteral("ANT")).toInt());
+    EscribirCaja(txtdep, TextoNumero(CalcularD(anos)));
+}
+
+void VentanaTipologiaBase::optanttipo_Click(int Index)
+{
+    auto* opcion = Ctl<OptionButton>(Opcion(Nombre("opt", "anttipo"), Index));
+    if (bPresentando || !opcion || !opcion->Value())
+        return;
+    CDatosTip& r = Registro();
+    EscribirCaja(txtantd1, QString());
+    if (txtantd1)
+        txtantd1->setValor(QStringLiteral("0"));
+    if (txtantd2)
+        txtantd2->SetText(gFecha().LongToString(r.Get(QStringLiteral("FECV")).toInt()));
+    if (Index != 0) {
+        r.Set(QStringLiteral("ANTTIPO"), QStringLiteral("F"));
+        MostrarCajasEdad(true);
+        r.Set(QStringLiteral("ANTDAT"), gFecha().StringToLong(txtantd2 ? txtantd2->Text() : QString(), 0));
+    } else {
+        r.Set(QStringLiteral("ANTTIPO"), QStringLiteral("A"));
+        MostrarCajasEdad(false);
+        r.Set(QStringLiteral("ANTDAT"),
+              static_cast<int>(std::lround(ParseNumber(txtantd1 ? txtantd1->texto() : QString()))));
+    }
+    QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+    CalcularDepreciacion(tipo);
+    RefrescoCadena();
+}
+
+void VentanaTipologiaBase::txtantd1_LostFocus()
+{
+    CDatosTip& r = Registro();
+    const double v = ParseNumber(txtantd1->texto());
+    if (v == r.Get(QStringLiteral("ANTDAT")).toDouble())
+        return;
+    r.Set(QStringLiteral("ANTDAT"), static_cast<int>(std::lround(v)));
+    QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+    CalcularDepreciacion(tipo);
+    RefrescoCadena();
+}
+
+void VentanaTipologiaBase::txtantd2_LostFocus()
+{
+    CDatosTip& r = Registro();
+    const auto guardada = [&] { return gFecha().LongToString(r.Get(QStringLiteral("ANTDAT")).toInt()); };
+    // The box cannot be emptied: the stored date comes back.
+    if (txtantd2->Text() == gFecha().FecVacia())
+        txtantd2->SetText(guardada());
+    QString s = txtantd2->Text();
+    if (ValidarFechaR(s)) {
+        if (txtantd2->Text() != guardada()) {
+            r.Set(QStringLiteral("ANTDAT"), gFecha().StringToLong(txtantd2->Text(), 0));
+            QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+            CalcularDepreciacion(tipo);
+            RefrescoCadena();
+        }
+    } else {
+        txtantd2->SetText(guardada());
+        PonerFoco(txtantd2);
+    }
+}
+
+// Surface, percentage, portal -------------------------------------------------------------------
+
+void VentanaTipologiaBase::txtsbu_LostFocus()
+{
+    CDatosTip& r = Registro();
+    const QString t = txtsbu->texto();
+    const double v = ParseNumber(t);
+    const double guardada = r.Get(QStringLiteral("SBU")).toDouble();
+    if (t.trimmed().isEmpty() || v == 0) {
+        // An emptied surface is no error: the stored one comes back.
+        EscribirCaja(txtsbu, guardada == 0 ? QString() : FormatNumber(guardada, txtsbu->formato()));
+        return;
+    }
+    if (t != TextoNumero(guardada)) {
+        r.Set(QStringLiteral("SBU"), v);
+        SuperficieAceptada();
+    }
+}
+
+void VentanaTipologiaBase::txtpti_LostFocus()
+{
+    CDatosTip& r = Registro();
+    const double limite = ValorMaximoSiCero(static_cast<int16_t>(txtpti->enteros()),
+                                            static_cast<int16_t>(txtpti->decimales()), 100);
+    const QString t = txtpti->texto();
+    const double v = ParseNumber(t);
+    const QString guardada = FormatNumber(r.Get(QStringLiteral("PTI")).toDouble(), txtpti->formato());
+    if (v > limite) {
+        MsgBox(Res(110), 48, Res(50));
+        EscribirCaja(txtpti, guardada);
+        txtpti->setValor(guardada);
+        return;
+    }
+    if (t.trimmed().isEmpty() || v == 0) {
+        EscribirCaja(txtpti, guardada);
+        return;
+    }
+    if (t != TextoNumero(r.Get(QStringLiteral("PTI")).toDouble())) {
+        r.Set(QStringLiteral("PTI"), v);
+        RefrescoCadena();
+    }
+}
+
+void VentanaTipologiaBase::txtnup_LostFocus()
+{
+    CDatosTip& r = Registro();
+    const int n = static_cast<int>(Val(txtnup->texto()));
+    const int guardado = r.Get(QStringLiteral("NUP")).toInt();
+    if (n == 0) {
+        EscribirCaja(txtnup, FormatNumber(guardado, txtnup->formato()));
+        if (!bFocoPortal) {
+            PonerFoco(txtnup);
+            bFocoPortal = true;
+        }
+        return;
+    }
+    if (n == guardado)
+        return;
+    QString calleAnterior = r.Get(QStringLiteral("CAL")).toString();
+    auto portalAnterior = static_cast<int16_t>(guardado);
+    r.Set(QStringLiteral("NUP"), static_cast<int>(std::lround(ParseNumber(txtnup->texto()))));
+    if (!r.Get(QStringLiteral("CAL")).toString().isEmpty())
+        AnalisisCambio(true, calleAnterior, portalAnterior);
+    PresentaDatos();
+}
+
+// Municipality, street, zone ------------------------------------------------------------------
+
+QString VentanaTipologiaBase::ConsultaCalles() const
+{
+    const CDatosTip& r = Registro();
+    return QStringLiteral("select distinct t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre where t05_codmun=") +
+           QString::number(cmbmun->ItemData(cmbmun->ListIndex())) + QStringLiteral(" And t05_ano<=") +
+           QString::number(r.Get(QStringLiteral("EJER")).toInt()) + QStringLiteral(" And t05_ver<=") +
+           QString::number(r.Get(QStringLiteral("VER")).toInt()) +
+           QStringLiteral(" order by t05_ano desc,t05_ver desc,t05_nomcal");
+}
+
+void VentanaTipologiaBase::CargarListaLocalizacion()
+{
+    if (cmbcal)
+        CargarCalles(bBorrarCalles, ConsultaCalles(), *cmbcal);
+}
+
+void VentanaTipologiaBase::cmbmun_Click()
+{
+    const int i = cmbmun->ListIndex();
+    if (i < 0 || cmbmun->List(i) == Registro().Get(QStringLiteral("MUN")).toString())
+        return;
+    bBorrarCalles = true;
+    QString municipio = cmbmun->List(i);
+    InicializaMunicipio(municipio);
+    PonenciaCambios();
+    PresentaDatos();
+    CargarListaLocalizacion();
+}
+
+void VentanaTipologiaBase::cmbmun_LostFocus()
+{
+    CDatosTip& r = Registro();
+    // Typed text selects the first municipality it begins; a selected entry stays as it is.
+    if (cmbmun->ListIndex() < 0)
+        PosicionarCombo(cmbmun, cmbmun->Text(), false);
+    const int i = cmbmun->ListIndex();
+    if (i >= 0) {
+        if (cmbmun->List(i) != r.Get(QStringLiteral("MUN")).toString()) {
+            bBorrarCalles = true;
+            if (!cmbcal || cmbcal->ListCount() == 0) {
+                CargarListaLocalizacion();
+                QString municipio = cmbmun->List(i);
+                InicializaMunicipio(municipio);
+                PonenciaCambios();
+                PresentaDatos();
+            }
+        }
+    } else {
+        const QString municipio = r.Get(QStringLiteral("MUN")).toString();
+        cmbmun->SetText(municipio);
+        PosicionarCombo(cmbmun, municipio, true);
+    }
+}
+
+void VentanaTipologiaBase::PonenciaCambios()
+{
+    const int i = cmbmun->ListIndex();
+    if (i < 0)
+        return;
+    CDatosTip& r = Registro();
+    Recordset rs = gConexion().openRecordset(
+        QStringLiteral("select t04_ano  from t04_ponencias where t04_ano<=") +
+        QString::number(r.Get(QStringLiteral("EJER")).toInt()) + QStringLiteral(" And t04_codmun=") +
+        QString::number(cmbmun->ItemData(i)) + QStringLiteral(" order by t04_ano desc"));
+    const QString ano = rs.EOF_() ? QString() : TextoDeCampo(rs.Field(0));
+    rs.Close();
+    EscribirCaja(txtañop, ano);
+    const double coa = FactorIncremento(static_cast<int16_t>(r.Get(QStringLiteral("AÑOP")).toInt()),
+                                        static_cast<int16_t>(r.Get(QStringLiteral("EJER")).toInt()));
+    EscribirCaja(txtcoa, FormatNumber(Comprobado(coa), txtcoa->formato()));
+}
+
+void VentanaTipologiaBase::cmbcal_Click()
+{
+    CDatosTip& r = Registro();
+    const int i = cmbcal->ListIndex();
+    if (i < 0 || cmbcal->List(i) == r.Get(QStringLiteral("CAL")).toString())
+        return;
+    QString calleAnterior = r.Get(QStringLiteral("CAL")).toString();
+    auto portalAnterior = static_cast<int16_t>(r.Get(QStringLiteral("NUP")).toInt());
+    r.Set(QStringLiteral("CAL"), cmbcal->List(i));
+    if (r.Get(QStringLiteral("NUP")).toInt() != 0)
+        AnalisisCambio(true, calleAnterior, portalAnterior);
+    PresentaDatos();
+}
+
+void VentanaTipologiaBase::cmbcal_LostFocus()
+{
+    CDatosTip& r = Registro();
+    if (cmbcal->Text().isEmpty() || cmbmun->Text().isEmpty())
+        cmbcal->SetText(r.Get(QStringLiteral("CAL")).toString());
+    if (cmbcal->ListIndex() < 0)
+        PosicionarCombo(cmbcal, cmbcal->Text(), false);
+    if (cmbcal->ListIndex() >= 0)
+        cmbcal_Click();
+}
+
+void VentanaTipologiaBase::AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior)
+{
+    if (!bBuscar) {
+        CadenaValores();
+        return;
+    }
+    CDatosTip& r = Registro();
+    const int mun = cmbmun ? cmbmun->ListIndex() : -1;
+    const int cal = cmbcal ? cmbcal->ListIndex() : -1;
+    const QString etiqueta = cmbcal ? cmbcal->Tag() : QString();
+    const int guion = etiqueta.indexOf(QLatin1Char('-'));
+    bool okAno = false, okVer = false;
+    const int ano = etiqueta.left(guion).toInt(&okAno);
+    const int ver = etiqueta.mid(guion + 1).toInt(&okVer);
+    if (mun < 0 || cal < 0 || guion < 0 || !okAno || !okVer)
+        throw std::runtime_error(SegunIdioma(QStringLiteral("La calle elegida no está en la lista de calles del municipio."),
+                                             QStringLiteral("Aukeratutako kalea ez dago udalerriko kale zerrendan."))
+                                     .toStdString());
+    const int portal = r.Get(QStringLiteral("NUP")).toInt();
+    const QString n = QString::number(portal);
+    QString sql = QStringLiteral("select  t06_zoncod from t06_calles_datos where t06_codmun=") +
+                  QString::number(cmbmun->ItemData(mun)) + QStringLiteral(" and t06_codcal=") +
+                  QString::number(cmbcal->ItemData(cal)) + QStringLiteral(" And t06_ano=") + QString::number(ano) +
+                  QStringLiteral(" And t06_ver=") + QString::number(ver);
+    if (portal % 2 != 0)
+        sql += QStringLiteral(" and t06_impinf<=") + n + QStringLiteral(" and t06_impsup>=") + n;
+    else
+        sql += QStringLiteral(" and t06_parinf<=") + n + QStringLiteral(" and t06_parsup>=") + n;
+    Recordset rs = gConexion().openRecordset(sql);
+    if (rs.EOF_() || (p_.zonaNoNumericaSinFila && !EsCodigoZona(rs.Field(0)))) {
+        rs.Close();
+        EscribirCaja(txtnur, QString());
+        CalcularValores();
+        return;
+    }
+    const int16_t zona = ZonaDeCampo(rs.Field(0));
+    rs.Close();
+    if (p_.idZona9xx != 0 && zona >= 900) {
+        // Not valued here: the previous street and portal come back, the valuation stays.
+        MsgBox(Res(p_.idZona9xx));
+        cmbcal->SetText(calleAnterior);
+        r.Set(QStringLiteral("CAL"), calleAnterior);
+        const QString anterior = QString::number(portalAnterior);
+        EscribirCaja(txtnup, anterior);
+        txtnup->setValor(anterior);
+        r.Set(QStringLiteral("NUP"), static_cast<int>(portalAnterior));
+        PonerFoco(txtnup);
+        return;
+    }
+    EscribirCaja(txtnur, QString::number(zona));
+    CalcularValores();
+}
+
+void VentanaTipologiaBase::RefrescoCadena()
+{
+    RecalcularCadena();
+    PresentaDatos();
+}
+
+void VentanaTipologiaBase::RecalcularCadena()
+{
+    const CDatosTip& r = Registro();
+    if (!r.Get(QStringLiteral("CAL")).toString().isEmpty() && r.Get(QStringLiteral("NUP")).toInt() != 0) {
+        QString calle;
+        int16_t portal = 0;
+        AnalisisCambio(false, calle, portal);
+    }
+}
+
+void VentanaTipologiaBase::optmon_Click(int Index)
+{
+    auto* opcion = Ctl<OptionButton>(Opcion(Nombre("opt", "mon"), Index));
+    if (!opcion || !opcion->Value())
+        return;
+    CDatosTip& r = Registro();
+    r.Set(QStringLiteral("MON"), Index != 0 ? QStringLiteral("E") : QStringLiteral("P"));
+    QString moneda = r.Get(QStringLiteral("MON")).toString();
+    FormatosMoneda(moneda);
+    CalcularValores();
+    PresentaDatos();
+}
+
+// Buttons ---------------------------------------------------------------------------------------
+
+void VentanaTipologiaBase::txtvaf_Change()
+{
+    if (cmdimprimir)
+        cmdimprimir->setEnabled(Registro().Get(QStringLiteral("VAF")).toDouble() != 0);
+}
+
+void VentanaTipologiaBase::cmdayuda_Click()
+{
+    const QString n = QString::number(p_.tipo);
+    MostrarAyuda(SegunIdioma(QStringLiteral("cap3") + n + QStringLiteral(".htm"), QStringLiteral("kap3") + n + QStringLiteral(".htm")),
+                 this);
+}
+
+void VentanaTipologiaBase::cmdDescripcion_Click() { AbrirDescripcion(); }
+
+void VentanaTipologiaBase::AbrirDescripcion()
+{
+    const CDatosTip& r = Registro();
+    TheDescripcion().AbrirCon({r.DES(0), r.DES(1), r.DES(2), r.DES(3)});
+}
+
+void VentanaTipologiaBase::cmdlimpiar_Click()
+{
+    bValidar = true;
+    Registro().Set(QStringLiteral("SVL"), QStringLiteral("V"));
+    SetTxtDescrip(QString());
+    InicializaDatos();
+    PresentaDatos();
+    TrasLimpiar();
+    bBorrarCalles = true;
+    bFocoPortal = true;
+}
+
+void VentanaTipologiaBase::cmdsalir_Click() { Unload(); }
+
+void VentanaTipologiaBase::cmdimprimir_Click()
+{
+    if (Printer::PrinterCount() == 0) {
+        MsgBox(Res(153), 64, windowTitle());
+        return;
+    }
+    etiquetas_.clear();
+    ObtenerEtiquetas();
+    if (gEntrada().P_IDI() == QLatin1String("E"))
+        DatosDescripcionE();
+    else
+        DatosDescripcion();
+}
+
+void VentanaTipologiaBase::ImprimirTabla(const std::vector<ItemInforme>& items)
+{
+    const CDatosTip& r = Registro();
+    DatosInforme datos;
+    datos.etiquetas = etiquetas_;
+    datos.descripcion = QStringList{r.DES(0), r.DES(1), r.DES(2), r.DES(3)};
+    datos.logo = ThePInicial().Image1Picture();
+    ImprimirInforme(items, *this, datos);
+}
+
+// Common controls -------------------------------------------------------------------------------
+
+namespace {
+
+// The pictures of the button bar, drawn so that they need no files.
+QIcon IconoBoton(const QString& nombre)
+{
+    QPixmap pm(28, 28);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (nombre == QLatin1String("cmdsalir")) {
+        // A door and an arrow leaving it.
+        p.setPen(QPen(QColor(90, 60, 30), 2));
+        p.setBrush(QColor(200, 160, 110));
+        p.drawRect(4, 3, 12, 22);
+        p.setPen(QPen(QColor(20, 110, 30), 3));
+        p.drawLine(11, 14, 25, 14);
+        p.drawLine(20, 9, 25, 14);
+        p.drawLine(20, 19, 25, 14);
+    } else if (nombre == QLatin1String("cmdlimpiar")) {
+        // A blank sheet and an eraser.
+        p.setPen(QPen(Qt::gray, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(4, 2, 16, 22);
+        p.setPen(QPen(QColor(150, 30, 30), 1));
+        p.setBrush(QColor(230, 120, 120));
+        QPainterPath goma;
+        goma.addRoundedRect(QRectF(12, 14, 14, 8), 2, 2);
+        p.drawPath(goma);
+    } else if (nombre == QLatin1String("cmdimprimir")) {
+        // A printer with a sheet.
+        p.setPen(QPen(Qt::darkGray, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(8, 2, 12, 10);
+        p.setBrush(QColor(120, 120, 130));
+        p.drawRoundedRect(QRectF(2, 10, 24, 11), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(7, 18, 14, 8);
+    } else {
+        // A question mark in a circle.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 90, 180));
+        p.drawEllipse(2, 2, 24, 24);
+        p.setPen(Qt::white);
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(18);
+        p.setFont(f);
+        p.drawText(QRect(2, 2, 24, 24), Qt::AlignCenter, QStringLiteral("?"));
+    }
+    p.end();
+    QIcon icono(pm);
+    return icono;
+}
+
+} // namespace
+
+QWidget* VentanaTipologiaBase::CrearBotonera(QWidget* padre, QPoint origen)
+{
+    auto* barra = new QWidget(padre);
+    barra->setObjectName(QStringLiteral("Picture1"));
+    barra->setGeometry(origen.x(), origen.y(), 4 * 56 + 4, 48);
+    int x = 2;
+    for (const char* nombre : {"cmdsalir", "cmdlimpiar", "cmdimprimir", "cmdayuda"}) {
+        auto* b = new QPushButton(barra);
+        b->setObjectName(QString::fromUtf8(nombre));
+        b->setIcon(IconoBoton(b->objectName()));
+        b->setIconSize(QSize(28, 28));
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setGeometry(x, 2, 52, 44);
+        x += 56;
+    }
+    barra->findChild<QPushButton*>(QStringLiteral("cmdimprimir"))->setEnabled(false);
+    return barra;
+}
+
+void VentanaTipologiaBase::CrearDescripcion(QWidget* padre, const QRect& resumen, const QRect& boton)
+{
+    auto* caja = new QLineEdit(padre);
+    caja->setObjectName(QStringLiteral("txtdescrip"));
+    caja->setReadOnly(true);
+    caja->setFocusPolicy(Qt::ClickFocus);
+    caja->setGeometry(resumen);
+    QPalette pal = caja->palette();
+    pal.setColor(QPalette::Base, QColor(224, 224, 224));
+    caja->setPalette(pal);
+    auto* b = new QPushButton(padre);
+    b->setObjectName(QStringLiteral("cmdDescripcion"));
+    b->setAutoDefault(false);
+    b->setGeometry(boton);
+}
+
+// Shared steps of the valuation ------------------------------------------------------------------
+
+bool EsCodigoZona(const QVariant& campo)
+{
+    try {
+        ZonaDeCampo(campo);
+        return true;
+    } catch (const std::runtime_error&) {
+        return false;
+    }
+}
+
+double ImporteEnMoneda(double importe, const QString& monedaFila, const QString& monedaRegistro)
+{
+    constexpr double kPesetasPorCentimo = 1.66386;
+    const bool filaP = monedaFila == QLatin1String("P"), filaE = monedaFila == QLatin1String("E");
+    const bool registroP = monedaRegistro == QLatin1String("P"), registroE = monedaRegistro == QLatin1String("E");
+    if ((filaP && registroP) || (filaE && registroE))
+        return importe;
+    if (filaE && registroP)
+        return importe * kPesetasPorCentimo;
+    return importe / kPesetasPorCentimo;
+}
+
+bool VentanaTipologiaBase::LeerZonaResidencial(const std::vector<std::pair<QString, QString>>& importes,
+                                                bool nuloSinFila)
+{
+    const int i = cmbmun ? cmbmun->ListIndex() : -1;
+    if (i < 0)
+        return false;
+    CDatosTip& r = Registro();
+    QString sql = QStringLiteral("select  t07_zonnom,t07_mone");
+    for (const auto& importe : importes)
+        sql += QLatin1Char(',') + importe.first;
+    sql += QStringLiteral(" from t07_residencial where t07_codmun=") + QString::number(cmbmun->ItemData(i)) +
+           QStringLiteral(" and t07_zoncod=") + QString::number(r.Get(QStringLiteral("NUR")).toInt()) +
+           QStringLiteral(" And t07_ano=") + QString::number(r.Get(QStringLiteral("AÑOP")).toInt());
+    Recordset rs = gConexion().openRecordset(sql);
+    bool hayFila = !rs.EOF_();
+    for (int k = 0; hayFila && nuloSinFila && k < static_cast<int>(importes.size()); ++k)
+        hayFila = rs.Field(2 + k).isValid() && !rs.Field(2 + k).isNull();
+    if (!hayFila) {
+        rs.Close();
+        EscribirCaja(txtnur, QString());
+        EscribirTexto(txtnor, QString());
+        for (const auto& importe : importes)
+            r.Set(importe.second, 0);
+        return true;
+    }
+    EscribirTexto(txtnor, TextoDeCampo(rs.Field(0)));
+    const QString monedaFila = TextoDeCampo(rs.Field(1));
+    const QString moneda = r.Get(QStringLiteral("MON")).toString();
+    for (int k = 0; k < static_cast<int>(importes.size()); ++k)
+        r.Set(importes[k].second, Comprobado(ImporteEnMoneda(NumeroDeCampo(rs.Field(2 + k)), monedaFila, moneda)));
+    rs.Close();
+    return true;
+}
+
+void VentanaTipologiaBase::CadenaComun()
+{
+    CDatosTip& r = Registro();
+    const auto valor = [&r](const char* codigo) { return r.Get(QString::fromLatin1(codigo)).toDouble(); };
+    r.Set(QStringLiteral("VAC"), Comprobado(valor("COA") * valor("VAD")));
+    r.Set(QStringLiteral("VCO"), Comprobado(valor("RP") * valor("VAC")));
+    r.Set(QStringLiteral("VAF"), Comprobado(valor("PTI") * valor("VCO") / 100));
+}
+
+bool VentanaTipologiaBase::OpcionMarcada(const QString& grupo, int indice) const
+{
+    auto* o = Ctl<OptionButton>(Opcion(grupo, indice));
+    return o && o->Value();
+}
+
+QString VentanaTipologiaBase::RotuloOpcionElegida(const QString& grupo) const
+{
+    auto* o = Ctl<QAbstractButton>(Opcion(grupo, OpcionMarcada(grupo, 0) ? 0 : 1));
+    return o ? o->text() : QString();
+}
+
+// Steps shared by the residential windows ---------------------------------------------------------
+
+void VentanaTipologiaBase::CadenaDesdeV(double v, double suelo)
+{
+    CDatosTip& r = Registro();
+    const auto valor = [&r](const char* codigo) { return r.Get(QString::fromLatin1(codigo)).toDouble(); };
+    r.Set(QStringLiteral("VAD"), Comprobado(v));
+    CadenaComun();
+    r.Set(QStringLiteral("VSF"), valor("VAD") == 0 ? 0 : Comprobado(valor("VAF") * suelo / valor("VAD")));
+    r.Set(QStringLiteral("VCF"), valor("VAF") - valor("VSF"));
+}
+
+double VentanaTipologiaBase::CalcularSH(QString&, QString&) { return 0; }
+
+void VentanaTipologiaBase::optsu_Click(int Index)
+{
+    if (!OpcionMarcada(Nombre("opt", "tsu"), Index))
+        return;
+    Registro().Set(QStringLiteral("TSU"), Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
+    RecalcularSH();
+}
+
+void VentanaTipologiaBase::RecalcularSH()
+{
+    const CDatosTip& r = Registro();
+    QString clase = r.Has(QStringLiteral("TVI")) ? r.Get(QStringLiteral("TVI")).toString() : QString();
+    QString tipo = r.Has(QStringLiteral("TSU")) ? r.Get(QStringLiteral("TSU")).toString() : QString();
+    const double sh = CalcularSH(clase, tipo);
+    EscribirCaja(Ctl<CajaNum>(Nombre("txt", "sho")), sh == 0 ? QString() : TextoNumero(sh));
+    RefrescoCadena();
+}
+
+QString VentanaTipologiaBase::EtiquetaSituacion(std::initializer_list<CheckBox*> casillas) const
+{
+    for (CheckBox* c : casillas)
+        if (c && c->Value() != 0)
+            return QLatin1Char('(') + c->text() + QLatin1Char(')');
+    return gEntrada().P_IDI() == QLatin1String("E") ? QStringLiteral("(Orokorra)") : QStringLiteral("(el general)");
+}
+
+void VentanaTipologiaBase::ValoresIniciales()
+{
+    for (CajaNum* caja : {txtnup, txtsbu, txtantd1})
+        if (caja)
+            caja->setValor(QStringLiteral("0"));
+    if (txtpti)
+        txtpti->setValor(QStringLiteral("100"));
+}

@@ -1,0 +1,385 @@
+#pragma once
+// The window every typology is valued in. The nine windows repeat one cycle: load (captions,
+// date and money formats, the defaults of an empty record), take an entry into the record,
+// recompute through the record, redraw every control from the record (PresentaDatos) and
+// print what the controls show. That cycle, the date checks, the municipality / street /
+// portal handlers, the zone lookup by portal parity, the buttons, the description dialog, the
+// minimise protocol, Enter as Tab and printing live here once. Each window gives its
+// constants and tables as data (ParametrosVentana) and its formula and quirks by overriding
+// the virtual procedures below.
+//
+// Controls are found by name: the standard ones are "<kind>p<N><code>" (txtp1fecv, cmbp1mun,
+// optp1mon(0) ...) and the buttons cmdayuda, cmdDescripcion, cmdlimpiar, cmdsalir,
+// cmdimprimir and the summary box txtdescrip. A control a window does not have is skipped.
+//
+// A new typology window:
+//  - builds its controls in its constructor (CrearBotonera and CrearDescripcion give the
+//    common ones), then calls ConectarControles(), then connects its own controls with
+//    Conectar(control, signal, handler) so that they run under the failure guard;
+//  - gives its ParametrosVentana (captions, the boxes PresentaDatos writes, the boxes that
+//    store their text, the money patterns, the option pairs, its message ids and flags);
+//  - implements Registro, ModificaDatos, InicializaFechaV, InicializaMunicipio,
+//    CalcularValores, CadenaValores (its formula, operand order kept), SuperficieAceptada,
+//    ObtenerEtiquetas, DatosDescripcion and DatosDescripcionE;
+//  - overrides where it differs: PresentaDatos (another order or extra steps), CalcularD (an
+//    age scale of its own), MostrarCajasEdad (age boxes enabled/disabled instead of shown),
+//    RecalcularCadena, CargarListaLocalizacion and PresentaLocalizacion (located by
+//    industrial zone), AnalisisCambio, ConectarBotonesSinValidar, TrasLimpiar, handlers;
+//  - writes controls only through EscribirCaja, EscribirTexto, MarcarOpcion, MarcarCasilla,
+//    PosicionarCombo and PonerFoco inside handlers, so that a failure in a handler they raise
+//    reaches the guard of the handler running;
+//  - registers itself: static RegistroVentanaTipologia registro(N, [] { return new TipologiaN; });
+#include <QHash>
+#include <QPoint>
+#include <QRect>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <vector>
+
+#include "core/Registros.h"
+#include "platform/Form.h"
+#include "typologies/shared/Informe.h"
+#include "windows/VentanaTipologia.h"
+
+class CajaNum;
+class CheckBox;
+class ComboBox;
+class MaskEdBox;
+class OptionButton;
+class QLineEdit;
+
+// How PresentaDatos writes a record value into its box.
+enum class Regla {
+    Plana,      // the value with the box's pattern
+    CeroVacio,  // empty for exactly 0, else the value with the box's pattern
+    Moneda,     // empty for exactly 0; pesetas as they are, any other currency divided by 100
+    Texto,      // a plain text box: the stored text
+};
+
+// One box of PresentaDatos, in the order the window redraws them.
+struct CajaDeRegistro {
+    QString control;
+    QString codigo;
+    Regla regla;
+};
+
+// How a display box stores its text back into the record when it changes.
+enum class Guardado {
+    Entero,           // whole number; an empty text stores 0
+    Numero,           // number; an empty text stores 0
+    NumeroSiNoVacio,  // number; an empty text leaves the record as it is
+    Texto,            // the text itself
+};
+
+struct CajaQueGuarda {
+    QString control;
+    QString codigo;
+    Guardado como;
+};
+
+// Money box and its two patterns (FormatosMoneda sets them in this order).
+struct CajaDeMoneda {
+    QString control;
+    QString pesetas;
+    QString euros;
+};
+
+// Where Anadir_captions puts a text of the resource table.
+enum class Destino { Ventana, Rotulo, Ayuda, RotuloYAyuda };
+
+struct Rotulacion {
+    QString control;  // ignored for Destino::Ventana
+    int id;           // Spanish id; gIdioma is added
+    Destino destino;
+};
+
+// An option pair that shows a record code: entry `entradaSiIgual` is selected when the code
+// equals `valor`, the other entry for any other code. Used by PresentaDatos.
+struct OpcionDeRegistro {
+    QString grupo;   // "optp1tvi": the entries are "optp1tvi(0)" and "optp1tvi(1)"
+    QString codigo;
+    QString valor;
+    int entradaSiIgual;
+};
+
+// What one typology window is, as data.
+struct ParametrosVentana {
+    int tipo = 0;                  // 1..9: record, control prefix "p<tipo>", help topic
+    int idTitulo = 0;              // caption of the window (title of the no-printer message)
+    int idSeparadorRango = 112;    // separator of the valuation-date range message
+    bool dosPuntosTrasFechaR = false;  // message 109 followed by ":" before the date
+    int idZona9xx = 0;             // message refusing zones of 900 and above; 0: they are valued
+    bool moverAlCargar = true;     // the window moves to the top left corner when it loads
+    bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
+    std::vector<Rotulacion> rotulos;       // Anadir_captions, in order
+    std::vector<CajaDeRegistro> cajas;     // PresentaDatos boxes, in order
+    std::vector<CajaQueGuarda> guardan;    // display boxes that store their text
+    std::vector<CajaDeMoneda> monedas;     // FormatosMoneda, in order
+    std::vector<OpcionDeRegistro> opciones;  // option pairs shown from codes (not the age mode)
+};
+
+// Plain text of a number as the program writes an unformatted value into a box: no grouping,
+// the regional decimal character, no trailing zeros ("0,7", "116", "97,0012").
+QString TextoNumero(double v);
+
+// Fields of the valuation tables, read for a computation. A Null field or an empty text is 0;
+// a text that is not a number is a failing lookup (std::runtime_error naming the value).
+double NumeroDeCampo(const QVariant& campo);
+// A zone code: a whole number of -32768..32767, else a failing lookup.
+int16_t ZonaDeCampo(const QVariant& campo);
+// The field as trimmed text; Null gives the empty text.
+QString TextoDeCampo(const QVariant& campo);
+// v itself when it is a finite number; otherwise an arithmetic fault (std::overflow_error).
+double Comprobado(double v);
+// True when the field holds a zone code that ZonaDeCampo reads.
+bool EsCodigoZona(const QVariant& campo);
+// An amount of a zone row in the record's currency ("P" whole pesetas, "E" euro cents): a row
+// in the other currency is converted at 1.66386 pesetas to the cent.
+double ImporteEnMoneda(double importe, const QString& monedaFila, const QString& monedaRegistro);
+
+class VentanaTipologiaBase : public Form, public IVentanaTipologia {
+    Q_OBJECT
+public:
+    VentanaTipologiaBase(const QString& nombre, ParametrosVentana parametros);
+
+    // IVentanaTipologia
+    Form* form() override { return this; }
+    void SetTxtDescrip(const QString& texto) override;
+
+    const ParametrosVentana& Parametros() const { return p_; }
+    // The record this window values (gDatosTipN).
+    virtual CDatosTip& Registro() const = 0;
+
+    // Control names of this window: Nombre("txt", "fecv") is "txtp1fecv" in window 1;
+    // Opcion("optp1mon", 1) is "optp1mon(1)".
+    QString Nombre(const char* clase, const char* codigo) const;
+    static QString Opcion(const QString& grupo, int indice);
+
+    // --- the shared cycle ----------------------------------------------------------------
+    virtual void Anadir_captions();
+    virtual void FormatosFecha();
+    virtual void FormatosMoneda(QString& Moneda);
+    // ModificaDatos, FormatosMoneda of the record's currency, the municipality list of the
+    // valuation year, focus to the valuation date.
+    virtual void InicializaDatos();
+    // Defaults into an empty record ("V" -> "L"); nothing for any other state.
+    virtual void ModificaDatos() = 0;
+    // Defaults written again after the record was emptied by a change of valuation date.
+    virtual void InicializaFechaV() = 0;
+    // Redraws every control from the record. Default: the boxes, the location, the option
+    // pairs, the age and the valuation date, in that order.
+    virtual void PresentaDatos();
+
+    // --- valuation date and construction date -------------------------------------------
+    virtual bool ComprobarFecha();
+    virtual bool ValidarFechaV(QString& sFecha);
+    virtual bool ValidarFechaR(QString& sFecha);
+
+    // --- location -----------------------------------------------------------------------
+    // Stores a new municipality and clears what depended on the old one.
+    virtual void InicializaMunicipio(QString& smunicipio) = 0;
+    // Ponencia year of the selected municipality and the update coefficient.
+    virtual void PonenciaCambios();
+    // bBuscar: look the zone up for the stored street and portal (refusing zones of 900 and
+    // above when the window does), then CalcularValores; otherwise only the value chain.
+    virtual void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior);
+    // Zone values of the stored zone, in the record's currency, and the value chain.
+    virtual void CalcularValores() = 0;
+    // The window's formula and the chain of derived values, from the record.
+    virtual void CadenaValores() = 0;
+
+    // --- age ------------------------------------------------------------------------------
+    // Age in years into txtpNant and (1 - D) into txtpNdep; "A": years typed, else from dates.
+    virtual void CalcularDepreciacion(QString& sTipoAnt);
+    // (1 - D) of an age in whole years: the residential scale (windows with a scale of their
+    // own override it).
+    virtual double CalcularD(int16_t& n);
+
+    // --- printing -----------------------------------------------------------------------
+    // Label texts of the report ("sEtiquetaTSU" ...) from the options the window shows.
+    virtual void ObtenerEtiquetas() = 0;
+    // The Spanish and the Basque report.
+    virtual void DatosDescripcion() = 0;
+    virtual void DatosDescripcionE() = 0;
+    void AbrirDescripcion();
+
+    // Label texts built by ObtenerEtiquetas.
+    const QHash<QString, QString>& Etiquetas() const { return etiquetas_; }
+
+protected:
+    // Called by the window's constructor once its controls exist: finds the standard
+    // controls and connects their handlers.
+    void ConectarControles();
+
+    // Runs an event handler with the failure guard: the record is snapshotted first; a
+    // failure (an exception) restores it, redraws the window and tells the user. Handlers
+    // raised inside another handler run as part of it.
+    void Manejar(const std::function<void()>& manejador);
+    // Connects a signal of a control to a guarded handler.
+    template <class Emisor, class Senal>
+    void Conectar(Emisor* emisor, Senal senal, std::function<void()> manejador)
+    {
+        if (emisor)
+            connect(emisor, senal, this, [this, manejador] { Manejar(manejador); }, Qt::DirectConnection);
+    }
+
+    // Writes that raise the controls' own handlers (a box's Change, an option's or check
+    // box's Click, a combo's Click, a focus move); a failure inside one of them goes on to
+    // the handler that made the write.
+    void EscribirCaja(CajaNum* caja, const QString& texto);
+    void EscribirTexto(QLineEdit* caja, const QString& texto);
+    void MarcarOpcion(const QString& grupo, int indice);
+    void MarcarCasilla(CheckBox* casilla, int valor);
+    void PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto);
+    void PonerFoco(QWidget* w);
+
+    // Steps of PresentaDatos, for windows that redraw in another order.
+    void PresentaCajas();
+    virtual void PresentaLocalizacion();
+    void PresentaOpcion(const QString& grupo);
+    void PresentaEdad();
+    void PresentaFechaValoracion();
+    // The situation boxes from their codes: the default PresentaDatos runs it just before the
+    // currency pair (nothing for a window without such boxes).
+    virtual void PresentaSituacion() {}
+    // Shows the age box of the mode and hides the other (with their tab stops). Windows that
+    // enable and disable the two boxes instead override it.
+    virtual void MostrarCajasEdad(bool porFecha);
+
+    // The "chain refresh" that ends most handlers: RecalcularCadena, then PresentaDatos.
+    void RefrescoCadena();
+    // The row of t07_residencial for the stored zone and ponencia year of the selected
+    // municipality: the zone name into its box and each amount (field, record code), in the
+    // record's currency, into the record. No row (and, with `nuloSinFila`, a Null amount)
+    // empties the zone code and name and sets the codes to 0. False, with nothing changed,
+    // while no municipality is selected.
+    bool LeerZonaResidencial(const std::vector<std::pair<QString, QString>>& importes, bool nuloSinFila);
+    // The chain after V common to every window: value at the valuation date (V x COA),
+    // checked value (x RP), final value (x PTI / 100), each step read back as stored.
+    void CadenaComun();
+    // The option grupo(indice) exists and is selected.
+    bool OpcionMarcada(const QString& grupo, int indice) const;
+    // Caption of the pair's entry 0 when it is selected, else of entry 1 (also when neither is).
+    QString RotuloOpcionElegida(const QString& grupo) const;
+    // Recomputes the value chain from the record when the location is complete
+    // (street windows: a street and a portal).
+    virtual void RecalcularCadena();
+    // Loads the list that depends on the municipality (street windows: the street list).
+    virtual void CargarListaLocalizacion();
+    QString ConsultaCalles() const;
+    // A new surface was accepted into the record.
+    virtual void SuperficieAceptada() = 0;
+    // The value chain of the residential windows after V: VAD := v, CadenaComun, then the land
+    // part VSF = VAF * suelo / VAD (0 when VAD is 0) and the construction part VCF = VAF - VSF.
+    void CadenaDesdeV(double v, double suelo);
+    // SH of the stored surface by class and surface type (0 in a window without it).
+    virtual double CalcularSH(QString& clase, QString& tipoSuperficie);
+    // SH of the stored class and surface type into the SH box, then the chain refresh.
+    void RecalcularSH();
+    // "(" + caption of the first ticked box + ")", else the general situation in the
+    // settings' language.
+    QString EtiquetaSituacion(std::initializer_list<CheckBox*> casillas) const;
+    // Reset values of the editable boxes: portal, surface and years "0", percentage "100".
+    void ValoresIniciales();
+    // Step of cmdlimpiar_Click after PresentaDatos (window 1 empties the street list there).
+    virtual void TrasLimpiar() {}
+    // The buttons whose mouse press lowers bValidar before the box being left checks itself.
+    virtual void ConectarBotonesSinValidar();
+
+    // Handlers of the standard controls.
+    virtual void txtfecv_LostFocus();
+    virtual void txtnup_LostFocus();
+    virtual void txtsbu_LostFocus();
+    virtual void txtpti_LostFocus();
+    virtual void txtantd1_LostFocus();
+    virtual void txtantd2_LostFocus();
+    virtual void optanttipo_Click(int Index);
+    virtual void optmon_Click(int Index);
+    // Surface-type pair (entry 1 usable "U", else built "C"): SH and the chain again. For the
+    // windows that connect it to their pair.
+    virtual void optsu_Click(int Index);
+    virtual void cmbmun_Click();
+    virtual void cmbmun_LostFocus();
+    virtual void cmbcal_Click();
+    virtual void cmbcal_LostFocus();
+    virtual void txtvaf_Change();
+    virtual void cmdayuda_Click();
+    virtual void cmdDescripcion_Click();
+    virtual void cmdlimpiar_Click();
+    virtual void cmdsalir_Click();
+    virtual void cmdimprimir_Click();
+
+    // Controls every typology window has: the bar of picture buttons Picture1 with cmdsalir,
+    // cmdlimpiar, cmdimprimir (created disabled) and cmdayuda, laid out from `origen`; and the
+    // summary box txtdescrip with the description button cmdDescripcion.
+    QWidget* CrearBotonera(QWidget* padre, QPoint origen);
+    void CrearDescripcion(QWidget* padre, const QRect& resumen, const QRect& boton);
+
+    // Prints one report table with this window's labels, description lines and the logo.
+    void ImprimirTabla(const std::vector<ItemInforme>& items);
+
+    // Form hooks.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_KeyPress(int& keyAscii) override;
+
+    // Text of resource id n in the current language.
+    static QString Res(int n);
+    // The control named `nombre` (cached), or nullptr.
+    template <class T>
+    T* Ctl(const QString& nombre) const
+    {
+        return qobject_cast<T*>(Buscar(nombre));
+    }
+    QWidget* Buscar(const QString& nombre) const;
+
+    // Standard controls (nullptr when the window has not got one).
+    MaskEdBox* txtfecv = nullptr;
+    MaskEdBox* txtantd2 = nullptr;
+    CajaNum* txtantd1 = nullptr;
+    CajaNum* txtant = nullptr;
+    CajaNum* txtdep = nullptr;
+    CajaNum* txtnup = nullptr;
+    CajaNum* txtnur = nullptr;
+    CajaNum* txtsbu = nullptr;
+    CajaNum* txtpti = nullptr;
+    CajaNum* txtañop = nullptr;
+    CajaNum* txtcoa = nullptr;
+    CajaNum* txtvaf = nullptr;
+    QLineEdit* txtnor = nullptr;
+    QLineEdit* txtdescrip = nullptr;
+    ComboBox* cmbmun = nullptr;
+    ComboBox* cmbcal = nullptr;
+    QWidget* cmdimprimir = nullptr;
+
+    // Window flags.
+    bool bValidar = true;        // leaving the valuation date box checks it
+    bool bPresentando = false;   // PresentaDatos is selecting the age-mode option
+    bool bBorrarCalles = false;  // the next street load empties the list first
+    bool bFocoPortal = false;    // the portal box has already taken the focus back once
+
+private:
+    // What a new load does (also for a hidden window that went stale; that one stays where
+    // it is).
+    void Cargar(bool mover);
+    // The window was hidden while the language changed or the record was emptied.
+    bool Desfasada() const;
+    void GuardarCaja(const CajaQueGuarda& c);
+    void RelanzarPendiente();
+    void ComboKeyPress(ComboBox* combo, int keyAscii);
+
+    ParametrosVentana p_;
+    mutable QHash<QString, QPointer<QWidget>> controles_;
+    QHash<QString, QString> etiquetas_;
+    int profundidad_ = 0;                 // handlers running (nested ones included)
+    std::exception_ptr pendiente_;        // failure of a nested handler, not yet reported
+    int idiomaAplicado_ = -1;             // gIdioma of the last load
+
+protected:
+    // For ObtenerEtiquetas.
+    void PonerEtiqueta(const QString& nombre, const QString& texto) { etiquetas_.insert(nombre, texto); }
+};
