@@ -28,5 +28,35 @@ std::optional<PalabraPdf> BuscarFrase(const QList<PalabraPdf>& palabras, const Q
 QImage PaginaPdf(const QString& pdf, int ppp = 100);
 QRgb PixelPdf(const QImage& pagina, double xMm, double yMm, int ppp = 100);
 
+// A run of text in one font, as the PDF draws it (pdftohtml -xml). Neighbouring texts in the
+// same font on one line may come as one run.
+struct TrozoPdf {
+    QString texto;    // blanks at the ends removed
+    QString familia;  // "Arial" or "Times New Roman" for those fonts or their metric twins
+    double tamano = 0;  // points
+    bool negrita = false, cursiva = false;
+    double x = 0, y = 0;  // top-left of the line the run is on, mm
+};
+QList<TrozoPdf> LeerTrozosPdf(const QString& pdf);
+// The runs that hold `texto` (all of it, within one run).
+QList<TrozoPdf> BuscarTrozos(const QList<TrozoPdf>& trozos, const QString& texto);
+// Whether a phrase found on the page (BuscarFrase) is underlined: a dark row across its whole
+// width in the lower part of its box, where no letter of a line without descenders reaches.
+bool Subrayada(const QImage& pagina, const PalabraPdf& frase, int ppp = 100);
+
+// A report page read once: its words, its runs of text and its picture.
+struct PaginaInformePdf {
+    explicit PaginaInformePdf(const QString& pdf, int ppp = 300);
+    // The font of `texto` on the line whose top is at y (mm, within a millimetre), in the
+    // notation of the report layouts: "TNR 12 BI", "A 8 BIU" (A Arial, TNR Times New Roman;
+    // B bold, I italic, U underlined); empty when the text is not there.
+    QString Fuente(const QString& texto, double y) const;
+
+    QList<PalabraPdf> palabras;
+    QList<TrozoPdf> trozos;
+    QImage pagina;
+    int ppp;
+};
+
 // PDF points in a millimetre.
 constexpr double kPuntosPorMm = 72.0 / 25.4;

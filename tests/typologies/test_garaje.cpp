@@ -1,6 +1,7 @@
 // The garage and parking valuation driven through its window: location, MP, CS and CG, the
 // value chain, the garage / parking switch, currency, zone codes, date, reopening, captions.
 #include <QAbstractButton>
+#include <QColor>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -9,11 +10,14 @@
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
 #include "platform/Help.h"
+#include "platform/MaskEdBox.h"
 #include "platform/MsgBox.h"
 #include "platform/Option.h"
 #include "platform/Printer.h"
 #include "tests/support/FixtureGaraje.h"
+#include "tests/support/WindowTestKit.h"
 #include "typologies/parking/Tipologia3.h"
+#include "windows/Descripcion.h"
 
 namespace {
 
@@ -280,26 +284,63 @@ TEST_F(Garaje, AnotherValuationYearEmptiesTheRecordAndTheSummary)
     gDatosTip3().EscribirP3_DES(QStringLiteral("Plaza 14, sótano -1"), 0);
     Abrir();
     EXPECT_EQ(T("txtdescrip"), QString::fromUtf8("Plaza 14, sótano -1"));
+    Pulsar("optp3mon(1)");
     Localizar("CALLE MAYOR", "17");
     Pulsar("optp3tga(0)");
-    Teclear("txtp3sbu", "25");
+    Pulsar("optp3tsu(0)");
+    Teclear("txtp3sbu", "43");
     // A date of the same year keeps every entry.
     Teclear("txtp3fecv", "20/06/2003");
     EXPECT_EQ(gDatosTip3().P3_FECV(), 20030620);
-    EXPECT_DOUBLE_EQ(gDatosTip3().P3_VAF(), 18850);
-    // Another year: the record starts again, the summary follows it.
+    EXPECT_DOUBLE_EQ(gDatosTip3().P3_VAF(), 16659);
+    // Another year: the record starts again with the year's defaults, the summary follows it;
+    // the date, the year and version and the currency stay.
     Teclear("txtp3fecv", "15/06/2004");
     const CDatosTip3& r = gDatosTip3();
     EXPECT_EQ(r.P3_FECV(), 20040615);
     EXPECT_EQ(r.P3_EJER(), 2004);
+    EXPECT_EQ(r.P3_VER(), 1);
+    EXPECT_EQ(r.P3_SVL(), "L");
+    EXPECT_EQ(r.P3_MON(), "E");
     EXPECT_EQ(r.P3_MUN(), "");
+    EXPECT_EQ(r.P3_CAL(), "");
+    EXPECT_EQ(r.P3_NUP(), 0);
+    EXPECT_DOUBLE_EQ(r.P3_SBU(), 0);
+    EXPECT_DOUBLE_EQ(r.P3_CCS(), 0);
     EXPECT_DOUBLE_EQ(r.P3_VAF(), 0);
+    EXPECT_DOUBLE_EQ(r.P3_PTI(), 100);
+    EXPECT_DOUBLE_EQ(r.P3_RP(), 1);
     EXPECT_EQ(r.DES(0), "");
     EXPECT_EQ(T("txtdescrip"), "");
     EXPECT_EQ(r.P3_TGA(), "A");
+    EXPECT_EQ(r.P3_TSU(), "U");
     EXPECT_DOUBLE_EQ(r.P3_CCG(), 1);
     EXPECT_EQ(T("txtp3ccg"), "1,00");
+    EXPECT_EQ(T("txtp3ccs"), "");
     EXPECT_EQ(T("cmbp3mun"), "");
+    EXPECT_GT(C<ComboBox>("cmbp3mun")->ListCount(), 0);
+    EXPECT_EQ(C<ComboBox>("cmbp3cal")->ListCount(), 0);
+    EXPECT_TRUE(C<OptionButton>("optp3mon(1)")->Value());
+    EXPECT_TRUE(C<OptionButton>("optp3tsu(1)")->Value());
+    EXPECT_FALSE(C("optp3tsu(0)")->isEnabled());
+    EXPECT_EQ(T("txtp3fecv"), "15/06/2004");
+
+    // Another version of the same year empties the record too.
+    Teclear("txtp3fecv", "30/06/2006");
+    Elegir("cmbp3mun", "PRUEBA");
+    ASSERT_EQ(r.P3_MUN(), "PRUEBA");
+    Teclear("txtp3fecv", "01/07/2006");
+    EXPECT_EQ(r.P3_EJER(), 2006);
+    EXPECT_EQ(r.P3_VER(), 2);
+    EXPECT_EQ(r.P3_MUN(), "");
+
+    // The clear button brings back the settings' date and currency and the year of that date.
+    Pulsar("cmdlimpiar");
+    EXPECT_EQ(r.P3_FECV(), 20030615);
+    EXPECT_EQ(r.P3_EJER(), 2003);
+    EXPECT_EQ(r.P3_VER(), 1);
+    EXPECT_EQ(r.P3_MON(), "P");
+    EXPECT_EQ(T("txtp3fecv"), "15/06/2003");
     EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
 }
 
@@ -337,6 +378,254 @@ TEST_F(Garaje, ReopeningKeepsTheValuationAndTheStreetClearingBringsTheDefaults)
     EXPECT_EQ(C<ComboBox>("cmbp3cal")->ListCount(), 0);
     EXPECT_EQ(T("txtp3vaf"), "");
     EXPECT_FALSE(C("cmdimprimir")->isEnabled());
+}
+
+TEST_F(Garaje, MunicipalityChangeClearsTheLocationAndKeepsTheProperty)
+{
+    Abrir();
+    // A portal typed before the street is kept and valued once the street is chosen.
+    Elegir("cmbp3mun", "PRUEBA");
+    Teclear("txtp3nup", "17");
+    const CDatosTip3& r = gDatosTip3();
+    EXPECT_EQ(r.P3_NUP(), 17);
+    EXPECT_EQ(r.P3_NUR(), 0);
+    Elegir("cmbp3cal", "CALLE MAYOR");
+    EXPECT_EQ(r.P3_NUR(), 1);
+    Pulsar("optp3tga(0)");
+    Teclear("txtp3sbu", "25");
+    Teclear("txtp3pti", "50");
+    ASSERT_DOUBLE_EQ(r.P3_VAF(), 9425);  // 18850 x 50 %
+
+    // PRUEBAS has no streets and no ponencia: the location and the results go, the property
+    // stays, and the update coefficient runs over every year up to 2003.
+    Elegir("cmbp3mun", "PRUEBAS");
+    EXPECT_EQ(r.P3_MUN(), "PRUEBAS");
+    EXPECT_EQ(r.P3_CAL(), "");
+    EXPECT_EQ(r.P3_NUP(), 0);
+    EXPECT_EQ(r.P3_NUR(), 0);
+    EXPECT_EQ(r.P3_NOR(), "");
+    for (double v : {r.P3_MAP(), r.P3_VAD(), r.P3_VAC(), r.P3_VCO(), r.P3_VAF()})
+        EXPECT_DOUBLE_EQ(v, 0);
+    EXPECT_EQ(r.P3_TGA(), "G");
+    EXPECT_DOUBLE_EQ(r.P3_CCG(), 1.1);
+    EXPECT_DOUBLE_EQ(r.P3_SBU(), 25);
+    EXPECT_DOUBLE_EQ(r.P3_CCS(), 1.36);
+    EXPECT_DOUBLE_EQ(r.P3_PTI(), 50);
+    EXPECT_DOUBLE_EQ(r.P3_RP(), 1);
+    EXPECT_EQ(r.P3_AÑOP(), 0);
+    EXPECT_DOUBLE_EQ(r.P3_COA(), 1.147255);  // 1 x 1,02 x 1,03 x 1,04 x 1,05
+    EXPECT_EQ(C<CajaNum>("txtp3nup")->valor(), "0");
+    const std::pair<const char*, const char*> cajas[] = {
+        {"cmbp3cal", ""}, {"txtp3nup", ""},        {"txtp3nur", ""},       {"txtp3nor", ""},
+        {"txtp3map", ""}, {"txtp3vaf", ""},        {"txtp3añop", ""},      {"txtp3coa", "1,147255"},
+        {"txtp3ccs", "1,3600"}, {"txtp3ccg", "1,10"}, {"txtp3sbu", "25,00"}, {"txtp3pti", "50,00"},
+    };
+    for (const auto& [caja, texto] : cajas)
+        EXPECT_EQ(T(caja), texto) << caja;
+    EXPECT_EQ(C<ComboBox>("cmbp3cal")->ListCount(), 0);
+    EXPECT_FALSE(C("cmdimprimir")->isEnabled());
+
+    // Back to PRUEBA: its streets again, its ponencia year and coefficient.
+    Elegir("cmbp3mun", "PRUEBA");
+    EXPECT_EQ(C<ComboBox>("cmbp3cal")->ListCount(), 5);
+    EXPECT_EQ(r.P3_AÑOP(), 2002);
+    EXPECT_DOUBLE_EQ(r.P3_COA(), 1.05);
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+}
+
+TEST_F(Garaje, RedrawFollowsTheRecord)
+{
+    Abrir();
+    CDatosTip3& r = gDatosTip3();
+    // Amounts in the record's unit: whole pesetas, or euro cents shown as euros; zero amounts,
+    // CS, ponencia year, COA and RP as empty boxes; the percentage shown even when it is 0.
+    struct {
+        const char* moneda;
+        double importe;
+        const char* texto;
+    } const importes[] = {{"E", 48081, "480,81"}, {"P", 48081, "48.081"}, {"E", 0, ""}, {"P", 0, ""}};
+    for (const auto& c : importes) {
+        SCOPED_TRACE(c.moneda);
+        r.setP3_MON(QString::fromLatin1(c.moneda));
+        QString moneda = r.P3_MON();
+        V().FormatosMoneda(moneda);
+        r.setP3_MAP(c.importe);
+        r.setP3_VAD(c.importe);
+        r.setP3_VAC(c.importe);
+        r.setP3_VCO(c.importe);
+        r.setP3_VAF(c.importe);
+        r.setP3_CCS(0);
+        r.setP3_AÑOP(0);
+        r.setP3_COA(0);
+        r.setP3_RP(0);
+        r.setP3_PTI(0);
+        V().PresentaDatos();
+        for (const char* caja : {"txtp3map", "txtp3vad", "txtp3vac", "txtp3vco", "txtp3vaf"})
+            EXPECT_EQ(T(caja), c.texto) << caja;
+        for (const char* caja : {"txtp3ccs", "txtp3añop", "txtp3coa", "txtp3rp", "txtp3sbu"})
+            EXPECT_EQ(T(caja), "") << caja;
+        EXPECT_EQ(T("txtp3pti"), "0,00");
+        EXPECT_EQ(C<OptionButton>(c.moneda[0] == 'P' ? "optp3mon(0)" : "optp3mon(1)")->Value(), true);
+        EXPECT_EQ(C("cmdimprimir")->isEnabled(), c.importe != 0);
+    }
+
+    // The type and the surface type as the record holds them: a garage shows its surface type
+    // on enabled options; a parking space always shows the usable surface, options disabled.
+    struct {
+        const char* tga;
+        const char* tsu;
+        int opcionTipo, opcionSuperficie;
+        bool habilitadas;
+    } const tipos[] = {
+        {"G", "C", 0, 0, true},
+        {"G", "U", 0, 1, true},
+        {"A", "U", 1, 1, false},
+        {"G", "C", 0, 0, true},
+        {"", "", 1, 1, false},  // an emptied type is shown as a parking space
+    };
+    for (const auto& c : tipos) {
+        SCOPED_TRACE(std::string(c.tga) + "/" + c.tsu);
+        r.setP3_TGA(QString::fromLatin1(c.tga));
+        r.setP3_TSU(QString::fromLatin1(c.tsu));
+        V().PresentaDatos();
+        EXPECT_TRUE(C<OptionButton>(Tipologia3::Opcion("optp3tga", c.opcionTipo))->Value());
+        EXPECT_TRUE(C<OptionButton>(Tipologia3::Opcion("optp3tsu", c.opcionSuperficie))->Value());
+        EXPECT_FALSE(C<OptionButton>(Tipologia3::Opcion("optp3tsu", 1 - c.opcionSuperficie))->Value());
+        EXPECT_EQ(C("optp3tsu(0)")->isEnabled(), c.habilitadas);
+        EXPECT_EQ(C("optp3tsu(1)")->isEnabled(), c.habilitadas);
+    }
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+}
+
+TEST_F(Garaje, ValuationDateChecksAndMessages)
+{
+    // The range is that of the whole years table: 01/01/1999 to 31/12/2027.
+    const QString fuera = LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " + LoadResString(151);
+    struct {
+        const char* fecha;
+        QString mensaje;  // empty: accepted
+        int32_t guardada;
+    } const casos[] = {
+        {"31/12/1998", fuera, 20030615},
+        {"01/01/2028", fuera, 20030615},
+        {"31/02/2003", LoadResString(49), 20030615},
+        {"01/01/1999", QString(), 19990101},
+        {"31/12/2027", QString(), 20271231},
+        {"__/__/____", QString(), 20030615},  // the settings' date
+    };
+    Abrir();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.fecha);
+        MsgBoxSeam::Clear();
+        Teclear("txtp3fecv", c.fecha);
+        EXPECT_EQ(gDatosTip3().P3_FECV(), c.guardada);
+        EXPECT_EQ(T("txtp3fecv"), gFecha().LongToString(c.guardada));
+        if (c.mensaje.isEmpty()) {
+            EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+            EXPECT_EQ(FocusedControl(), C("cmdDescripcion"));
+            continue;
+        }
+        ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+        EXPECT_EQ(MsgBoxSeam::Shown()[0].text, c.mensaje);
+        EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 48);
+        EXPECT_EQ(MsgBoxSeam::Shown()[0].title, LoadResString(50));
+        EXPECT_EQ(FocusedControl(), C("txtp3fecv"));
+    }
+
+    // In Basque the same composition, with the dates in the Basque layout.
+    Pulsar("cmdsalir");
+    gEntrada().setP_IDI(QStringLiteral("E"));
+    Abrir();
+    MsgBoxSeam::Clear();
+    Teclear("txtp3fecv", "1998/12/31");
+    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(10051) + " 1999/01/01\r\n" + LoadResString(10112) +
+                                               " 2027/12/31 " + LoadResString(10151));
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].title, LoadResString(10050));
+
+    // A press on the exit button while the box holds a wrong date closes without a message.
+    MsgBoxSeam::Clear();
+    FocusControl(C("txtp3fecv"));
+    C<MaskEdBox>("txtp3fecv")->SetText(QStringLiteral("2003/02/31"));
+    Pulsar("cmdsalir");
+    EXPECT_FALSE(V().IsLoaded());
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+}
+
+TEST_F(Garaje, BoxesTabOrderAndEnter)
+{
+    Abrir();
+    // Typed boxes take only their digits: the portal 3, the surface 5 and 2, the percentage 3 and 2.
+    const std::pair<const char*, const char*> tecleos[][2] = {
+        {{"txtp3nup", "12345"}, {"txtp3nup", "123"}},
+        {{"txtp3sbu", "1234567,891"}, {"txtp3sbu", "12345,89"}},
+        {{"txtp3pti", "1234,567"}, {"txtp3pti", "123,56"}},
+    };
+    for (const auto& t : tecleos) {
+        TypeInto(C(t[0].first), QString::fromUtf8(t[0].second));
+        EXPECT_EQ(T(t[1].first), t[1].second);
+    }
+    FocusControl(C("cmdDescripcion"));
+    MsgBoxSeam::Clear();
+    // Display boxes: grey, locked, out of the tab order; the final value in bold.
+    for (const char* caja : {"txtp3nur", "txtp3map", "txtp3ccs", "txtp3ccg", "txtp3añop", "txtp3vad", "txtp3coa",
+                             "txtp3vac", "txtp3rp", "txtp3vco", "txtp3vaf"}) {
+        EXPECT_TRUE(C<CajaNum>(caja)->locked()) << caja;
+        EXPECT_EQ(C<CajaNum>(caja)->backcolor(), QColor(224, 224, 224)) << caja;
+        EXPECT_EQ(C(caja)->focusPolicy(), Qt::NoFocus) << caja;
+    }
+    EXPECT_TRUE(C<CajaNum>("txtp3vaf")->fontbold());
+    for (const char* caja : {"txtp3nup", "txtp3sbu", "txtp3pti"})
+        EXPECT_FALSE(C<CajaNum>(caja)->locked()) << caja;
+
+    // Tab order: the controls the user can stop on, in this order, whatever lies between them
+    // in the focus chain (the text boxes inside the lists).
+    const QStringList orden = {"txtp3fecv",   "cmdDescripcion", "cmbp3mun",    "cmbp3cal",    "txtp3nup",
+                               "optp3tga(0)", "optp3tga(1)",    "optp3tsu(0)", "optp3tsu(1)", "txtp3sbu",
+                               "txtp3pti",    "optp3mon(0)",    "optp3mon(1)", "cmdsalir",    "cmdlimpiar",
+                               "cmdimprimir", "cmdayuda"};
+    QStringList cadena;
+    for (QWidget* w = C(orden[0]); cadena.size() < orden.size(); w = w->nextInFocusChain())
+        if (orden.contains(w->objectName()) && !cadena.contains(w->objectName()))
+            cadena << w->objectName();
+    EXPECT_EQ(cadena, orden);
+
+    // Enter moves on as Tab does.
+    FocusControl(C("txtp3sbu"));
+    PressEnter();
+    EXPECT_EQ(FocusedControl(), C("txtp3pti"));
+}
+
+TEST_F(Garaje, DescriptionDialogAndMinimiseWorkOnTheGarageRecord)
+{
+    Abrir();
+    gDatosTip1().EscribirP1_DES(QStringLiteral("Vivienda"), 1);
+    gDatosTip3().EscribirP3_DES(QStringLiteral("Plaza 14 del sótano segundo, junto al ascensor"), 0);
+    const bool dentro = WhileModal([&] { Pulsar("cmdDescripcion"); },
+                                   [&] {
+                                       EXPECT_EQ(TheDescripcion().txtdes(0)->text(), gDatosTip3().P3_DES(0));
+                                       EXPECT_EQ(TheDescripcion().txtdes(1)->text(), "");
+                                       TheDescripcion().txtdes(1)->setText(QStringLiteral("Referencia 7"));
+                                       ClickControl(FindControl(&TheDescripcion(), QStringLiteral("cmdaceptar")));
+                                   },
+                                   &TheDescripcion());
+    EXPECT_TRUE(dentro);
+    EXPECT_EQ(gDatosTip3().P3_DES(1), "Referencia 7");
+    EXPECT_EQ(gDatosTip1().P1_DES(1), "Vivienda");
+    EXPECT_EQ(T("txtdescrip"), QString::fromUtf8("Plaza 14 del sótano segundo, j"));
+
+    // Minimised: hidden and still loaded; shown again it comes back maximised.
+    Localizar("CALLE MAYOR", "17");
+    V().SetWindowState(1);
+    ProcessEvents();
+    EXPECT_FALSE(V().isVisible());
+    EXPECT_TRUE(V().IsLoaded());
+    EXPECT_TRUE(gDatosTip3().P3_MIN());
+    V().Show(false);
+    ProcessEvents();
+    EXPECT_EQ(V().WindowState(), 2);
+    EXPECT_FALSE(gDatosTip3().P3_MIN());
+    EXPECT_EQ(gDatosTip3().P3_CAL(), "CALLE MAYOR");
 }
 
 TEST_F(Garaje, CaptionsAndHelpInBothLanguages)

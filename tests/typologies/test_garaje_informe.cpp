@@ -185,6 +185,123 @@ TEST_F(InformeGaraje, BasquePageHasItsTextsWhereTheLayoutPutsThem)
         EXPECT_FALSE(p.texto.endsWith(QStringLiteral("urtean="))) << p.texto.toStdString();
 }
 
+// Fonts in the layout's notation: A Arial, TNR Times New Roman, size, B bold, I italic, U
+// underlined. The bold of the final value stays on for the footer.
+struct Estilo {
+    const char* texto;
+    double y;  // top of the text
+    const char* fuente;
+};
+
+void ComprobarFuentes(const QString& pdf, const std::vector<Estilo>& casos)
+{
+    const PaginaInformePdf pagina(pdf);
+    for (const auto& c : casos)
+        EXPECT_EQ(pagina.Fuente(QString::fromUtf8(c.texto), c.y).toStdString(), c.fuente) << c.texto;
+}
+
+TEST_F(InformeGaraje, SpanishPageHasEveryTextInItsFont)
+{
+    Imprimir(false);
+    ComprobarFuentes(Pdf(false), {
+        {"Orvellanko Foru Aldundia", 35, "TNR 12 BI"},
+        {"Fiskalitaterako eta Finantzetarako Departamentua", 52, "TNR 12 BI"},
+        {"Impuesto sobre Transmisiones Patrimoniales", 73, "A 10"},
+        {"COMPROBACIÓN DE VALORES:", 88, "A 9 U"},
+        {"GARAJES / APARCAMIENTOS", 87.5, "A 11 B"},
+        {"(Decreto Foral 6/1999, de 26 de enero", 95, "A 8"},
+        {"Fecha de Valoración:", 103.5, "A 8"},
+        {"15/06/2003", 103, "A 9 B"},
+        {"Datos operación:", 111.5, "A 8 I"},
+        {"Plaza de garaje 14", 116, "A 9"},
+        {"Localización:", 136, "A 8 BIU"},
+        {"Calle, plaza:", 145, "A 8 I"},
+        {"CALLE MAYOR", 144.5, "A 9"},
+        {"Nº Portal:", 145, "A 8 I"},
+        {"Módulo de Plaza de Aparcamiento", 155, "A 8 I"},
+        {"MP:", 155, "A 8 B"},
+        {"12.000", 154.5, "A 9 B"},
+        {"Datos necesarios:", 164, "A 8 BIU"},
+        {"Tipo:", 170, "A 8 I"},
+        {"Garaje", 169.5, "A 9"},
+        {"Coeficiente Corrector", 170, "A 8 I"},
+        {"CG:", 170, "A 8 B"},
+        {"1,10", 169.5, "A 9 B"},
+        {"Útil", 175.5, "A 9"},
+        {"Superficie:", 176, "A 8 I"},
+        {"25,00", 175.5, "A 9"},
+        {"CS:", 182, "A 8 B"},
+        {"1,3600", 181.5, "A 9 B"},
+        {"Resultado de la valoración:", 192, "A 8 BIU"},
+        {"Valor en año ponencia=", 198, "A 8 I"},
+        {"2002", 198, "A 9"},
+        {"= V = MP * CS * CG", 198, "A 8"},
+        {"17.952", 198, "A 9"},
+        {"1,050000", 203.5, "A 9 B"},
+        {"18.850", 203.5, "A 9"},
+        {"VALOR FINAL =", 215.5, "A 9 B"},
+        {"Valor Comprobado * Porcentaje a valorar", 216, "A 8 I"},
+        {"100,00", 215.5, "A 9 B"},
+        {"18.850", 215.5, "A 9 B"},
+        {"Importes calculados conforme", 235, "A 8 B"},
+        {"vigentes, atendiendo a los datos", 239, "A 8 B"},
+        {"Valores determinados exclusivamente", 243, "A 8 B"},
+    });
+}
+
+TEST_F(InformeGaraje, BasquePageHasEveryTextInItsFont)
+{
+    Imprimir(true);
+    ComprobarFuentes(Pdf(true), {
+        {"Ondasun Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga", 73, "A 10"},
+        {"BALIO EGIAZTAPENA:", 88, "A 9 U"},
+        {"GARAJEAK / APARKALEKUAK", 87.5, "A 11 B"},
+        {"Balorazio data:", 103.5, "A 8"},
+        {"2003/06/15", 103, "A 9 B"},
+        {"Kokalekua:", 136, "A 8 BIU"},
+        {"Kalea, plaza:", 145, "A 8 I"},
+        {"Atari zk.:", 145, "A 8 I"},
+        {"Plaza Bakoitzeko Modulua", 155, "A 8 I"},
+        {"Beharrezko datuak:", 164, "A 8 BIU"},
+        {"KG:", 170, "A 8 B"},
+        {"Azalera:", 176, "A 8 I"},
+        {"Koefiziente zuzentzailea", 181, "A 8 I"},
+        {"KA:", 181, "A 8 B"},
+        {"1,3600", 180.5, "A 9 B"},
+        {"Balioa ponentzia urtean", 198, "A 8 I"},
+        {"= B = MP * KA * KG", 198, "A 8"},
+        {"AMAIERAKO BALIOA =", 215.5, "A 9 B"},
+        {"Urtarrilaren 26ko 6/1999 Foru Dekretuan", 235, "A 8 B"},
+        {"ondasun higiezinari buruzko datuei jarraituz.", 239, "A 8 B"},
+        {"Aipatu zergetan egiaztapen fiskala", 243, "A 8 B"},
+    });
+}
+
+// Of the printer's settings the report puts back only the scale mode and the font name; the
+// rest stays as its last items left them.
+TEST_F(InformeGaraje, PrinterKeepsItsScaleModeAndFontNameAndTheReportsLastSettings)
+{
+    Printer& p = Printer::Get();
+    p.SetScaleMode(1);
+    p.SetFontName(QStringLiteral("Courier New"));
+    p.SetFontItalic(true);
+    p.SetFontUnderline(true);
+    p.SetDrawWidth(4);
+    p.SetFillStyle(1);
+    Imprimir(false);
+    EXPECT_EQ(p.ScaleMode(), 1);
+    EXPECT_EQ(p.FontName(), QStringLiteral("Courier New"));
+    EXPECT_DOUBLE_EQ(p.FontSize(), 8);
+    EXPECT_TRUE(p.FontBold());
+    EXPECT_FALSE(p.FontItalic());
+    EXPECT_FALSE(p.FontUnderline());
+    EXPECT_EQ(p.DrawWidth(), 1);
+    EXPECT_EQ(p.DrawStyle(), 0);
+    EXPECT_EQ(p.FillStyle(), 0);
+    EXPECT_EQ(p.FillColor() & 0xFFFFFF, 0xAAAAAAu);
+    EXPECT_FALSE(p.IsPrinting());
+}
+
 TEST_F(InformeGaraje, WithoutPrinterNothingIsPrinted)
 {
     Abrir();

@@ -250,6 +250,58 @@ TEST_F(ImprimirInformeTest, AlignsTextsAsTheItemsSay)
     EXPECT_NEAR(enGris->yMin, 110.5, 0.5);
 }
 
+// Every text in the whole font of its item: a style one item switches on is off again for the
+// next item that does not name it, whatever the printer held before.
+TEST_F(ImprimirInformeTest, EachTextInTheFontOfItsItemAndNoStyleCarriedOver)
+{
+    Printer& p = Printer::Get();
+    p.SetFontBold(true);
+    p.SetFontItalic(true);
+    p.SetFontUnderline(true);
+    p.SetFontSize(20);
+    Ventana v;
+    ImprimirInforme({Izq(1, 30, 40, Arial(8), Lit(U("Datos"))),
+                     Izq(2, 30, 50, Times(12, "BI"), Lit(U("Orvellanko"))),
+                     Izq(3, 30, 60, Arial(9, "U"), Lit(U("COMPROBACIÓN"))),
+                     Izq(4, 30, 70, Arial(11, "B"), Lit(U("VIVIENDAS"))),
+                     Izq(5, 30, 80, Arial(8, "BIU"), Lit(U("Localización:"))),
+                     Izq(6, 30, 90, Arial(8, "I"), Lit(U("Municipio:"))),
+                     CajaGris(7, 20, 100, 60, 105, 58, 100.5, Arial(9, "B"), Lit(U("18.850"))),
+                     Izq(8, 30, 110, Arial(8), Lit(U("Importes")))},
+                    v.w, DatosInforme{});
+    const auto trozos = LeerTrozosPdf(pdf);
+    const auto palabras = LeerPalabrasPdf(pdf);
+    const QImage pagina = PaginaPdf(pdf, 300);
+    ASSERT_FALSE(pagina.isNull());
+    const struct {
+        const char* texto;
+        const char* familia;
+        double tamano;
+        bool negrita, cursiva, subrayado;
+    } casos[] = {
+        {"Datos", "Arial", 8, false, false, false},
+        {"Orvellanko", "Times New Roman", 12, true, true, false},
+        {"COMPROBACIÓN", "Arial", 9, false, false, true},
+        {"VIVIENDAS", "Arial", 11, true, false, false},
+        {"Localización:", "Arial", 8, true, true, true},
+        {"Municipio:", "Arial", 8, false, true, false},
+        {"18.850", "Arial", 9, true, false, false},
+        {"Importes", "Arial", 8, false, false, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        const auto t = BuscarTrozos(trozos, U(c.texto));
+        ASSERT_EQ(t.size(), 1);
+        EXPECT_EQ(t[0].familia, U(c.familia));
+        EXPECT_NEAR(t[0].tamano, c.tamano, 0.5);
+        EXPECT_EQ(t[0].negrita, c.negrita);
+        EXPECT_EQ(t[0].cursiva, c.cursiva);
+        const auto f = BuscarFrase(palabras, U(c.texto));
+        ASSERT_TRUE(f);
+        EXPECT_EQ(Subrayada(pagina, *f, 300), c.subrayado);
+    }
+}
+
 bool Gris(QRgb c) { return qAbs(qRed(c) - 170) < 8 && qAbs(qGreen(c) - 170) < 8 && qAbs(qBlue(c) - 170) < 8; }
 bool Blanco(QRgb c) { return qRed(c) > 245 && qGreen(c) > 245 && qBlue(c) > 245; }
 bool Oscuro(QRgb c) { return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100; }

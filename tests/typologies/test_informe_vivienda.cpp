@@ -148,18 +148,27 @@ TEST_F(InformeVivienda, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
         {"Centro Histórico", Izquierda, 55, 148.5},
         {"VRR:", Izquierda, 76, 155},
         {"30.000", Centro, 95, 154.5},            // VRR box 84-106
+        {"Coste de Construcción", Izquierda, 113, 155},
         {"80.000", Centro, 159, 154.5},           // CC box 149-169
         {"Plurifamiliar", Izquierda, 37, 168.5},
+        {"Superficie homogeneizada", Izquierda, 107, 174},
+        {"SH:", Izquierda, 142, 174},
+        {"CL:", Izquierda, 55, 179},
         {"0,80", Centro, 67, 178.5},              // CL box 62-72
         {"(el general)", Izquierda, 97, 178.5},
         {"23", Centro, 47.5, 183.5},              // age, band 45-50
+        {"Años", Izquierda, 55, 184},
         {"Valor en año ponencia =", Izquierda, 27, 198},
+        {"2003", Izquierda, 58, 198},
+        {"= V =", Izquierda, 67, 198},
         {"12.345.678", Derecha, 170, 198},
         {"0,50", Centro, 119.5, 208.5},           // RP box 112-127
         {"VALOR FINAL =", Izquierda, 27, 215.5},
+        {"Valor Comprobado * Porcentaje a valorar", Izquierda, 53, 216},
         {"50,00", Centro, 119.5, 215.5},          // percentage box 112-127
         {"3.209.876", Derecha, 170, 215.5},       // final value in the grey box
         {"Valor del suelo", Izquierda, 112, 222},
+        {"Valor de la construcción", Izquierda, 112, 227},
         {"2.000.000", Derecha, 170, 226.5},
         {"Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
          Izquierda, 27, 243},
@@ -187,17 +196,113 @@ TEST_F(InformeVivienda, BasquePageHasItsTextsWhereTheLayoutPutsThem)
         {"30.000", Centro, 98, 154.5},            // VRR box 87-109
         {"Eraikuntza kostua", Izquierda, 118, 155},
         {"Familianitzekoa", Izquierda, 52, 168.5},
+        {"Az. homogeneizatua", Izquierda, 113, 174},
+        {"AH:", Izquierda, 142, 174},
+        {"KL:", Izquierda, 59, 179},
         {"0,80", Centro, 71, 178.5},              // CL box 66-76
         {"(Orokorra)", Izquierda, 99, 178.5},
         {"23", Centro, 50.5, 183.5},              // age, band 48-53
+        {"Urte", Izquierda, 57, 184},
+        {"Koefizientea (1-G):", Izquierda, 94, 184},
         {"Balioa ponentzia urtean=", Izquierda, 27, 198},
+        {"2003", Izquierda, 59, 198},
+        {"= B =", Izquierda, 68, 198},
         {"12.345.678", Derecha, 170, 198},
         {"AMAIERAKO BALIOA =", Izquierda, 27, 215.5},
+        {"Balio egiaztatua * Baloratu beharreko %", Izquierda, 66, 216},
         {"50,00", Centro, 126.5, 215.5},          // percentage box 119-134
         {"3.209.876", Derecha, 170, 215.5},
         {"Lurzoruaren balioa:", Izquierda, 119, 222},
+        {"Eraikuntzaren balioa:", Izquierda, 119, 227},
         {"2.000.000", Derecha, 170, 226.5},
         {"Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.", Izquierda, 27, 243},
+    });
+}
+
+// Fonts in the layout's notation: A Arial, TNR Times New Roman, size, B bold, I italic, U underlined.
+struct Estilo {
+    const char* texto;
+    double y;  // top of the text
+    const char* fuente;
+};
+
+void ComprobarFuentes(const QString& pdf, const std::vector<Estilo>& casos)
+{
+    const PaginaInformePdf pagina(pdf);
+    for (const auto& c : casos)
+        EXPECT_EQ(pagina.Fuente(U(c.texto), c.y).toStdString(), c.fuente) << c.texto;
+}
+
+TEST_F(InformeVivienda, SpanishPageHasEveryTextInItsFont)
+{
+    ComprobarFuentes(Pdf(false), {
+        {"Orvellanko Foru Aldundia", 35, "TNR 12 BI"},
+        {"Departamento para la Fiscalidad y las Finanzas", 57, "TNR 12 BI"},
+        {"Impuesto sobre Sucesiones y Donaciones", 77, "A 10"},
+        {"COMPROBACIÓN DE VALORES:", 88, "A 9 U"},
+        {"VIVIENDAS", 87.5, "A 11 B"},
+        {"(Decreto Foral 6/1999, de 26 de enero", 95, "A 8"},
+        {"Fecha de Valoración:", 103.5, "A 8"},
+        {"27/10/2003", 103, "A 9 B"},
+        {"Datos operación:", 111.5, "A 8 I"},
+        {"Piso tercero izquierda", 116, "A 9"},
+        {"Localización:", 136, "A 8 BIU"},
+        {"Municipio:", 141, "A 8 I"},
+        {"Erandio", 140.5, "A 9"},
+        {"Nº Portal:", 145, "A 8 I"},
+        {"Valor básico de repercusión del suelo", 155, "A 8 I"},
+        {"VRR:", 155, "A 8 B"},
+        {"30.000", 154.5, "A 9 B"},
+        {"Coste de Construcción", 155, "A 8 I"},
+        {"Datos necesarios:", 163, "A 8 BIU"},
+        {"Plurifamiliar", 168.5, "A 9"},
+        {"Superficie homogeneizada", 174, "A 8 I"},
+        {"SH:", 174, "A 8 B"},
+        {"Datos:", 179, "A 8 I"},
+        {"(el general)", 178.5, "A 9 I"},
+        {"23", 183.5, "A 9"},
+        {"Años", 184, "A 8"},
+        {"Coeficiente", 184, "A 8"},
+        {"(1-D):", 184, "A 8 B"},
+        {"Resultado de la valoración:", 192, "A 8 BIU"},
+        {"Valor en año ponencia =", 198, "A 8 I"},
+        {"2003", 198, "A 9"},
+        {"= V =", 198, "A 8"},
+        {"12.345.678", 198, "A 9"},
+        {"1,040000", 203.5, "A 9 B"},
+        {"VALOR FINAL =", 215.5, "A 9 B"},
+        {"Valor Comprobado * Porcentaje a valorar", 216, "A 8 I"},
+        {"3.209.876", 215.5, "A 9 B"},
+        {"Valor del suelo", 222, "A 8"},
+        {"1.209.876", 221.5, "A 9"},
+        {"Importes calculados conforme", 235, "A 8"},
+        {"Valores determinados exclusivamente", 243, "A 8"},
+    });
+}
+
+TEST_F(InformeVivienda, BasquePageHasEveryTextInItsFont)
+{
+    ComprobarFuentes(Pdf(true), {
+        {"Ondare Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga", 73, "A 10"},
+        {"BALIO EGIAZTAPENA:", 88, "A 9 U"},
+        {"ETXEBIZITZAK", 87.5, "A 11 B"},
+        {"Balorazio data:", 103.5, "A 8"},
+        {"2003/10/27", 103, "A 9 B"},
+        {"Eragiketa datuak:", 111.5, "A 8 I"},
+        {"Kokalekua:", 136, "A 8 BIU"},
+        {"Kalea, plaza:", 145, "A 8 I"},
+        {"Atari zk.:", 145, "A 8 I"},
+        {"Lurzoruaren oinarrizko balio eragingarria", 155, "A 8 I"},
+        {"Eraikuntza kostua", 155, "A 8 I"},
+        {"Beharrezko datuak:", 163, "A 8 BIU"},
+        {"(Orokorra)", 178.5, "A 9 I"},
+        {"Koefizientea", 184, "A 8"},
+        {"Balorazioaren emaitza:", 192, "A 8 BIU"},
+        {"Balioa ponentzia urtean=", 198, "A 8 I"},
+        {"AMAIERAKO BALIOA =", 215.5, "A 9 B"},
+        {"Lurzoruaren balioa:", 222, "A 8"},
+        {"Eraikuntzaren balioa:", 227, "A 8"},
+        {"Aipatu zergetan egiaztapen fiskala", 243, "A 8"},
     });
 }
 

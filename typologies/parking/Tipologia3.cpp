@@ -1,7 +1,5 @@
 #include "typologies/parking/Tipologia3.h"
 
-#include <utility>
-
 #include "core/GAyuda.h"
 #include "core/Globals.h"
 #include "platform/CajaNum.h"
@@ -131,32 +129,36 @@ void Tipologia3::ModificaDatos()
         return;
     r.setP3_SVL(QStringLiteral("L"));
     r.setP3_FECV(gEntrada().P_FECV());
+    DefectosPropiedad();
     r.setP3_MON(gEntrada().P_MON());
     int16_t version = 0;
     r.setP3_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
     r.setP3_VER(version);
-    Defectos();
+    DefectosEjercicio();
 }
 
 void Tipologia3::InicializaFechaV()
 {
     R3().setP3_SVL(QStringLiteral("L"));
-    Defectos();
+    DefectosPropiedad();
+    DefectosEjercicio();
 }
 
-void Tipologia3::Defectos()
+void Tipologia3::DefectosPropiedad()
 {
     CDatosTip3& r = R3();
-    const std::pair<const char*, QVariant> valores[] = {
-        {"TGA", QStringLiteral("A")}, {"CCG", kCGAparcamiento}, {"TSU", QStringLiteral("U")}, {"PTI", 100},
-    };
-    for (const auto& [codigo, valor] : valores)
-        r.Set(QString::fromLatin1(codigo), valor);
+    r.setP3_TGA(QStringLiteral("A"));
+    r.setP3_CCG(kCGAparcamiento);
+    r.setP3_TSU(QStringLiteral("U"));
+    r.setP3_PTI(100);
+}
+
+void Tipologia3::DefectosEjercicio()
+{
+    CDatosTip3& r = R3();
     r.setP3_RP(ObtenerPorcom(r.P3_EJER()) / 100);
-    // The boxes a new entry starts from.
-    txtnup->setValor(QStringLiteral("0"));
-    txtsbu->setValor(QStringLiteral("0"));
-    txtpti->setValor(QStringLiteral("100"));
+    // The boxes a new entry starts from, and no street yet.
+    ValoresIniciales();
     cmbcal->Clear();
 }
 
@@ -167,10 +169,15 @@ void Tipologia3::InicializaMunicipio(QString& smunicipio)
     CDatosTip3& r = R3();
     r.setP3_MUN(smunicipio);
     // What depended on the location; surface, type, coefficients and percentage stay.
-    for (const char* codigo : {"CAL", "NOR"})
-        r.Set(QString::fromLatin1(codigo), QString());
-    for (const char* codigo : {"NUP", "NUR", "MAP", "VAD", "VAC", "VCO", "VAF"})
-        r.Set(QString::fromLatin1(codigo), 0);
+    r.setP3_CAL(QString());
+    r.setP3_NUP(0);
+    r.setP3_NUR(0);
+    r.setP3_NOR(QString());
+    r.setP3_MAP(0);
+    r.setP3_VAD(0);
+    r.setP3_VAC(0);
+    r.setP3_VCO(0);
+    r.setP3_VAF(0);
     txtnup->setValor(QStringLiteral("0"));
 }
 

@@ -30,8 +30,11 @@ protected:
 
 private:
     void Disenar();
-    // Defaults of a new valuation: parking space, usable surface, 100 %, RP of the year.
-    void Defectos();
+    // Defaults of a new valuation: a parking space on usable surface, CG 1.0, 100 %.
+    void DefectosPropiedad();
+    // Defaults that follow the valuation year: RP of the year, the reset values of the typed
+    // boxes, an empty street list.
+    void DefectosEjercicio();
     // CS of the stored surface and surface type into its box (an empty box for 0).
     void PonerCS();
     // A parking space is always valued on usable surface: the surface-type options are
