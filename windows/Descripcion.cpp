@@ -128,6 +128,9 @@ void Descripcion::Anadir_captions()
 void Descripcion::Form_Load()
 {
     Anadir_captions();
+    // A dialog loaded anew starts on its first line, not on the control that had the focus
+    // when the previous opening closed; showing the dialog gives it the focus.
+    txtdes_[0]->setFocus(Qt::OtherFocusReason);
     const int n = gDatosInicial().P0_Tip();
     if (n >= 1 && n <= 9) {
         if (IVentanaTipologia* v = VentanaTipologia(n); v && v->form())

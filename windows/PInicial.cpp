@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -193,8 +194,8 @@ PInicial::PInicial()
     OnMouseDownFirst(ListTipo, listaPulsada);
     OnMouseDownFirst(ListTipo->viewport(), listaPulsada);
     // A press on "Limpiar Datos" or "Panel Anterior" lets the date box be left without its
-    // check; the release gives the check back, so that a press released outside the button
-    // (no click) does not leave it off for later.
+    // check; the release gives the check back (eventFilter), so that a press released outside
+    // the button (no click) does not leave it off for later.
     OnMouseDownFirst(cmdlimpiar, [this] { bValidar = false; });
     OnMouseDownFirst(cmdsalir, [this] { bValidar = false; });
     cmdlimpiar->installEventFilter(this);
@@ -353,6 +354,8 @@ bool PInicial::ComprobarFecha()
 
 void PInicial::txtpfecv_LostFocus()
 {
+    // Left for "Limpiar Datos" or "Panel Anterior": not checked, unless no click follows.
+    fechaSinComprobar_ = !bValidar;
     if (txtpfecv->Text() == gFecha().FecVacia())
         txtpfecv->SetText(txtpdesde->Text());
     if (!bValidar)
@@ -394,6 +397,7 @@ void PInicial::Form_Load()
     bReenfocar = false;
     bListaSinPulsar = true;
     bValidar = true;
+    fechaSinComprobar_ = false;
     sinRangoAvisado_ = false;
 }
 
@@ -429,14 +433,19 @@ void PInicial::Form_KeyPress(int& keyAscii)
 
 bool PInicial::eventFilter(QObject* o, QEvent* e)
 {
-    // Enter on the list: the window has already sent its Tab; the list's own answer is to open
-    // the selected typology. The key goes no further, so the list cannot act on it twice.
-    // The release of the press on "Limpiar Datos" or "Panel Anterior", inside the button or
-    // not: the focus has already left the date box, so its check is on again.
+    // The release of the press on "Limpiar Datos" or "Panel Anterior": the check is on again.
+    // Released outside the button there is no click, so a leaving of the date box that the
+    // press let go unchecked is checked now, as any other leaving.
     if ((o == cmdlimpiar || o == cmdsalir) && e->type() == QEvent::MouseButtonRelease) {
+        auto* boton = static_cast<QWidget*>(o);
+        const auto* m = static_cast<QMouseEvent*>(e);
         bValidar = true;
+        if (m->button() == Qt::LeftButton && !boton->rect().contains(m->position().toPoint()) && fechaSinComprobar_)
+            Guard([this] { txtpfecv_LostFocus(); });
         return false;
     }
+    // Enter on the list: the window has already sent its Tab; the list's own answer is to open
+    // the selected typology. The key goes no further, so the list cannot act on it twice.
     if (o == ListTipo && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -460,6 +469,7 @@ void PInicial::CmdValorar_Click()
 void PInicial::cmdlimpiar_Click()
 {
     bValidar = true;
+    fechaSinComprobar_ = false;
     gDatosInicial().InicializarTipologias();
     SetFocus(txtpfecv);
 }

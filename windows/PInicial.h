@@ -67,6 +67,8 @@ private:
     bool bValidar = true;
     bool bListaSinPulsar = true;
     bool bReenfocar = false;
+    // The date box was last left without its check (for "Limpiar Datos" or "Panel Anterior").
+    bool fechaSinComprobar_ = false;
     // Language offset the captions, list texts and date masks were last set in.
     int idiomaMostrado_ = -1;
     // With no allowed range in the tables the user is told once per load.

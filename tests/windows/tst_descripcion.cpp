@@ -162,6 +162,30 @@ private slots:
         }));
     }
 
+    // Each opening loads the dialog anew: the focus starts on the first line, its text selected,
+    // whatever button closed the previous opening.
+    void eachOpeningStartsOnTheFirstLine_data()
+    {
+        QTest::addColumn<QString>("cierre");
+        QTest::newRow("after Aceptar") << "cmdaceptar";
+        QTest::newRow("after Cancelar") << "cmdcancelar";
+    }
+    void eachOpeningStartsOnTheFirstLine()
+    {
+        QFETCH(QString, cierre);
+        Preparar(6);
+        QVERIFY(Abrir(6, [&] {
+            QCOMPARE(FocusedControl(), static_cast<QWidget*>(Linea(0)));
+            FocusControl(Linea(2));
+            ClickControl(Ctl(cierre));
+        }));
+        QVERIFY(Abrir(6, [&] {
+            QCOMPARE(FocusedControl(), static_cast<QWidget*>(Linea(0)));
+            QCOMPARE(Linea(0)->selectedText(), kAnteriores[0]);
+            ClickControl(Ctl(QStringLiteral("cmdcancelar")));
+        }));
+    }
+
     void placedBelowRightOfTheTypologyWindow()
     {
         falsas_[7]->Move(1500, 3000);

@@ -194,6 +194,23 @@ private slots:
         }
     }
 
+    // Typing the date already stored accepts it without writing the settings again.
+    void sameDateWritesNothing()
+    {
+        QVERIFY(Arrancar());
+        Mostrar();
+        const int fecha = gEntrada().P_FECV();
+        db_->Execute(QStringLiteral("update T01_GENERAL set T01_FEC_OMIS=11111111"));
+
+        TypeInto(Fecha(), gFecha().LongToString(fecha).remove(QLatin1Char('/')));
+        PressTab();
+
+        QVERIFY(MsgBoxSeam::Shown().isEmpty());
+        QCOMPARE(gEntrada().P_FECV(), fecha);
+        QCOMPARE(SettingFecha(), 11111111);
+        QCOMPARE(FocusedControl(), static_cast<QWidget*>(Lista()));
+    }
+
     // After a press on the list, a refusal holds the focus; the next leaving only holds it again.
     void refusalAfterListPressHoldsFocusOnce()
     {
@@ -267,29 +284,47 @@ private slots:
         QCOMPARE(FocusedControl(), static_cast<QWidget*>(Fecha()));
     }
 
-    // A wrong date is left without a message for "Limpiar Datos" or "Panel Anterior"; a press
-    // released outside the button does not keep the check off afterwards.
-    void pressReleasedOutsideKeepsTheCheck_data()
+    // A press on "Limpiar Datos" or "Panel Anterior" released outside the button gives no click:
+    // the leaving of the date box that the press let go unchecked is checked then (a good date
+    // stored, a wrong one refused with the focus held), and later leavings are checked too.
+    void pressReleasedOutsideChecksTheDate_data()
     {
         QTest::addColumn<QString>("boton");
-        QTest::newRow("Limpiar Datos") << "cmdlimpiar";
-        QTest::newRow("Panel Anterior") << "cmdsalir";
+        QTest::addColumn<QString>("tecleo");
+        QTest::addColumn<bool>("rechazada");
+        QTest::newRow("Limpiar Datos, wrong date") << "cmdlimpiar" << "01011990" << true;
+        QTest::newRow("Panel Anterior, wrong date") << "cmdsalir" << "01011990" << true;
+        QTest::newRow("Limpiar Datos, good date") << "cmdlimpiar" << "15062010" << false;
+        QTest::newRow("Panel Anterior, good date") << "cmdsalir" << "15062010" << false;
     }
-    void pressReleasedOutsideKeepsTheCheck()
+    void pressReleasedOutsideChecksTheDate()
     {
         QFETCH(QString, boton);
+        QFETCH(QString, tecleo);
+        QFETCH(bool, rechazada);
         QVERIFY(Arrancar());
         Mostrar();
+        const int antes = gEntrada().P_FECV();
         gDatosTip1().Set(QStringLiteral("SVL"), QStringLiteral("L"));
-        TypeInto(Fecha(), QStringLiteral("01011990"));
+        TypeInto(Fecha(), tecleo);
 
         PressAndReleaseOutside(FindControl(&P(), boton));
 
-        QVERIFY(MsgBoxSeam::Shown().isEmpty());
         QVERIFY(P().IsLoaded());
         QCOMPARE(gDatosTip1().Get(QStringLiteral("SVL")).toString(), QStringLiteral("L"));
-        FocusControl(Fecha());
-        QCOMPARE(Fecha()->Text(), QStringLiteral("01/01/1990"));
+        if (rechazada) {
+            QCOMPARE(MsgBoxSeam::Shown().size(), 1);
+            QCOMPARE(FocusedControl(), static_cast<QWidget*>(Fecha()));
+            QCOMPARE(Fecha()->Text(), QStringLiteral("01/01/1990"));
+            QCOMPARE(gEntrada().P_FECV(), antes);
+        } else {
+            QVERIFY(MsgBoxSeam::Shown().isEmpty());
+            QCOMPARE(gEntrada().P_FECV(), 20100615);
+            QCOMPARE(SettingFecha(), 20100615);
+        }
+
+        MsgBoxSeam::Clear();
+        TypeInto(Fecha(), QStringLiteral("01011990"));
         PressTab();
         QCOMPARE(MsgBoxSeam::Shown().size(), 1);
         QCOMPARE(FocusedControl(), static_cast<QWidget*>(Fecha()));
