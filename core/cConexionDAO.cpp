@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <sqlite3.h>
 
+#include "core/ColacionEs.h"
 #include "platform/Hourglass.h"
 #include "platform/ProgramFolder.h"
 
@@ -153,6 +154,16 @@ const char* const kConsultasEsquema[] = {
     "select t07_codmun,t07_zoncod,t07_ano,t07_zonnom,t07_mone,t07_vrr,t07_coscon,t07_mp from t07_residencial",
     "select t08_codmun,t08_szncod,t08_ano,t08_mone,t08_vrc from t08_comercial",
     "select t09_codmun,t09_zonind,t09_ano,t09_mone,t09_vri from t09_industrial",
+    // The text keys and names compared and sorted by the program's statements: a collation
+    // that the file's schema names and this connection lacks is refused here, at start, and
+    // not later as empty lists. No row is read.
+    "select t05_nomcal from t05_calles_nombre where 0 order by t05_nomcal",
+    "select t09_zonind from t09_industrial where 0 order by t09_zonind",
+    "select t08_szncod from t08_comercial where 0 order by t08_szncod",
+    "select t03_nommun from t03_municipios where 0 order by t03_nommun",
+    "select t07_zonnom from t07_residencial where 0 order by t07_zonnom",
+    "select t06_zoncod,t06_szncod from t06_calles_datos where 0 order by t06_zoncod,t06_szncod",
+    "select T01_IDI_OMIS,T01_MON_OMIS from T01_GENERAL where 0 order by T01_IDI_OMIS,T01_MON_OMIS",
 };
 
 enum class Fallo { Ninguno, NoExiste, NoLegible, Ajena };
@@ -227,6 +238,9 @@ void cConexionDAO::AbrirBD()
     HourglassGuard hourglass;
     if (db_)
         return;
+    // No path is no file (SQLite would open a private temporary database instead).
+    if (path_.isEmpty())
+        return;
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path_);
     // Read-write without create: a missing file is never made. A write-protected file is
@@ -237,6 +251,9 @@ void cConexionDAO::AbrirBD()
         return;
     }
     sqlite3_busy_timeout(db, 1000);
+    // Street and zone names are kept and sorted in Spanish order (the schema's "ES"). Should
+    // registering fail, the tables that use it cannot be read: the start-up check says so.
+    RegistrarColacionEs(db);
     db_ = db;
 }
 
@@ -260,6 +277,8 @@ void cConexionDAO::execute(const QString& sql, int options)
 {
     Q_UNUSED(options);
     HourglassGuard hourglass;
+    if (observer_)
+        observer_(sql);
     if (!db_)
         throw DbError(QStringLiteral("database not open: %1").arg(path_), SQLITE_CANTOPEN);
     const QByteArray text = sql.toUtf8();
@@ -290,12 +309,16 @@ Recordset cConexionDAO::openRecordset(const QString& sql, int tipo)
 {
     Q_UNUSED(tipo);
     HourglassGuard hourglass;
+    if (observer_)
+        observer_(sql);
     Recordset rs;
     if (!db_)
         return rs;
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, nullptr) != SQLITE_OK || !st) {
+    // Only queries: a statement that would change the database is refused, not run.
+    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, nullptr) != SQLITE_OK || !st ||
+        !sqlite3_stmt_readonly(st)) {
         sqlite3_finalize(st);
         return rs;
     }
@@ -328,8 +351,11 @@ bool cConexionDAO::BaseDatosValida(QString* motivo) const
             sqlite3_finalize(st);
             if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE)
                 continue;
+            // A file that cannot be read now (an input error, no permission, another program
+            // holding it locked) is not called foreign.
             const int primary = rc & 0xff;
-            fallo = (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM)
+            fallo = (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM ||
+                     primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
                         ? Fallo::NoLegible
                         : Fallo::Ajena;
             break;
@@ -340,6 +366,11 @@ bool cConexionDAO::BaseDatosValida(QString* motivo) const
     if (motivo)
         *motivo = TextoFallo(fallo, path_);
     return false;
+}
+
+void cConexionDAO::SetStatementObserver(std::function<void(const QString&)> observer)
+{
+    observer_ = std::move(observer);
 }
 
 void cConexionDAO::SetRutaForTests(const QString& ruta)

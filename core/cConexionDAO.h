@@ -3,6 +3,7 @@
 // statement of the program runs, and the recordsets its queries give.
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -64,7 +65,8 @@ public:
     void Cerrar();
     // Runs an action statement; a refusal throws DbError. options is accepted and unused.
     void execute(const QString& sql, int options = 0);
-    // Runs a query; any failure gives an empty recordset (at end-of-file). tipo is unused.
+    // Runs a query; any failure, or a statement that would change the database, gives an
+    // empty recordset (at end-of-file). tipo is unused.
     Recordset openRecordset(const QString& sql, int tipo = 0);
 
     QString Path() const;
@@ -88,9 +90,14 @@ public:
     // SetRutaForTests, then CrearWorkSpace and AbrirBD; true when the file opened.
     bool AbrirRuta(const QString& ruta);
 
+    // Sees the text of every statement given to execute and openRecordset, as given, before
+    // it runs (tests check the program's statement texts through it). Empty: none.
+    void SetStatementObserver(std::function<void(const QString&)> observer);
+
 private:
     QString path_;
     bool workspace_ = false;
+    std::function<void(const QString&)> observer_;
     sqlite3* db_ = nullptr;
     std::vector<std::weak_ptr<RecordsetData>> abiertos_;
 };

@@ -79,6 +79,16 @@ TEST(RutaBaseDatos, FollowsTheProgramFolderRule)
         EXPECT_EQ(cConexionDAO::RutaBaseDatos(c.folder), c.expected) << c.folder.toStdString();
 }
 
+TEST(RutaBaseDatos, NoPathOpensNothing)
+{
+    cConexionDAO c;
+    c.SetRutaForTests(QString());
+    c.CrearWorkSpace();
+    c.AbrirBD();
+    EXPECT_FALSE(c.IsOpen());
+    EXPECT_THROW(c.execute("create table t (n integer)"), DbError);
+}
+
 TEST(RutaBaseDatos, ConnectionTakesItFromTheProgramFolder)
 {
     SetProgramFolderForTests("/opt/valoracion");
@@ -161,13 +171,15 @@ TEST_F(ConexionTest, FailingQueriesGiveAnEmptyRecordset)
     CrearBase(path, kFilas);
     ASSERT_TRUE(gConexion().AbrirRuta(path));
 
-    for (const char* sql : {"select nada from t", "select n from no_existe", "esto no es sql", ""}) {
+    for (const char* sql : {"select nada from t", "select n from no_existe", "esto no es sql", "",
+                            "delete from t", "update t set n=0"}) {
         Recordset rs = gConexion().openRecordset(sql, 4);
         EXPECT_TRUE(rs.EOF_()) << sql;
         EXPECT_EQ(rs.RecordCount(), 0) << sql;
     }
-    // The type argument changes nothing.
+    // The type argument changes nothing; the statements that would change a row were not run.
     EXPECT_EQ(Filas(gConexion().openRecordset("select n from t", 2)), 3);
+    EXPECT_EQ(Filas(gConexion().openRecordset("select n from t where n=0")), 0);
 
     gConexion().Cerrar();
     EXPECT_TRUE(gConexion().openRecordset("select n from t").EOF_());
@@ -241,6 +253,28 @@ TEST_F(ConexionTest, ForeignFilesAreRefusedAndLeftUntouched)
         EXPECT_EQ(QFile::exists(path), existia) << c.nombre;
         EXPECT_EQ(Leer(path), antes) << c.nombre;
     }
+}
+
+// A database that another program holds locked cannot be read now: it is not called foreign.
+TEST_F(ConexionTest, LockedDatabaseIsUnreadableNotForeign)
+{
+    const QString copia = dir.filePath("trebix.mdb");
+    ASSERT_TRUE(QFile::copy(ProgramFolder() + "/Tablas/trebix.mdb", copia));
+    QFile::setPermissions(copia, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    sqlite3* otro = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(copia).constData(), &otro), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(otro, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    ASSERT_TRUE(gConexion().AbrirRuta(copia));
+    QString motivo;
+    EXPECT_FALSE(gConexion().BaseDatosValida(&motivo));
+    EXPECT_TRUE(motivo.contains(U("No se puede leer"))) << motivo.toStdString();
+    gConexion().Cerrar();
+
+    sqlite3_exec(otro, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(otro);
+    ASSERT_TRUE(gConexion().AbrirRuta(copia));
+    EXPECT_TRUE(gConexion().BaseDatosValida());
 }
 
 // The demo database built beside the program answers the statements of the program as

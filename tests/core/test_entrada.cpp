@@ -114,6 +114,35 @@ TEST_F(EntradaTest, SettersWriteTheirColumnAtOnce)
     EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
 }
 
+// The statements run by the settings, exactly as the program writes them.
+TEST_F(EntradaTest, SettingsStatementTexts)
+{
+    QStringList sentencias;
+    gConexion().SetStatementObserver([&](const QString& sql) { sentencias << sql; });
+    CEntrada& e = gEntrada();
+    e.LeerT01();
+    e.setP_IDI("E");
+    e.setP_IDI("C");
+    e.setP_MON(" P ");
+    e.setP_FECV(20250107);
+    e.setP_DESDE(2001);
+    e.setP_HASTA(2003);
+    e.ModificaT01("T01_MON_OMIS", "d'E", "s");
+    e.ModificaT01("T01_MINIMO_DESDE", QVariant(-5), "n");
+    e.ModificaT01("T01_MON_OMIS", "X", "S");
+    gConexion().SetStatementObserver({});
+    EXPECT_EQ(sentencias,
+              (QStringList{
+                  "select T01_FEC_OMIS,T01_IDI_OMIS,T01_MON_OMIS,T01_MINIMO_DESDE,T01_MAXIMO_HASTA from T01_GENERAL",
+                  "Update t01_general set T01_IDI_OMIS='E'",
+                  "Update t01_general set T01_IDI_OMIS='C'",
+                  "Update t01_general set T01_MON_OMIS='P'",
+                  "Update t01_general set T01_FEC_OMIS=20250107",
+                  "Update t01_general set T01_MON_OMIS='d''E'",
+                  "Update t01_general set T01_MINIMO_DESDE=-5",
+              }));
+}
+
 TEST_F(EntradaTest, ModificaT01QuotesTextAndIgnoresOtherKinds)
 {
     CEntrada& e = gEntrada();

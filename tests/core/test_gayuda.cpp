@@ -211,6 +211,34 @@ TEST_F(GAyudaTest, YearLookups)
     EXPECT_DOUBLE_EQ(ObtenerPorcom(1990), 0.0);
 }
 
+// The lookups' statements, exactly as the program writes them; a loader whose list is
+// already filled runs none.
+TEST_F(GAyudaTest, StatementTexts)
+{
+    QStringList sentencias;
+    gConexion().SetStatementObserver([&](const QString& sql) { sentencias << sql; });
+    ComboBox cmb;
+    CargarMunicipios(cmb, 2002);
+    bool borrar = false;
+    CargarCalles(borrar, "select 1999,1,1,'OTRA'", cmb);
+    CargarCombo(borrar, "select 'X'", cmb);
+    int16_t ver = 0;
+    ObtenerEjercicio(20030701, ver);
+    FactorIncremento(2001, 2003);
+    ObtenerPorcom(2004);
+    ObtenerPorcom(-1);
+    gConexion().SetStatementObserver({});
+    EXPECT_EQ(sentencias,
+              (QStringList{
+                  "select t03_ano,t03_codmun,t03_nommun from t03_municipios where t03_ano<=2002 order by t03_ano "
+                  "desc,t03_codmun",
+                  U("select t02_ano,t02_ver from t02_años where t02_fecmin<=20030701 Order By t02_fecmin desc"),
+                  U("select t02_porinc from t02_años where t02_ano>2001 And t02_ano<=2003 And t02_ver=1"),
+                  U("select t02_porcom from t02_años where t02_ano=2004"),
+                  U("select t02_porcom from t02_años where t02_ano=-1"),
+              }));
+}
+
 TEST_F(GAyudaTest, LookupsWithoutDatabaseGiveTheirDefaults)
 {
     gConexion().Cerrar();
