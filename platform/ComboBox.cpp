@@ -1,8 +1,66 @@
 #include "platform/ComboBox.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+namespace {
+
+// Keys that reach the open list: those that edit or leave the text go on to the combo as with
+// the list closed (Tab and Enter after closing the list and choosing the entry the arrows
+// moved to); the arrows, the page keys and Escape stay with the list.
+class DropDownKeys : public QObject {
+public:
+    explicit DropDownKeys(ComboBox* combo)
+        : QObject(combo)
+        , combo_(combo)
+    {
+    }
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress || !combo_->lineEdit())
+            return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Escape:
+            return false;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // Leaving the list: it closes, the entry moved to becomes the selection (Click),
+            // and the key acts on the text (Tab moves on; the window may take Enter as Tab).
+            const QModelIndex highlighted = combo_->view()->currentIndex();
+            combo_->hidePopup();
+            if (highlighted.isValid() && highlighted.row() != combo_->ListIndex())
+                combo_->SetListIndex(highlighted.row());
+            break;
+        }
+        default:
+            if (k->text().isEmpty() && k->key() != Qt::Key_Left && k->key() != Qt::Key_Right &&
+                k->key() != Qt::Key_Home && k->key() != Qt::Key_End && k->key() != Qt::Key_Delete)
+                return false;
+            break;
+        }
+        // Delivered to the combo, as a key with the list closed is: the combo hands it to its
+        // text, and the window sees it once.
+        QKeyEvent copy(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), k->count());
+        QCoreApplication::sendEvent(combo_, &copy);
+        return true;
+    }
+
+private:
+    ComboBox* combo_;
+};
+
+} // namespace
 
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent)
@@ -68,7 +126,36 @@ void ComboBox::SetText(const QString& t)
 
 QString ComboBox::Tag() const { return tag_; }
 void ComboBox::SetTag(const QString& t) { tag_ = t; }
-void ComboBox::ShowDropDown() { showPopup(); }
+void ComboBox::ShowDropDown()
+{
+    if (!view()->isVisible())
+        showPopup();
+}
+
+void ComboBox::showPopup()
+{
+    if (!popupKeysForwarded_) {
+        // The list and its popup frame exist once view() was asked for.
+        auto* keys = new DropDownKeys(this);
+        view()->installEventFilter(keys);
+        view()->window()->installEventFilter(keys);
+        popupKeysForwarded_ = true;
+    }
+    // Opening the list keeps the text's selection and cursor: a key typed into a selected
+    // text replaces it, as with the list closed.
+    QLineEdit* edit = lineEdit();
+    const int start = edit->selectionStart(), length = edit->selectionLength();
+    const int cursor = edit->cursorPosition();
+    QComboBox::showPopup();
+    if (length > 0) {
+        if (cursor == start)
+            edit->setSelection(start + length, -length);
+        else
+            edit->setSelection(start, length);
+    } else {
+        edit->setCursorPosition(cursor);
+    }
+}
 
 void ComboBox::onIndexChanged(int i)
 {
@@ -88,6 +175,9 @@ void ComboBox::onTextEdited(const QString& t)
         lineEdit()->setText(t);
         lineEdit()->setCursorPosition(pos);
     }
+    // Typed text highlights no entry of the list either: Tab or Enter keep the text.
+    if (view()->selectionModel())
+        view()->selectionModel()->clear();
     emit Change();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // Editable combo box with item data and a tag; Click on every selection (user or code),
-// Change on typed text.
+// Change on typed text. Its drop-down list never takes the typing away from the text: while
+// the list is open, the keys that edit the text go on into it, and Tab or Enter close the
+// list (choosing the entry the arrows moved to) and then act on the text as with the list
+// closed; the arrows, the page keys and Escape stay with the list.
 #include <QComboBox>
 #include <QString>
 
@@ -26,8 +29,9 @@ public:
     void SetText(const QString& t);
     QString Tag() const;
     void SetTag(const QString& t);
-    // Opens the drop-down list.
+    // Opens the drop-down list (nothing when it is open already).
     void ShowDropDown();
+    void showPopup() override;
 
 signals:
     void Click();
@@ -42,5 +46,6 @@ private:
 
     int listIndex_ = -1;
     bool quiet_ = false;
+    bool popupKeysForwarded_ = false; // the list's key filter is installed
     QString tag_;
 };

@@ -1,5 +1,27 @@
 #include "platform/Option.h"
 
+namespace {
+
+// Only the chosen option of an array is a tab stop; with none chosen every option is one.
+// Options that take no focus at all are left so.
+void AjustarParadasTabulador(OptionButton* cambiada)
+{
+    QWidget* marco = cambiada->parentWidget();
+    if (!marco || !cambiada->autoExclusive())
+        return;
+    const auto hermanas = marco->findChildren<OptionButton*>(QString(), Qt::FindDirectChildrenOnly);
+    bool alguna = false;
+    for (OptionButton* o : hermanas)
+        alguna = alguna || (o->autoExclusive() && o->isChecked());
+    for (OptionButton* o : hermanas) {
+        if (!o->autoExclusive() || o->focusPolicy() == Qt::NoFocus)
+            continue;
+        o->setFocusPolicy(!alguna || o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+} // namespace
+
 OptionButton::OptionButton(QWidget* parent)
     : OptionButton(QString(), parent)
 {
@@ -9,6 +31,7 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent)
 {
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        AjustarParadasTabulador(this);
         if (on)
             emit Click();
     }, Qt::DirectConnection);
@@ -27,6 +50,7 @@ void OptionButton::SetValue(bool on)
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(exclusive);
+    AjustarParadasTabulador(this);
 }
 
 QString OptionButton::Tag() const { return tag_; }

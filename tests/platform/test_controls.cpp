@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 #include <QVBoxLayout>
@@ -365,6 +366,34 @@ TEST(OptionButton, UserChoiceClicks)
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(a->Value());
+}
+
+TEST(OptionButton, TabStopsOnlyAtTheChosenOptionOfAnArray)
+{
+    Window win;
+    auto* before = win.add(new QLineEdit);
+    auto* frame = win.add(new QGroupBox);
+    auto* lay = new QVBoxLayout(frame);
+    auto* a = new OptionButton("A", frame);
+    auto* b = new OptionButton("B", frame);
+    lay->addWidget(a);
+    lay->addWidget(b);
+    auto* after = win.add(new QLineEdit);
+    ASSERT_TRUE(win.show());
+
+    const auto tabFrom = [](QWidget* w) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tabFrom(before), a); // none chosen: every option is a stop
+    b->SetValue(true);             // chosen by the program
+    EXPECT_EQ(tabFrom(before), b);
+    EXPECT_EQ(tabFrom(b), after);
+    QTest::keyClick(after, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), b);
+    b->SetValue(false); // none chosen again
+    EXPECT_EQ(tabFrom(before), a);
 }
 
 TEST(CheckBox, EveryChangeOfValueClicks)

@@ -1,6 +1,7 @@
 // The dwelling valuation driven through its window: location, coefficients, value chain,
 // currency, zone refusals and the failure guard.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
@@ -400,12 +401,72 @@ TEST_F(Vivienda, TypedMunicipalitySelectsTheFirstThatBeginsWithIt)
     EXPECT_EQ(gDatosTip1().P1_MUN(), "BEREZIBAR-ARRIETA");
     EXPECT_EQ(T("cmbp1mun"), "BEREZIBAR-ARRIETA");
     EXPECT_GT(C<ComboBox>("cmbp1cal")->ListCount(), 0);
+    // Entering the list selects its text: the typing replaces the municipality shown.
+    FocusControl(C("cmbp1mun"));
+    letras("alt");
+    EXPECT_EQ(T("cmbp1mun"), "alt");
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(gDatosTip1().P1_MUN(), "ALTZAGA");
     // A text that begins no municipality puts the stored one back; Enter moves on as Tab.
     FocusControl(C("cmbp1mun"));
     letras("xyz");
     tecla(Qt::Key_Return);
-    EXPECT_EQ(gDatosTip1().P1_MUN(), "BEREZIBAR-ARRIETA");
-    EXPECT_EQ(T("cmbp1mun"), "BEREZIBAR-ARRIETA");
+    EXPECT_EQ(gDatosTip1().P1_MUN(), "ALTZAGA");
+    EXPECT_EQ(T("cmbp1mun"), "ALTZAGA");
+    EXPECT_EQ(FocusedControl(), C("cmbp1cal"));  // one step on, as one Tab
+}
+
+
+// The arrows move in the open list and Enter takes the entry they reach; the focus then
+// moves on once, as Tab.
+TEST_F(Vivienda, ArrowsAndEnterInTheOpenListChooseTheMunicipality)
+{
+    Abrir();
+    Localizar("CALLE MAYOR", "7");
+    auto* municipios = C<ComboBox>("cmbp1mun");
+    const int actual = municipios->ListIndex();
+    ASSERT_GE(actual, 1);
+    FocusControl(municipios);
+    municipios->ShowDropDown();
+    ProcessEvents();
+    QWidget* lista = QApplication::activePopupWidget();
+    ASSERT_NE(lista, nullptr);
+    QTest::keyClick(lista->focusWidget() ? lista->focusWidget() : lista, Qt::Key_Up);
+    ProcessEvents();
+    QTest::keyClick(lista->focusWidget() ? lista->focusWidget() : lista, Qt::Key_Return);
+    ProcessEvents();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(gDatosTip1().P1_MUN(), municipios->List(actual - 1));
+    EXPECT_EQ(gDatosTip1().P1_CAL(), "");
+    EXPECT_GT(C<ComboBox>("cmbp1cal")->ListCount(), 0);
+    EXPECT_EQ(FocusedControl(), C("cmbp1cal"));
+}
+
+// Any key pressed in a closed list opens it (the key itself goes on into the text), in both
+// lists; Enter moves on instead.
+TEST_F(Vivienda, KeyPressInAListOpensIt)
+{
+    Abrir();
+    Elegir("cmbp1mun", "PRUEBA");
+    const std::pair<const char*, Qt::Key> casos[] = {
+        {"cmbp1mun", Qt::Key_A}, {"cmbp1mun", Qt::Key_Backspace}, {"cmbp1mun", Qt::Key_Escape},
+        {"cmbp1cal", Qt::Key_C}, {"cmbp1cal", Qt::Key_Escape},
+    };
+    for (const auto& [lista, tecla] : casos) {
+        SCOPED_TRACE(std::string(lista) + " " + std::to_string(tecla));
+        auto* combo = C<ComboBox>(lista);
+        FocusControl(combo);
+        ASSERT_FALSE(combo->view()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), tecla);
+        ProcessEvents();
+        EXPECT_TRUE(combo->view()->isVisible());
+        combo->hidePopup();
+        ProcessEvents();
+    }
+    FocusControl(C("cmbp1mun"));
+    PressEnter();
+    EXPECT_FALSE(C<ComboBox>("cmbp1mun")->view()->isVisible());
+    EXPECT_EQ(FocusedControl(), C("cmbp1cal"));
 }
 
 } // namespace

@@ -65,6 +65,95 @@ TEST_F(VentanaVivienda, FirstOpeningWritesTheDefaults)
     }
 }
 
+// Every numeric box with its digit counts and pattern; display boxes locked, grey and never
+// entered.
+TEST_F(VentanaVivienda, BoxesHoldTheirDigitCountsPatternsAndDisplayState)
+{
+    const struct {
+        const char* caja;
+        int enteros, decimales;
+        const char* formato;  // pesetas
+        bool muestra;
+    } cajas[] = {
+        {"txtp1nup", 3, 0, "###", false},
+        {"txtp1nur", 3, 0, "###", true},
+        {"txtp1vrr", 7, 2, "#,###,###", true},
+        {"txtp1cco", 6, 2, "###,###", true},
+        {"txtp1ccl", 1, 2, "0.00", true},
+        {"txtp1sbu", 5, 2, "##,##0.00", false},
+        {"txtp1sho", 5, 4, "##,##0.0000", true},
+        {"txtp1antd1", 3, 0, "###", false},
+        {"txtp1ant", 3, 0, "##0", true},
+        {"txtp1dep", 1, 4, "0.0000", true},
+        {"txtp1añop", 4, 0, "####", true},
+        {"txtp1vad", 11, 2, "##,###,###,###", true},
+        {"txtp1coa", 2, 6, "#0.000000", true},
+        {"txtp1vac", 11, 2, "##,###,###,###", true},
+        {"txtp1rp", 1, 2, "0.00", true},
+        {"txtp1vco", 11, 2, "##,###,###,###", true},
+        {"txtp1pti", 3, 2, "##0.00", false},
+        {"txtp1vaf", 11, 2, "##,###,###,###", true},
+        {"txtp1vsf", 11, 2, "##,###,###,###", true},
+        {"txtp1vcf", 11, 2, "##,###,###,###", true},
+    };
+    Abrir();
+    for (const auto& c : cajas) {
+        SCOPED_TRACE(c.caja);
+        auto* caja = C<CajaNum>(QString::fromUtf8(c.caja));
+        ASSERT_NE(caja, nullptr);
+        EXPECT_EQ(caja->enteros(), c.enteros);
+        EXPECT_EQ(caja->decimales(), c.decimales);
+        EXPECT_EQ(caja->formato(), c.formato);
+        EXPECT_EQ(caja->locked(), c.muestra);
+        EXPECT_EQ(caja->isReadOnly(), c.muestra);
+        if (c.muestra)
+            EXPECT_EQ(caja->backcolor(), QColor(224, 224, 224));
+        else
+            EXPECT_NE(caja->backcolor(), QColor(224, 224, 224));
+    }
+    EXPECT_TRUE(C<CajaNum>("txtp1vaf")->fontbold());
+    for (const char* texto : {"txtp1nor", "txtdescrip"}) {
+        EXPECT_TRUE(C<QLineEdit>(texto)->isReadOnly()) << texto;
+        EXPECT_EQ(C(texto)->palette().color(QPalette::Base), QColor(224, 224, 224)) << texto;
+    }
+    // Clicking into a display box passes the focus on.
+    for (const char* muestra : {"txtp1nor", "txtdescrip", "txtp1vaf"}) {
+        FocusControl(C("txtp1pti"));
+        ClickControl(C(muestra));
+        EXPECT_NE(FocusedControl(), C(muestra)) << muestra;
+    }
+}
+
+// Tab goes along the window's order, once through each option pair; of the two age boxes only
+// the one shown is in it; display boxes never take the focus.
+TEST_F(VentanaVivienda, TabOrder)
+{
+    const QString comun = "txtp1fecv cmdDescripcion cmbp1mun cmbp1cal txtp1nup optp1tvi optp1tsu txtp1sbu "
+                          "Chkp1cl1 Chkp1cl3 Chkp1cl4 Chkp1cl2 optp1anttipo %1 txtp1pti optp1mon cmdsalir "
+                          "cmdlimpiar cmdimprimir cmdayuda";
+    Abrir();
+    Valorar();
+    for (const char* edad : {"txtp1antd1", "txtp1antd2"}) {
+        SCOPED_TRACE(edad);
+        if (QString::fromUtf8(edad) == "txtp1antd2")
+            Pulsar("optp1anttipo(1)");
+        FocusControl(C("txtp1fecv"));
+        QStringList recorrido{"txtp1fecv"};
+        for (int i = 0; i < 40; ++i) {
+            PressTab();
+            QWidget* f = FocusedControl();
+            while (f && f->objectName().isEmpty())
+                f = f->parentWidget();
+            QString nombre = f ? f->objectName() : QStringLiteral("?");
+            nombre = nombre.section('(', 0, 0);  // the entry of an option pair
+            if (nombre == "txtp1fecv")
+                break;
+            recorrido << nombre;
+        }
+        EXPECT_EQ(recorrido.join(' '), comun.arg(edad));
+    }
+}
+
 TEST_F(VentanaVivienda, EnterMovesOnAsTab)
 {
     Abrir();
@@ -205,6 +294,34 @@ TEST_F(VentanaVivienda, ClearEmptiesTheRecordAndTheWindow)
     Elegir("cmbp1cal", "CALLE MAYOR");
     Teclear("txtp1nup", "");
     EXPECT_NE(FocusedControl(), C("txtp1nup"));
+}
+
+// A press on Clear or Exit lets the date box be left unchecked; released outside the button
+// (no Clear, no Exit) the date is checked as the leaving would have, and later dates too.
+TEST_F(VentanaVivienda, PressOnClearOrExitReleasedOutsideChecksTheDate)
+{
+    for (const char* boton : {"cmdlimpiar", "cmdsalir"}) {
+        SCOPED_TRACE(boton);
+        Abrir();
+        FocusControl(C("txtp1fecv"));
+        C<MaskEdBox>("txtp1fecv")->SetText("99/99/2025");
+        MsgBoxSeam::Clear();
+        PressAndReleaseOutside(C(boton));
+        EXPECT_TRUE(V().IsLoaded());
+        ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+        EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(49));
+        EXPECT_EQ(T("txtp1fecv"), "01/01/2025");
+        EXPECT_EQ(FocusedControl(), C("txtp1fecv"));
+        Teclear("txtp1fecv", "30/06/2025");
+        EXPECT_EQ(gDatosTip1().P1_FECV(), 20250630);
+        // A press without a date to check leaves nothing off either.
+        PressAndReleaseOutside(C(boton));
+        Teclear("txtp1fecv", "01/07/2025");
+        EXPECT_EQ(gDatosTip1().P1_FECV(), 20250701);
+        EXPECT_EQ(MsgBoxSeam::Shown().size(), 1);
+        Pulsar("cmdlimpiar");
+        V().Unload();
+    }
 }
 
 TEST_F(VentanaVivienda, EmptyPortalHoldsTheFocusOnceAfterOpening)

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Pesetas per euro cent, the double the conversion multiplies or divides by.
-constexpr double kPesetasPorEuro = 1.66386;
-
 ParametrosVentana ParametrosVivienda()
 {
     ParametrosVentana p;
@@ -149,17 +146,23 @@ void Tipologia1::ConectarPropios()
 
 // Defaults ------------------------------------------------------------------------------------
 
-void Tipologia1::ModificaDatos()
+void Tipologia1::Predeterminados()
 {
     CDatosTip1& r = R1();
-    if (r.P1_SVL() != QLatin1String("V"))
-        return;
     r.setP1_SVL(QStringLiteral("L"));
     r.setP1_TVI(QStringLiteral("P"));
     r.setP1_CCL(1);
     r.setP1_TSU(QStringLiteral("U"));
     r.setP1_PTI(100);
     r.setP1_ANTTIPO(QStringLiteral("A"));
+}
+
+void Tipologia1::ModificaDatos()
+{
+    CDatosTip1& r = R1();
+    if (r.P1_SVL() != QLatin1String("V"))
+        return;
+    Predeterminados();
     r.setP1_MON(gEntrada().P_MON());
     ValoresIniciales();
     r.setP1_FECV(gEntrada().P_FECV());
@@ -172,13 +175,9 @@ void Tipologia1::ModificaDatos()
 
 void Tipologia1::InicializaFechaV()
 {
+    // Date, currency, year and version stay.
     CDatosTip1& r = R1();
-    r.setP1_SVL(QStringLiteral("L"));
-    r.setP1_TVI(QStringLiteral("P"));
-    r.setP1_CCL(1);
-    r.setP1_TSU(QStringLiteral("U"));
-    r.setP1_PTI(100);
-    r.setP1_ANTTIPO(QStringLiteral("A"));
+    Predeterminados();
     ValoresIniciales();
     r.setP1_RP(ObtenerPorcom(r.P1_EJER()) / 100);
     cmbcal->Clear();
@@ -209,53 +208,21 @@ void Tipologia1::InicializaMunicipio(QString& smunicipio)
 
 void Tipologia1::CalcularValores()
 {
-    const int i = cmbmun->ListIndex();
-    if (i < 0)
-        return;
-    CDatosTip1& r = R1();
-    Recordset rs = gConexion().openRecordset(
-        QStringLiteral("select  t07_zonnom,t07_mone,t07_vrr,t07_coscon from t07_residencial where t07_codmun=") +
-        QString::number(cmbmun->ItemData(i)) + QStringLiteral(" and t07_zoncod=") + QString::number(r.P1_NUR()) +
-        QStringLiteral(" And t07_ano=") + QString::number(r.P1_AÑOP()));
-    if (rs.EOF_()) {
-        EscribirCaja(txtnur, QString());
-        EscribirTexto(txtnor, QString());
-        r.setP1_CCO(0);
-        r.setP1_VRR(0);
-    } else {
-        EscribirTexto(txtnor, TextoDeCampo(rs.Field(0)));
-        const QString filaMoneda = TextoDeCampo(rs.Field(1));
-        const QString moneda = r.P1_MON();
-        const double vrr = NumeroDeCampo(rs.Field(2));
-        const double cc = NumeroDeCampo(rs.Field(3));
-        if ((filaMoneda == QLatin1String("P") && moneda == QLatin1String("P")) ||
-            (filaMoneda == QLatin1String("E") && moneda == QLatin1String("E"))) {
-            r.setP1_VRR(vrr);
-            r.setP1_CCO(cc);
-        } else if (filaMoneda == QLatin1String("E") && moneda == QLatin1String("P")) {
-            r.setP1_VRR(vrr * kPesetasPorEuro);
-            r.setP1_CCO(cc * kPesetasPorEuro);
-        } else {
-            r.setP1_VRR(vrr / kPesetasPorEuro);
-            r.setP1_CCO(cc / kPesetasPorEuro);
-        }
-    }
-    rs.Close();
-    CadenaValores();
+    // The zone row's VRR and CC in the record's currency (no row: zone, VRR and CC emptied),
+    // then the chain; nothing while no municipality is selected.
+    if (LeerZonaResidencial({{QStringLiteral("t07_vrr"), QStringLiteral("VRR")},
+                             {QStringLiteral("t07_coscon"), QStringLiteral("CCO")}},
+                            false))
+        CadenaValores();
 }
 
 void Tipologia1::CadenaValores()
 {
     // Each step reads its operands back from the record, rounded as stored.
-    CDatosTip1& r = R1();
-    r.setP1_VAD(Comprobado(((r.P1_VRR() * 0.38 * r.P1_CCL() + r.P1_CCO() * 1.38) * r.P1_DEP() + r.P1_CCL() * r.P1_VRR()) *
-                           r.P1_SHO()));
-    const double suelo = r.P1_CCL() * r.P1_VRR() * r.P1_SHO();
-    r.setP1_VAC(Comprobado(r.P1_COA() * r.P1_VAD()));
-    r.setP1_VCO(Comprobado(r.P1_RP() * r.P1_VAC()));
-    r.setP1_VAF(Comprobado(r.P1_PTI() * r.P1_VCO() / 100));
-    r.setP1_VSF(r.P1_VAD() == 0 ? 0 : Comprobado(r.P1_VAF() * suelo / r.P1_VAD()));
-    r.setP1_VCF(r.P1_VAF() - r.P1_VSF());
+    const CDatosTip1& r = R1();
+    CadenaDesdeV(((r.P1_VRR() * 0.38 * r.P1_CCL() + r.P1_CCO() * 1.38) * r.P1_DEP() + r.P1_CCL() * r.P1_VRR()) *
+                     r.P1_SHO(),
+                 r.P1_CCL() * r.P1_VRR() * r.P1_SHO());
 }
 
 double Tipologia1::CalcularCL()
@@ -291,52 +258,27 @@ double Tipologia1::CalcularSH(QString& clase, QString& tipoSuperficie)
 
 void Tipologia1::SuperficieAceptada() { RecalcularSH(); }
 
-void Tipologia1::TrasCasilla()
+void Tipologia1::Situacion_Click(CheckBox* casilla, const char* codigo, std::initializer_list<CheckBox*> excluidas)
 {
+    // A ticked box stores "X" and unticks the boxes it excludes (their own handling clears
+    // their codes); an unticked one stores an empty code. Then CL and the chain again.
+    if (casilla->Value() != 0) {
+        R1().Set(QString::fromLatin1(codigo), QStringLiteral("X"));
+        for (CheckBox* otra : excluidas)
+            MarcarCasilla(otra, 0);
+    } else {
+        R1().Set(QString::fromLatin1(codigo), QString());
+    }
     EscribirCaja(txtp1ccl, FormatNumber(CalcularCL(), txtp1ccl->formato()));
     RefrescoCadena();
 }
 
-void Tipologia1::Chkp1cl1_Click()
-{
-    // "En sótano" excludes the ground floor and the fourth floor without lift.
-    if (Chkp1cl1->Value() != 0) {
-        R1().setP1_CL1(QStringLiteral("X"));
-        MarcarCasilla(Chkp1cl3, 0);
-        MarcarCasilla(Chkp1cl4, 0);
-    } else {
-        R1().setP1_CL1(QString());
-    }
-    TrasCasilla();
-}
-
-void Tipologia1::Chkp1cl2_Click()
-{
-    R1().setP1_CL2(Chkp1cl2->Value() != 0 ? QStringLiteral("X") : QString());
-    TrasCasilla();
-}
-
-void Tipologia1::Chkp1cl3_Click()
-{
-    if (Chkp1cl3->Value() != 0) {
-        R1().setP1_CL3(QStringLiteral("X"));
-        MarcarCasilla(Chkp1cl1, 0);
-    } else {
-        R1().setP1_CL3(QString());
-    }
-    TrasCasilla();
-}
-
-void Tipologia1::Chkp1cl4_Click()
-{
-    if (Chkp1cl4->Value() != 0) {
-        R1().setP1_CL4(QStringLiteral("X"));
-        MarcarCasilla(Chkp1cl1, 0);
-    } else {
-        R1().setP1_CL4(QString());
-    }
-    TrasCasilla();
-}
+// "En sótano" excludes the ground floor and the fourth floor without lift; "En interior"
+// combines with any of them.
+void Tipologia1::Chkp1cl1_Click() { Situacion_Click(Chkp1cl1, "CL1", {Chkp1cl3, Chkp1cl4}); }
+void Tipologia1::Chkp1cl2_Click() { Situacion_Click(Chkp1cl2, "CL2", {}); }
+void Tipologia1::Chkp1cl3_Click() { Situacion_Click(Chkp1cl3, "CL3", {Chkp1cl1}); }
+void Tipologia1::Chkp1cl4_Click() { Situacion_Click(Chkp1cl4, "CL4", {Chkp1cl1}); }
 
 void Tipologia1::optp1tvi_Click(int Index)
 {
@@ -363,14 +305,14 @@ void Tipologia1::optp1tsu_Click(int Index)
 
 void Tipologia1::PresentaDatos()
 {
-    PresentaCajas();                         // steps 1-20
-    PresentaLocalizacion();                  // 21-23
-    PresentaOpcion(QStringLiteral("optp1tvi"));  // 24
-    PresentaOpcion(QStringLiteral("optp1tsu"));  // 25
-    PresentaSituacion();                     // 26-27
-    PresentaOpcion(QStringLiteral("optp1mon"));  // 28
-    PresentaEdad();                          // 29
-    PresentaFechaValoracion();               // 30
+    PresentaCajas();                             // the boxes
+    PresentaLocalizacion();                      // municipality and street lists
+    PresentaOpcion(QStringLiteral("optp1tvi"));  // class
+    PresentaOpcion(QStringLiteral("optp1tsu"));  // surface type
+    PresentaSituacion();                         // situation boxes by the class just shown
+    PresentaOpcion(QStringLiteral("optp1mon"));  // currency
+    PresentaEdad();                              // age mode and its box
+    PresentaFechaValoracion();
 }
 
 void Tipologia1::PresentaSituacion()

@@ -3,6 +3,8 @@
 // V = [ VRR * CL + (1,38 * CC + 0,38 * VRR * CL) * (1 - D)] * SH, with VRR and CC from the
 // residential zone row, CL from four situation boxes, SH by class and surface type and the
 // residential age scale.
+#include <initializer_list>
+
 #include "typologies/shared/VentanaTipologiaBase.h"
 
 class CheckBox;
@@ -37,8 +39,12 @@ protected:
 private:
     void Disenar();
     void ConectarPropios();
-    // Steps 26 and 27 of the redraw: the situation boxes by class, then their ticks.
-    void PresentaSituacion();
+    // The defaults that depend neither on the settings nor on the date: state "L", a flat,
+    // CL 1, usable surface, 100 %, age in years.
+    void Predeterminados();
+    // The situation boxes by class (enabled for a block of flats, else disabled and unticked),
+    // then their ticks from the record.
+    void PresentaSituacion() override;
 
     void Chkp1cl1_Click();
     void Chkp1cl2_Click();
@@ -46,8 +52,8 @@ private:
     void Chkp1cl4_Click();
     void optp1tvi_Click(int Index);
     void optp1tsu_Click(int Index);
-    // CL into its box, then the chain refresh (the end of the four check box handlers).
-    void TrasCasilla();
+    // The four situation boxes: the box's code, the boxes a tick excludes, CL, the chain.
+    void Situacion_Click(CheckBox* casilla, const char* codigo, std::initializer_list<CheckBox*> excluidas);
 
     CheckBox* Chkp1cl1 = nullptr;
     CheckBox* Chkp1cl2 = nullptr;

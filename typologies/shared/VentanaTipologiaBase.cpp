@@ -1,12 +1,11 @@
 #include "typologies/shared/VentanaTipologiaBase.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -321,11 +320,53 @@ void VentanaTipologiaBase::ConectarControles()
     ConectarBotonesSinValidar();
 }
 
+namespace {
+
+// Runs `alSoltar` when the left button is released outside the widget it watches: the press
+// gave no click.
+class SueltaFuera : public QObject {
+public:
+    SueltaFuera(QWidget* boton, std::function<void()> alSoltar)
+        : QObject(boton)
+        , boton_(boton)
+        , alSoltar_(std::move(alSoltar))
+    {
+        boton->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == boton_ && e->type() == QEvent::MouseButtonRelease) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (m->button() == Qt::LeftButton && !boton_->rect().contains(m->position().toPoint()))
+                alSoltar_();
+        }
+        return false;
+    }
+
+private:
+    QWidget* boton_;
+    std::function<void()> alSoltar_;
+};
+
+} // namespace
+
 void VentanaTipologiaBase::ConectarBotonesSinValidar()
 {
     for (const char* nombre : {"cmdlimpiar", "cmdsalir"})
-        if (QWidget* b = Buscar(QString::fromUtf8(nombre)))
+        if (QWidget* b = Buscar(QString::fromUtf8(nombre))) {
             OnMouseDownFirst(b, [this] { bValidar = false; });
+            // Released outside the button there is neither Clear nor Exit: the check is on
+            // again, and a leaving of the date box that went unchecked is checked now.
+            new SueltaFuera(b, [this] { Manejar([this] { SinClicTrasPulsar(); }); });
+        }
+}
+
+void VentanaTipologiaBase::SinClicTrasPulsar()
+{
+    bValidar = true;
+    if (fechaSinComprobar_)
+        txtfecv_LostFocus();
 }
 
 void VentanaTipologiaBase::GuardarCaja(const CajaQueGuarda& c)
@@ -366,6 +407,7 @@ void VentanaTipologiaBase::Cargar(bool mover)
     bBorrarCalles = false;
     bFocoPortal = false;
     bValidar = true;
+    fechaSinComprobar_ = false;
     CargarImagenDescripcion(this);
     FormatosFecha();
     InicializaDatos();
@@ -429,69 +471,13 @@ void VentanaTipologiaBase::Form_KeyPress(int& keyAscii)
     QWidget* foco = QApplication::focusWidget();
     for (ComboBox* combo : {cmbmun, cmbcal})
         if (combo && foco && (foco == combo || combo->isAncestorOf(foco)))
-            ComboKeyPress(combo, keyAscii);
+            ComboKeyPress(combo);
 }
 
-namespace {
-
-// While a list is open the typing goes on in its text, as with the list closed: the keys that
-// edit or leave the text are handed to the text box; the arrows and Escape stay with the list.
-class TecleoEnLista : public QObject {
-public:
-    TecleoEnLista(ComboBox* combo)
-        : QObject(combo)
-        , combo_(combo)
-    {
-    }
-
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress || !combo_->lineEdit())
-            return false;
-        auto* k = static_cast<QKeyEvent*>(e);
-        switch (k->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Escape:
-            return false;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Leaving the list: it closes and the key acts on the box (Enter moves on as Tab).
-            combo_->hidePopup();
-            break;
-        default:
-            if (k->text().isEmpty() && k->key() != Qt::Key_Left && k->key() != Qt::Key_Right &&
-                k->key() != Qt::Key_Home && k->key() != Qt::Key_End && k->key() != Qt::Key_Delete)
-                return false;
-            break;
-        }
-        QKeyEvent copia(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), k->count());
-        QCoreApplication::sendEvent(combo_->lineEdit(), &copia);
-        return true;
-    }
-
-private:
-    ComboBox* combo_;
-};
-
-} // namespace
-
-void VentanaTipologiaBase::ComboKeyPress(ComboBox* combo, int keyAscii)
+void VentanaTipologiaBase::ComboKeyPress(ComboBox* combo)
 {
-    // Typing in a list opens it; the typing itself goes on in the list's text.
-    if (keyAscii == 27 || (combo->view() && combo->view()->isVisible()))
-        return;
+    // Typing in a list opens it; the key itself goes on into the list's text.
     DesplegarCombo(*combo);
-    if (combo->view() && !combo->property("tecleoEnLista").toBool()) {
-        auto* filtro = new TecleoEnLista(combo);
-        combo->view()->installEventFilter(filtro);
-        combo->view()->window()->installEventFilter(filtro);
-        combo->setProperty("tecleoEnLista", true);
-    }
 }
 
 // Load, formats, defaults -----------------------------------------------------------------------
@@ -766,6 +752,8 @@ bool VentanaTipologiaBase::ComprobarFecha()
 
 void VentanaTipologiaBase::txtfecv_LostFocus()
 {
+    // Left for Clear or Exit: not checked (unless no click follows the press).
+    fechaSinComprobar_ = !bValidar;
     if (!bValidar)
         return;
     if (txtfecv->Text() == gFecha().FecVacia())
@@ -1138,6 +1126,7 @@ void VentanaTipologiaBase::AbrirDescripcion()
 void VentanaTipologiaBase::cmdlimpiar_Click()
 {
     bValidar = true;
+    fechaSinComprobar_ = false;
     Registro().Set(QStringLiteral("SVL"), QStringLiteral("V"));
     SetTxtDescrip(QString());
     InicializaDatos();

@@ -286,8 +286,12 @@ protected:
     void ValoresIniciales();
     // Step of cmdlimpiar_Click after PresentaDatos (window 1 empties the street list there).
     virtual void TrasLimpiar() {}
-    // The buttons whose mouse press lowers bValidar before the box being left checks itself.
+    // The buttons whose mouse press lowers bValidar before the box being left checks itself
+    // (Clear and Exit); a press released outside them calls SinClicTrasPulsar.
     virtual void ConectarBotonesSinValidar();
+    // A press on Clear or Exit gave no click: bValidar is raised again and a leaving of the
+    // valuation date box that the press left unchecked is checked now.
+    void SinClicTrasPulsar();
 
     // Handlers of the standard controls.
     virtual void txtfecv_LostFocus();
@@ -370,7 +374,7 @@ private:
     bool Desfasada() const;
     void GuardarCaja(const CajaQueGuarda& c);
     void RelanzarPendiente();
-    void ComboKeyPress(ComboBox* combo, int keyAscii);
+    void ComboKeyPress(ComboBox* combo);
 
     ParametrosVentana p_;
     mutable QHash<QString, QPointer<QWidget>> controles_;
@@ -378,6 +382,7 @@ private:
     int profundidad_ = 0;                 // handlers running (nested ones included)
     std::exception_ptr pendiente_;        // failure of a nested handler, not yet reported
     int idiomaAplicado_ = -1;             // gIdioma of the last load
+    bool fechaSinComprobar_ = false;      // the date box was left unchecked (bValidar false)
 
 protected:
     // For ObtenerEtiquetas.
