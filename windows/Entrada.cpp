@@ -216,6 +216,9 @@ void Entrada::Anadir_captions()
     Label[2]->setText(Res(152));
     // Message boxes answer in the language of the work.
     SetMsgBoxOkText(SegunIdioma(QStringLiteral("Aceptar"), QStringLiteral("Ados")));
+    // A message box given no title of its own shows the program's name in the same language
+    // (the application name, not the display name, so window titles stay as they are).
+    QCoreApplication::setApplicationName(Res(12));
 }
 
 void Entrada::InicializaDatos()
