@@ -31,9 +31,11 @@ namespace {
 //   CALLE ROTA    zone "X1"          zone "X1"     (not a zone code)
 //   CALLE CERO    zone 3             zone 3
 //   CALLE MALA    zone 4             zone 4
+//   CALLE VIEJA   zone 5             zone 5
 //
 //   zone 1 "ZONA UNO" pesetas VRR 100000; zone 2 "ZONA DOS" euro cents VRR 30000;
 //   zone 3 "ZONA CERO" VRR 0; zone 4 "ZONA MALA" VRR "abc" (not a number);
+//   zone 5 "ZONA VIEJA" VRR 100000 with no currency stated;
 //   zone 899 "ZONA 899" pesetas VRR 50000.
 //
 // Settings: Spanish, pesetas, valuation date 01/01/2025.
@@ -47,16 +49,16 @@ protected:
             "INSERT INTO t04_ponencias VALUES (2025, 9)",
             "INSERT INTO t05_calles_nombre VALUES (9, 2010, 1, 10, 'CALLE MAYOR'), (9, 2010, 1, 20, 'CALLE NUEVA'),"
             " (9, 2010, 1, 30, 'POLIGONO'), (9, 2010, 1, 40, 'CALLE ROTA'), (9, 2010, 1, 60, 'CALLE CERO'),"
-            " (9, 2010, 1, 70, 'CALLE MALA')",
+            " (9, 2010, 1, 70, 'CALLE MALA'), (9, 2010, 1, 80, 'CALLE VIEJA')",
             "INSERT INTO t06_calles_datos VALUES"
             " (9, 10, 2010, 1, NULL, NULL, 1, 99, '1', 'A1'), (9, 10, 2010, 1, 0, 98, NULL, NULL, '2', 'A1'),"
             " (9, 20, 2010, 1, 0, 98, 1, 99, '899', 'A1'), (9, 30, 2010, 1, 0, 98, 1, 99, '900', 'A1'),"
             " (9, 40, 2010, 1, 0, 98, 1, 99, 'X1', 'A1'), (9, 60, 2010, 1, 0, 98, 1, 99, '3', 'A1'),"
-            " (9, 70, 2010, 1, 0, 98, 1, 99, '4', 'A1')",
+            " (9, 70, 2010, 1, 0, 98, 1, 99, '4', 'A1'), (9, 80, 2010, 1, 0, 98, 1, 99, '5', 'A1')",
             "INSERT INTO t07_residencial VALUES"
             " (9, 1, 2025, 'ZONA UNO', 'P', 100000, 80000, 0), (9, 2, 2025, 'ZONA DOS', 'E', 30000, 60000, 0),"
             " (9, 3, 2025, 'ZONA CERO', 'P', 0, 80000, 0), (9, 4, 2025, 'ZONA MALA', 'P', 'abc', 80000, 0),"
-            " (9, 899, 2025, 'ZONA 899', 'P', 50000, 50000, 0)",
+            " (9, 5, 2025, 'ZONA VIEJA', NULL, 100000, 80000, 0), (9, 899, 2025, 'ZONA 899', 'P', 50000, 50000, 0)",
         };
         for (const char* s : sql)
             db_.Execute(QString::fromUtf8(s));
@@ -272,6 +274,18 @@ TEST_F(Trastero, WorkedExamplesOfTheCoefficientsAndTheChain)
     ventana_->CadenaValores();
     for (double v : {r.P2_VAD(), r.P2_VAC(), r.P2_VCO(), r.P2_VAF(), r.P2_VSF(), r.P2_VCF()})
         EXPECT_EQ(v, 0);
+    // The same V through the zone lookup: zone 1 gives VRR 100000, the year 2025 CC 30000.
+    Localizar("CALLE MAYOR", "7");
+    ASSERT_EQ(r.P2_NUR(), 1);
+    operandos();
+    r.setP2_VRR(0);
+    r.setP2_CCO(0);
+    ventana_->CalcularValores();
+    EXPECT_DOUBLE_EQ(r.P2_VRR(), 100000);
+    EXPECT_DOUBLE_EQ(r.P2_CCO(), 30000);
+    EXPECT_DOUBLE_EQ(r.P2_VAD(), 897000);
+    EXPECT_DOUBLE_EQ(r.P2_VSF(), 350000);
+    EXPECT_DOUBLE_EQ(r.P2_VCF(), 547000);
 
     // The same guard after a zone lookup: a zone whose value is 0 values nothing.
     Pulsar("cmdlimpiar");
@@ -335,6 +349,15 @@ TEST_F(Trastero, ConstructionCostByValuationYearAndCurrency)
     Teclear("txtp2fecv", "01/01/2025");
     EXPECT_DOUBLE_EQ(R().P2_CCO(), 30000);
     EXPECT_EQ(T("txtp2cco"), "30.000");
+
+    // A zone row that states no currency does not turn the fixed cost of a peseta record
+    // into cents: the cost is in the record's unit whatever the row says.
+    Localizar("CALLE VIEJA", "7");
+    EXPECT_EQ(R().P2_NOR(), "ZONA VIEJA");
+    EXPECT_DOUBLE_EQ(R().P2_CCO(), 30000);
+    EXPECT_EQ(T("txtp2cco"), "30.000");
+    Pulsar("optp2mon(1)");
+    EXPECT_DOUBLE_EQ(R().P2_CCO(), 18030);
 }
 
 TEST_F(Trastero, AgeInYearsAndByConstructionDate)
@@ -446,6 +469,42 @@ TEST_F(Trastero, ValuationDateChangesEmptyTheValuationAndItsSummary)
                                       LoadResString(151));
     EXPECT_EQ(T("txtp2fecv"), "01/02/2024");
     EXPECT_EQ(r.P2_FECV(), 20240201);
+}
+
+TEST_F(Trastero, AnotherMunicipalityEmptiesTheLocationButKeepsTheFixedCost)
+{
+    Abrir();
+    Localizar("CALLE MAYOR", "7");
+    Teclear("txtp2sbu", "20");
+    Pulsar("Chkp2cl1");
+    Teclear("txtp2pti", "50");
+    ASSERT_NE(R().P2_VAF(), 0);
+
+    Elegir("cmbp2mun", "ALTZAGA");
+    const cDatosTip2& r = R();
+    EXPECT_EQ(r.P2_MUN(), "ALTZAGA");
+    EXPECT_EQ(r.P2_CAL(), "");
+    EXPECT_EQ(r.P2_NUP(), 0);
+    EXPECT_EQ(r.P2_NUR(), 0);
+    EXPECT_EQ(r.P2_NOR(), "");
+    EXPECT_DOUBLE_EQ(r.P2_VRR(), 0);
+    for (double v : {r.P2_VAD(), r.P2_VAC(), r.P2_VCO(), r.P2_VAF(), r.P2_VSF(), r.P2_VCF()})
+        EXPECT_EQ(v, 0);
+    // The fixed construction cost is no value of the zone: it stays, and so do the entries.
+    EXPECT_DOUBLE_EQ(r.P2_CCO(), 30000);
+    EXPECT_EQ(T("txtp2cco"), "30.000");
+    EXPECT_DOUBLE_EQ(r.P2_SBU(), 20);
+    EXPECT_EQ(r.P2_CL1(), "X");
+    EXPECT_DOUBLE_EQ(r.P2_PTI(), 50);
+    // The ponencia year of the new municipality and its street list.
+    EXPECT_EQ(r.P2_AÑOP(), 2016);
+    EXPECT_EQ(T("txtp2añop"), "2016");
+    EXPECT_GT(C<ComboBox>("cmbp2cal")->ListCount(), 0);
+    EXPECT_EQ(C<ComboBox>("cmbp2cal")->ListIndex(), -1);
+    EXPECT_EQ(T("txtp2nup"), "");
+    EXPECT_EQ(T("txtp2vaf"), "");
+    EXPECT_FALSE(C("cmdimprimir")->isEnabled());
+    EXPECT_TRUE(Mensajes().isEmpty());
 }
 
 TEST_F(Trastero, PercentageUpTo100)
@@ -587,6 +646,26 @@ TEST_F(Trastero, CaptionsHelpTabOrderAndNoPrinter)
     // Tab order: the dwelling's without the situation boxes the storage room lacks.
     EXPECT_EQ(C("txtp2sbu")->nextInFocusChain(), C("Chkp2cl1"));
     EXPECT_EQ(C("Chkp2cl1")->nextInFocusChain(), C("optp2anttipo(0)"));
+    // Enter moves on as Tab along the whole window (an option pair is one stop).
+    Localizar("CALLE MAYOR", "7");
+    Teclear("txtp2sbu", "20");
+    MsgBoxSeam::Clear();
+    const QStringList orden = {"txtp2fecv", "cmdDescripcion", "cmbp2mun",    "cmbp2cal",     "txtp2nup",
+                               "optp2tvi",  "optp2tsu",       "txtp2sbu",    "Chkp2cl1",     "optp2anttipo",
+                               "txtp2antd1", "txtp2pti",      "optp2mon",    "cmdsalir",     "cmdlimpiar",
+                               "cmdimprimir", "cmdayuda",     "txtp2fecv"};
+    FocusControl(C("txtp2fecv"));
+    QStringList recorrido;
+    for (int i = 0; i < orden.size(); ++i) {
+        QWidget* f = FocusedControl();
+        // A combo's text box stands for its combo; an option for its pair.
+        while (f && f->objectName().isEmpty())
+            f = f->parentWidget();
+        recorrido << (f ? f->objectName().section(QLatin1Char('('), 0, 0) : QStringLiteral("-"));
+        PressEnter();
+    }
+    EXPECT_EQ(recorrido, orden);
+    EXPECT_TRUE(Mensajes().isEmpty());
     Pulsar("cmdayuda");
     EXPECT_TRUE(LastHelpShown().endsWith("cap32.htm")) << LastHelpShown().toStdString();
 
