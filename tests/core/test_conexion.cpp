@@ -9,22 +9,11 @@
 
 #include "core/Globals.h"
 #include "platform/ProgramFolder.h"
+#include "tests/support/DatosPrueba.h"
 
 namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
-
-// Writes an SQLite file made by the given statements.
-void CrearBase(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    char* err = nullptr;
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
-    EXPECT_EQ(rc, SQLITE_OK) << (err ? err : "");
-    sqlite3_free(err);
-    sqlite3_close(db);
-}
 
 QByteArray Leer(const QString& path)
 {

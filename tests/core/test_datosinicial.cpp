@@ -1,25 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Globals.h"
-
-namespace {
-
-CDatosTip& Record(int tipo)
-{
-    switch (tipo) {
-    case 1: return gDatosTip1();
-    case 2: return gDatosTip2();
-    case 3: return gDatosTip3();
-    case 4: return gDatosTip4();
-    case 5: return gDatosTip5();
-    case 6: return gDatosTip6();
-    case 7: return gDatosTip7();
-    case 8: return gDatosTip8();
-    default: return gDatosTip9();
-    }
-}
-
-} // namespace
+#include "tests/support/DatosPrueba.h"
 
 TEST(DatosInicial, StartsWithoutSelectionAndStoresWhatItIsGiven)
 {
@@ -35,7 +17,7 @@ TEST(DatosInicial, StartsWithoutSelectionAndStoresWhatItIsGiven)
 TEST(DatosInicial, InicializarTipologiasEmptiesAllNineRecords)
 {
     for (int tipo = 1; tipo <= 9; ++tipo) {
-        CDatosTip& r = Record(tipo);
+        CDatosTip& r = RegistroTipologia(tipo);
         r.Set(QStringLiteral("SVL"), QStringLiteral("L"));
         r.Set(QStringLiteral("MUN"), QStringLiteral("Vitoria"));
         r.Set(QStringLiteral("VAF"), 1234.0);
@@ -47,7 +29,7 @@ TEST(DatosInicial, InicializarTipologiasEmptiesAllNineRecords)
     gDatosInicial().InicializarTipologias();
 
     for (int tipo = 1; tipo <= 9; ++tipo) {
-        const CDatosTip& r = Record(tipo);
+        const CDatosTip& r = RegistroTipologia(tipo);
         EXPECT_EQ(r.Get(QStringLiteral("SVL")).toString(), QStringLiteral("V")) << tipo;
         EXPECT_EQ(r.Get(QStringLiteral("MUN")).toString(), QString()) << tipo;
         EXPECT_EQ(r.Get(QStringLiteral("VAF")).toDouble(), 0) << tipo;

@@ -2,24 +2,13 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <sqlite3.h>
 #include <unistd.h>
 
 #include "core/Globals.h"
 #include "platform/MsgBox.h"
+#include "tests/support/DatosPrueba.h"
 
 namespace {
-
-void CrearBase(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    char* err = nullptr;
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
-    EXPECT_EQ(rc, SQLITE_OK) << (err ? err : "");
-    sqlite3_free(err);
-    sqlite3_close(db);
-}
 
 const char* kSettings =
     "CREATE TABLE T01_GENERAL (T01_FEC_OMIS INTEGER, T01_IDI_OMIS TEXT, T01_MON_OMIS TEXT,"

@@ -14,6 +14,8 @@
 QString ConduccionVentana::T(const QString& nombre) const
 {
     QWidget* w = C(nombre);
+    if (w && w->isWindow())
+        return w->windowTitle();
     if (auto* caja = qobject_cast<CajaNum*>(w))
         return caja->texto();
     if (auto* fecha = qobject_cast<MaskEdBox*>(w))

@@ -18,7 +18,8 @@ public:
         return qobject_cast<T*>(C(nombre));
     }
     // The text a control shows (numeric box, date box, combo, line edit; a label, frame or
-    // button its caption); a marker text when the window has no such control.
+    // button its caption; the window itself its title); a marker text when the window has no
+    // such control.
     QString T(const QString& nombre) const;
 
     // Selects the entry of a list whose text is exactly `item`, as a click on it does; false

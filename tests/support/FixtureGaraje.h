@@ -16,36 +16,10 @@
 //   zone 900 "ZONA 900"   pesetas     MP 8000
 //   zone 3   "ZONA TRES"  pesetas     MP Null
 //   zone 4   "ZONA MALA"  pesetas     MP "doce mil" (a text that is no number)
-#include <gtest/gtest.h>
+#include "tests/support/FixtureTipologia.h"
+#include "typologies/parking/Tipologia3.h"
 
-#include "tests/support/ConduccionVentana.h"
-
-class Tipologia3;
-
-class Garaje : public ::testing::Test {
+class Garaje : public FixtureTipologia<Tipologia3> {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Shows the window (loading it when needed) and makes it the active window.
-    void Abrir();
-    Tipologia3& V() const { return *ventana_; }
-
-    QWidget* C(const QString& nombre) const { return w_.C(nombre); }
-    template <class T>
-    T* C(const QString& nombre) const
-    {
-        return w_.C<T>(nombre);
-    }
-    QString T(const QString& nombre) const { return w_.T(nombre); }
-    void Elegir(const QString& combo, const QString& item);
-    // Writes the text into the box and leaves it for the description button.
-    void Teclear(const QString& caja, const QString& texto);
-    void Pulsar(const QString& nombre) { w_.Pulsar(nombre); }
-    // PRUEBA, the street and the portal.
-    void Localizar(const QString& calle, const QString& portal);
-
-    DemoDatabaseCopy db_;
-    Tipologia3* ventana_ = nullptr;
-    ConduccionVentana w_;
+    Garaje();
 };

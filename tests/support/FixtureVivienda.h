@@ -16,46 +16,13 @@
 //
 // A municipality PRUEBAS (code 0) is listed before PRUEBA, so that a name that begins
 // another's can be told apart. Settings: Spanish, pesetas, valuation date 01/01/2025.
-#include <QString>
-#include <gtest/gtest.h>
+#include "tests/support/FixtureTipologia.h"
+#include "typologies/dwelling/Tipologia1.h"
 
-#include "tests/support/WindowTestKit.h"
-
-class Tipologia1;
-class CajaNum;
-
-class FixtureVivienda : public ::testing::Test {
+class FixtureVivienda : public FixtureTipologia<Tipologia1> {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    FixtureVivienda();
 
-    // Shows the window (loading it when needed) and makes it the active window.
-    void Abrir();
-    Tipologia1& V() const { return *ventana_; }
-
-    QWidget* C(const QString& nombre) const;
-    template <class T>
-    T* C(const QString& nombre) const
-    {
-        return qobject_cast<T*>(C(nombre));
-    }
-    // The text a control shows (numeric box, date box, line edit, combo).
-    QString T(const QString& nombre) const;
-
-    // Selects the entry of a list whose text is exactly `item`, as a click on it does.
-    void Elegir(const QString& combo, const QString& item);
-    // Enters the box, writes the text and leaves the box (its leaving handler runs).
-    void Teclear(const QString& caja, const QString& texto);
-    // A mouse click on the control.
-    void Pulsar(const QString& nombre);
-    // Moves the focus to a control without handlers of its own.
-    void SalirDeLaCaja();
-
-    // PRUEBA, the street and the portal.
-    void Localizar(const QString& calle, const QString& portal);
     // A valued flat: PRUEBA, CALLE MAYOR 7, 100 m2 (the other entries as defaulted).
     void Valorar();
-
-    DemoDatabaseCopy db_;
-    Tipologia1* ventana_ = nullptr;
 };

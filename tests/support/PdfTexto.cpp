@@ -6,6 +6,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -258,4 +261,54 @@ QString PaginaInformePdf::Fuente(const QString& texto, double y) const
     if (!estilo.isEmpty())
         f += u' ' + estilo;
     return f;
+}
+
+namespace {
+
+// Of the places where a phrase stands, the one nearest the expected place is checked; with
+// soloUna the phrase must stand exactly once.
+void ComprobarPosicionesEn(const QString& pdf, const std::vector<PosicionPdf>& posiciones, bool soloUna)
+{
+    ASSERT_EQ(PaginasPdf(pdf), 1);
+    const auto palabras = LeerPalabrasPdf(pdf);
+    for (const auto& p : posiciones) {
+        SCOPED_TRACE(p.frase);
+        const auto halladas = BuscarFrases(palabras, QString::fromUtf8(p.frase));
+        if (soloUna) {
+            ASSERT_EQ(halladas.size(), 1);
+        } else {
+            ASSERT_FALSE(halladas.isEmpty());
+        }
+        double mejor = std::numeric_limits<double>::max(), x = 0, y = 0;
+        for (const auto& f : halladas) {
+            const double fx = p.anclaje == Izquierda ? f.xMin : p.anclaje == Derecha ? f.xMax : (f.xMin + f.xMax) / 2;
+            const double d = std::abs(fx - p.x) + std::abs(f.yMin - p.y);
+            if (d < mejor) {
+                mejor = d;
+                x = fx;
+                y = f.yMin;
+            }
+        }
+        EXPECT_NEAR(x, p.x, 0.5);
+        EXPECT_NEAR(y, p.y, 0.5);
+    }
+}
+
+}  // namespace
+
+void ComprobarPosiciones(const QString& pdf, const std::vector<PosicionPdf>& posiciones)
+{
+    ComprobarPosicionesEn(pdf, posiciones, true);
+}
+
+void ComprobarPosicionesMasCercanas(const QString& pdf, const std::vector<PosicionPdf>& posiciones)
+{
+    ComprobarPosicionesEn(pdf, posiciones, false);
+}
+
+void ComprobarFuentes(const QString& pdf, const std::vector<EstiloPdf>& estilos)
+{
+    const PaginaInformePdf pagina(pdf);
+    for (const auto& e : estilos)
+        EXPECT_EQ(pagina.Fuente(QString::fromUtf8(e.texto), e.y).toStdString(), e.fuente) << e.texto;
 }

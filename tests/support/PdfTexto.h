@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <vector>
 
 struct PalabraPdf {
     QString texto;
@@ -60,3 +61,27 @@ struct PaginaInformePdf {
 
 // PDF points in a millimetre.
 constexpr double kPuntosPorMm = 72.0 / 25.4;
+
+// Checks of a one-page report against its layout (GoogleTest assertions).
+// Where a phrase is expected: the x of its left end, right end or middle, and the y of its top.
+enum Anclaje { Izquierda, Derecha, Centro };
+struct PosicionPdf {
+    const char* frase;
+    Anclaje anclaje;
+    double x;  // mm
+    double y;  // mm
+};
+// The PDF has one page and each phrase stands there once, where expected (within half a
+// millimetre).
+void ComprobarPosiciones(const QString& pdf, const std::vector<PosicionPdf>& posiciones);
+// The same for phrases that may be printed more than once: of those, the place nearest the
+// expected one.
+void ComprobarPosicionesMasCercanas(const QString& pdf, const std::vector<PosicionPdf>& posiciones);
+
+// The font of a text on the line whose top is at y, in the notation of PaginaInformePdf::Fuente.
+struct EstiloPdf {
+    const char* texto;
+    double y;  // mm
+    const char* fuente;
+};
+void ComprobarFuentes(const QString& pdf, const std::vector<EstiloPdf>& estilos);

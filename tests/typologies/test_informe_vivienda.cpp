@@ -85,15 +85,6 @@ DatosInforme Datos(bool eu)
     return d;
 }
 
-enum Anclaje { Izquierda, Derecha, Centro };
-
-struct Caso {
-    const char* frase;
-    Anclaje anclaje;
-    double x;  // left end, right end or middle of the text
-    double y;  // top of the text
-};
-
 // Both pages are printed once, to the temporary folder, where they can also be looked at.
 class InformeVivienda : public ::testing::Test {
 protected:
@@ -110,26 +101,11 @@ protected:
         }
         Printer::SetOutputPdfForTests(QString());
     }
-    static void Comprobar(const QString& pdf, const std::vector<Caso>& casos)
-    {
-        ASSERT_EQ(PaginasPdf(pdf), 1);
-        const auto palabras = LeerPalabrasPdf(pdf);
-        for (const auto& c : casos) {
-            SCOPED_TRACE(c.frase);
-            const auto f = BuscarFrases(palabras, U(c.frase));
-            ASSERT_EQ(f.size(), 1);
-            const double x = c.anclaje == Izquierda ? f[0].xMin
-                           : c.anclaje == Derecha   ? f[0].xMax
-                                                    : (f[0].xMin + f[0].xMax) / 2;
-            EXPECT_NEAR(x, c.x, 0.5);
-            EXPECT_NEAR(f[0].yMin, c.y, 0.5);
-        }
-    }
 };
 
 TEST_F(InformeVivienda, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
 {
-    Comprobar(Pdf(false), {
+    ComprobarPosiciones(Pdf(false), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Diputación Foral de Orvellan", Izquierda, 69, 40},
         {"Fiskalitaterako eta Finantzetarako Departamentua", Izquierda, 69, 52},
@@ -177,7 +153,7 @@ TEST_F(InformeVivienda, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
 
 TEST_F(InformeVivienda, BasquePageHasItsTextsWhereTheLayoutPutsThem)
 {
-    Comprobar(Pdf(true), {
+    ComprobarPosiciones(Pdf(true), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Diputación Foral de Orvellan", Izquierda, 69, 40},
         {"Fiskalitaterako eta Finantzetarako Departamentua", Izquierda, 69, 52},
@@ -220,19 +196,6 @@ TEST_F(InformeVivienda, BasquePageHasItsTextsWhereTheLayoutPutsThem)
 }
 
 // Fonts in the layout's notation: A Arial, TNR Times New Roman, size, B bold, I italic, U underlined.
-struct Estilo {
-    const char* texto;
-    double y;  // top of the text
-    const char* fuente;
-};
-
-void ComprobarFuentes(const QString& pdf, const std::vector<Estilo>& casos)
-{
-    const PaginaInformePdf pagina(pdf);
-    for (const auto& c : casos)
-        EXPECT_EQ(pagina.Fuente(U(c.texto), c.y).toStdString(), c.fuente) << c.texto;
-}
-
 TEST_F(InformeVivienda, SpanishPageHasEveryTextInItsFont)
 {
     ComprobarFuentes(Pdf(false), {

@@ -14,10 +14,9 @@
 #include "platform/MsgBox.h"
 #include "platform/Option.h"
 #include "platform/Printer.h"
-#include "tests/support/ConduccionVentana.h"
+#include "tests/support/FixtureTipologia.h"
 #include "tests/support/PdfTexto.h"
 #include "typologies/storage_room/Tipologia2.h"
-#include "windows/VentanaTipologia.h"
 
 namespace {
 
@@ -39,83 +38,30 @@ namespace {
 //   zone 899 "ZONA 899" pesetas VRR 50000.
 //
 // Settings: Spanish, pesetas, valuation date 01/01/2025.
-class Trastero : public ::testing::Test, protected ConduccionVentana {
+class Trastero : public FixtureTipologia<Tipologia2> {
 protected:
-    void SetUp() override
+    Trastero()
+        : FixtureTipologia(PreparacionTipologia{
+              2, 20250101, QStringLiteral("cmdDescripcion"),
+              {
+                  "INSERT INTO t03_municipios VALUES (2010, 9, 'PRUEBA')",
+                  "INSERT INTO t04_ponencias VALUES (2025, 9)",
+                  "INSERT INTO t05_calles_nombre VALUES (9, 2010, 1, 10, 'CALLE MAYOR'), (9, 2010, 1, 20, 'CALLE NUEVA'),"
+                  " (9, 2010, 1, 30, 'POLIGONO'), (9, 2010, 1, 40, 'CALLE ROTA'), (9, 2010, 1, 60, 'CALLE CERO'),"
+                  " (9, 2010, 1, 70, 'CALLE MALA'), (9, 2010, 1, 80, 'CALLE VIEJA')",
+                  "INSERT INTO t06_calles_datos VALUES"
+                  " (9, 10, 2010, 1, NULL, NULL, 1, 99, '1', 'A1'), (9, 10, 2010, 1, 0, 98, NULL, NULL, '2', 'A1'),"
+                  " (9, 20, 2010, 1, 0, 98, 1, 99, '899', 'A1'), (9, 30, 2010, 1, 0, 98, 1, 99, '900', 'A1'),"
+                  " (9, 40, 2010, 1, 0, 98, 1, 99, 'X1', 'A1'), (9, 60, 2010, 1, 0, 98, 1, 99, '3', 'A1'),"
+                  " (9, 70, 2010, 1, 0, 98, 1, 99, '4', 'A1'), (9, 80, 2010, 1, 0, 98, 1, 99, '5', 'A1')",
+                  "INSERT INTO t07_residencial VALUES"
+                  " (9, 1, 2025, 'ZONA UNO', 'P', 100000, 80000, 0), (9, 2, 2025, 'ZONA DOS', 'E', 30000, 60000, 0),"
+                  " (9, 3, 2025, 'ZONA CERO', 'P', 0, 80000, 0), (9, 4, 2025, 'ZONA MALA', 'P', 'abc', 80000, 0),"
+                  " (9, 5, 2025, 'ZONA VIEJA', NULL, 100000, 80000, 0), (9, 899, 2025, 'ZONA 899', 'P', 50000, 50000, 0)",
+              }})
     {
-        ASSERT_TRUE(db_.ok());
-        const char* sql[] = {
-            "INSERT INTO t03_municipios VALUES (2010, 9, 'PRUEBA')",
-            "INSERT INTO t04_ponencias VALUES (2025, 9)",
-            "INSERT INTO t05_calles_nombre VALUES (9, 2010, 1, 10, 'CALLE MAYOR'), (9, 2010, 1, 20, 'CALLE NUEVA'),"
-            " (9, 2010, 1, 30, 'POLIGONO'), (9, 2010, 1, 40, 'CALLE ROTA'), (9, 2010, 1, 60, 'CALLE CERO'),"
-            " (9, 2010, 1, 70, 'CALLE MALA'), (9, 2010, 1, 80, 'CALLE VIEJA')",
-            "INSERT INTO t06_calles_datos VALUES"
-            " (9, 10, 2010, 1, NULL, NULL, 1, 99, '1', 'A1'), (9, 10, 2010, 1, 0, 98, NULL, NULL, '2', 'A1'),"
-            " (9, 20, 2010, 1, 0, 98, 1, 99, '899', 'A1'), (9, 30, 2010, 1, 0, 98, 1, 99, '900', 'A1'),"
-            " (9, 40, 2010, 1, 0, 98, 1, 99, 'X1', 'A1'), (9, 60, 2010, 1, 0, 98, 1, 99, '3', 'A1'),"
-            " (9, 70, 2010, 1, 0, 98, 1, 99, '4', 'A1'), (9, 80, 2010, 1, 0, 98, 1, 99, '5', 'A1')",
-            "INSERT INTO t07_residencial VALUES"
-            " (9, 1, 2025, 'ZONA UNO', 'P', 100000, 80000, 0), (9, 2, 2025, 'ZONA DOS', 'E', 30000, 60000, 0),"
-            " (9, 3, 2025, 'ZONA CERO', 'P', 0, 80000, 0), (9, 4, 2025, 'ZONA MALA', 'P', 'abc', 80000, 0),"
-            " (9, 5, 2025, 'ZONA VIEJA', NULL, 100000, 80000, 0), (9, 899, 2025, 'ZONA 899', 'P', 50000, 50000, 0)",
-        };
-        for (const char* s : sql)
-            db_.Execute(QString::fromUtf8(s));
-        gEntrada().LeerT01();
-        gEntrada().setP_IDI(QStringLiteral("C"));
-        gEntrada().setP_MON(QStringLiteral("P"));
-        gEntrada().setP_FECV(20250101);
-        gDatosInicial().InicializarTipologias();
-        gDatosInicial().setP0_Tip(2);
-        MsgBoxSeam::Install();
-        MsgBoxSeam::Clear();
-        Printer::SetPrinterCountForTests(1);
-        IVentanaTipologia* v = VentanaTipologia(2);
-        ASSERT_NE(v, nullptr);
-        ventana_ = dynamic_cast<Tipologia2*>(v->form());
-        ASSERT_NE(ventana_, nullptr);
-        ventana_->Unload();
-        ventana_->SetWindowState(0);
-        Ventana(ventana_);
-    }
-
-    void TearDown() override
-    {
-        if (ventana_)
-            ventana_->Unload();
-        ProcessEvents();
-        Printer::SetPrinterCountForTests(-1);
-        Printer::SetOutputPdfForTests(QString());
-        MsgBoxSeam::Uninstall();
-        gEntrada().setP_IDI(QStringLiteral("C"));
-    }
-
-    void Abrir()
-    {
-        ventana_->Show(false);
-        FocusControl(C(QStringLiteral("cmdDescripcion")));
-        ProcessEvents();
-    }
-    void Teclear(const QString& caja, const QString& texto)
-    {
-        ASSERT_NE(C(caja), nullptr) << caja.toStdString();
-        ConduccionVentana::Teclear(caja, texto, QStringLiteral("cmdDescripcion"));
-    }
-    void Elegir(const QString& combo, const QString& item)
-    {
-        ASSERT_TRUE(ConduccionVentana::Elegir(combo, item)) << item.toStdString();
-    }
-    void Localizar(const QString& calle, const QString& portal)
-    {
-        Elegir(QStringLiteral("cmbp2mun"), QStringLiteral("PRUEBA"));
-        Elegir(QStringLiteral("cmbp2cal"), calle);
-        Teclear(QStringLiteral("txtp2nup"), portal);
     }
     static QList<ShownMessage> Mensajes() { return MsgBoxSeam::Shown(); }
-
-    DemoDatabaseCopy db_;
-    Tipologia2* ventana_ = nullptr;
 };
 
 cDatosTip2& R() { return gDatosTip2(); }
@@ -690,29 +636,6 @@ TEST_F(Trastero, CaptionsHelpTabOrderAndNoPrinter)
     EXPECT_TRUE(LastHelpShown().endsWith("kap32.htm")) << LastHelpShown().toStdString();
 }
 
-enum Anclaje { Izquierda, Derecha, Centro };
-
-struct Posicion {
-    const char* frase;
-    Anclaje anclaje;
-    double x;  // left end, right end or middle of the text, mm
-    double y;  // top of the text, mm
-};
-
-void ComprobarPdf(const QString& pdf, const std::vector<Posicion>& posiciones)
-{
-    ASSERT_EQ(PaginasPdf(pdf), 1);
-    const auto palabras = LeerPalabrasPdf(pdf);
-    for (const Posicion& p : posiciones) {
-        SCOPED_TRACE(p.frase);
-        const auto f = BuscarFrases(palabras, QString::fromUtf8(p.frase));
-        ASSERT_EQ(f.size(), 1);
-        const double x = p.anclaje == Izquierda ? f[0].xMin : p.anclaje == Derecha ? f[0].xMax : (f[0].xMin + f[0].xMax) / 2;
-        EXPECT_NEAR(x, p.x, 0.5);
-        EXPECT_NEAR(f[0].yMin, p.y, 0.5);
-    }
-}
-
 // The report printed from the window in both languages (the pages stay in the temporary folder
 // to be looked at): the storage-room heading and the items where its page differs from the
 // dwelling's, with the window's own texts around them.
@@ -732,7 +655,7 @@ TEST_F(Trastero, ReportInBothLanguages)
     Printer::SetOutputPdfForTests(es);
     Pulsar("cmdimprimir");
     EXPECT_TRUE(Mensajes().isEmpty());
-    ComprobarPdf(es, {
+    ComprobarPosiciones(es, {
         {"TRASTEROS", Izquierda, 119, 87.5},
         {"COMPROBACIÓN DE VALORES:", Izquierda, 64, 88},
         {"01/01/2025", Izquierda, 100, 103},
@@ -764,7 +687,7 @@ TEST_F(Trastero, ReportInBothLanguages)
     Printer::SetOutputPdfForTests(eu);
     Pulsar("cmdimprimir");
     EXPECT_TRUE(Mensajes().isEmpty());
-    ComprobarPdf(eu, {
+    ComprobarPosiciones(eu, {
         {"TRASTELEKUAK", Izquierda, 109, 87.5},
         {"BALIO EGIAZTAPENA:", Izquierda, 69, 88},
         {"2025/01/01", Izquierda, 100, 103},

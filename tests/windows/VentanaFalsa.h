@@ -40,22 +40,6 @@ protected:
     }
 };
 
-// The global record of typology n (1 to 9).
-inline CDatosTip& RegistroTipologia(int n)
-{
-    switch (n) {
-    case 1: return gDatosTip1();
-    case 2: return gDatosTip2();
-    case 3: return gDatosTip3();
-    case 4: return gDatosTip4();
-    case 5: return gDatosTip5();
-    case 6: return gDatosTip6();
-    case 7: return gDatosTip7();
-    case 8: return gDatosTip8();
-    default: return gDatosTip9();
-    }
-}
-
 // Registers a stand-in window for each of the nine typologies; the array keeps them.
 inline void RegistrarVentanasFalsas(VentanaFalsa* (&ventanas)[10])
 {

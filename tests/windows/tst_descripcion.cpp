@@ -6,6 +6,7 @@
 
 #include "core/Globals.h"
 #include "platform/MsgBox.h"
+#include "tests/support/DatosPrueba.h"
 #include "tests/support/WindowTestKit.h"
 #include "tests/windows/VentanaFalsa.h"
 #include "windows/Descripcion.h"

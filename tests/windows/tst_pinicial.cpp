@@ -11,6 +11,7 @@
 #include "core/Inicio.h"
 #include "platform/MaskEdBox.h"
 #include "platform/MsgBox.h"
+#include "tests/support/DatosPrueba.h"
 #include "tests/support/WindowTestKit.h"
 #include "tests/windows/VentanaFalsa.h"
 #include "windows/Entrada.h"
