@@ -11,7 +11,9 @@ namespace {
 
 // Accepts an empty text or digits with at most `enteros` integer and `decimales` decimal
 // digits, the regional decimal character (only when decimales > 0) and grouping characters
-// in the integer part.
+// in the integer part. A box whose pattern never groups ("###", "##0.00") drops grouping
+// characters, as typing does: a pasted "7.01" would read as 7 up to its first non-digit and
+// as 701 as a regional number.
 class DigitsValidator : public QValidator {
 public:
     DigitsValidator(const CajaNum* box, QObject* parent)
@@ -20,10 +22,15 @@ public:
     {
     }
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& pos) const override
     {
         const QChar dec = DecimalSeparator();
         const QChar grp = GroupSeparator();
+        const QString formato = box_->formato();
+        if (!formato.isEmpty() && !formato.contains(QLatin1Char(',')) && input.contains(grp)) {
+            pos -= input.left(pos).count(grp);
+            input.remove(grp);
+        }
         int intDigits = 0, decDigits = 0;
         bool inDecimals = false;
         for (QChar c : input) {

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPixmap>
@@ -110,6 +111,36 @@ TEST(CajaNum, AFormattedWriteCanBeEditedFurther)
     EXPECT_EQ(box->texto(), "1.234,56");
     QTest::keyClick(box, '7'); // a third decimal is refused
     EXPECT_EQ(box->texto(), "1.234,56");
+}
+
+// A pasted text loses its grouping characters in a box whose pattern never groups, as typed
+// ones are lost; a grouping pattern keeps them.
+TEST(CajaNum, PastedGroupingCharactersFollowThePattern)
+{
+    const struct {
+        const char* formato;
+        int enteros, decimales;
+        const char* pegado;
+        const char* shown;
+    } cases[] = {
+        {"###", 3, 0, "7.01", "701"},
+        {"##0.00", 3, 2, "1.00", "100"},
+        {"##0.00", 3, 2, "1.2,5", "12,5"},
+        {"##,##0.00", 5, 2, "1.234,5", "1.234,5"},
+        {"", 7, 2, "1.234,5", "1.234,5"},
+    };
+    for (const auto& c : cases) {
+        Window win;
+        CajaNum* box = win.add(new CajaNum);
+        box->setFormato(c.formato);
+        box->setEnteros(c.enteros);
+        box->setDecimales(c.decimales);
+        ASSERT_TRUE(win.show());
+        box->setFocus();
+        QApplication::clipboard()->setText(QString::fromUtf8(c.pegado));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->texto(), QString::fromUtf8(c.shown)) << c.formato << " " << c.pegado;
+    }
 }
 
 TEST(CajaNum, LockedDisplayBoxIsGreyReadOnlyAndPassesTheFocusOn)

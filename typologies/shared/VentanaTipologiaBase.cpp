@@ -1014,6 +1014,13 @@ void VentanaTipologiaBase::cmbcal_LostFocus()
         cmbcal->SetText(r.Get(QStringLiteral("CAL")).toString());
     if (cmbcal->ListIndex() < 0)
         PosicionarCombo(cmbcal, cmbcal->Text(), false);
+    if (cmbcal->ListIndex() < 0) {
+        // A street that is not in the list is not taken: the stored street, the one valued
+        // and printed, is shown again.
+        const QString calle = r.Get(QStringLiteral("CAL")).toString();
+        cmbcal->SetText(calle);
+        PosicionarCombo(cmbcal, calle, true);
+    }
     if (cmbcal->ListIndex() >= 0)
         cmbcal_Click();
 }
