@@ -267,7 +267,7 @@ TEST_F(ConexionTest, LockedDatabaseIsUnreadableNotForeign)
 }
 
 // The demo database built beside the program answers the statements of the program as
-// they are written (double blanks, Jet spellings, the table t02_años, quoted text keys in
+// they are written (double blanks, "Order By" and "And" in mixed case, the table t02_años, quoted text keys in
 // any case).
 TEST_F(ConexionTest, DemoDatabaseAnswersTheProgramStatements)
 {
