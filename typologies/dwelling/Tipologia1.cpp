@@ -77,39 +77,39 @@ ParametrosVentana ParametrosVivienda()
 
     using R = Regla;
     p.cajas = {
-        {"txtp1nup", "NUP", R::Plana},      {"txtp1nur", "NUR", R::Plana},      {"txtp1nor", "NOR", R::Texto},
-        {"txtp1ant", "ANT", R::Plana},      {"txtp1dep", "DEP", R::CeroVacio},  {"txtp1sbu", "SBU", R::CeroVacio},
-        {"txtp1sho", "SHO", R::CeroVacio},  {"txtp1ccl", "CCL", R::CeroVacio},  {"txtp1vrr", "VRR", R::Moneda},
-        {"txtp1cco", "CCO", R::Moneda},     {"txtp1vad", "VAD", R::Moneda},     {"txtp1vac", "VAC", R::Moneda},
-        {"txtp1vco", "VCO", R::Moneda},     {"txtp1vaf", "VAF", R::Moneda},     {"txtp1vsf", "VSF", R::Moneda},
-        {"txtp1vcf", "VCF", R::Moneda},     {"txtp1pti", "PTI", R::Plana},      {"txtp1añop", "AÑOP", R::CeroVacio},
-        {"txtp1coa", "COA", R::CeroVacio},  {"txtp1rp", "RP", R::CeroVacio},
+        {"NUP", R::Plana},      {"NUR", R::Plana},      {"NOR", R::Texto},
+        {"ANT", R::Plana},      {"DEP", R::CeroVacio},  {"SBU", R::CeroVacio},
+        {"SHO", R::CeroVacio},  {"CCL", R::CeroVacio},  {"VRR", R::Moneda},
+        {"CCO", R::Moneda},     {"VAD", R::Moneda},     {"VAC", R::Moneda},
+        {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"VSF", R::Moneda},
+        {"VCF", R::Moneda},     {"PTI", R::Plana},      {"AÑOP", R::CeroVacio},
+        {"COA", R::CeroVacio},  {"RP", R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {"txtp1nur", "NUR", G::Entero},   {"txtp1nor", "NOR", G::Texto},  {"txtp1ccl", "CCL", G::Numero},
-        {"txtp1sho", "SHO", G::Numero},   {"txtp1ant", "ANT", G::Entero}, {"txtp1dep", "DEP", G::NumeroSiNoVacio},
-        {"txtp1añop", "AÑOP", G::Entero}, {"txtp1coa", "COA", G::Numero}, {"txtp1rp", "RP", G::Numero},
+        {"NUR", G::Entero},   {"NOR", G::Texto},  {"CCL", G::Numero},
+        {"SHO", G::Numero},   {"ANT", G::Entero}, {"DEP", G::NumeroSiNoVacio},
+        {"AÑOP", G::Entero}, {"COA", G::Numero}, {"RP", G::Numero},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"txtp1vrr", "#,###,###", "#,###,##0.00"},
-        {"txtp1cco", "###,###", "###,##0.00"},
-        {"txtp1vad", resultadoP, resultadoE},
-        {"txtp1vac", resultadoP, resultadoE},
-        {"txtp1vco", resultadoP, resultadoE},
-        {"txtp1vaf", resultadoP, resultadoE},
-        {"txtp1vsf", resultadoP, resultadoE},
-        {"txtp1vcf", resultadoP, resultadoE},
+        {"VRR", "#,###,###", "#,###,##0.00"},
+        {"CCO", "###,###", "###,##0.00"},
+        {"VAD", resultadoP, resultadoE},
+        {"VAC", resultadoP, resultadoE},
+        {"VCO", resultadoP, resultadoE},
+        {"VAF", resultadoP, resultadoE},
+        {"VSF", resultadoP, resultadoE},
+        {"VCF", resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"optp1tvi", "TVI", "P", 1},
-        {"optp1tsu", "TSU", "C", 0},
-        {"optp1mon", "MON", "P", 0},
+        {"TVI", "P", 1},
+        {"TSU", "C", 0},
+        {"MON", "P", 0},
     };
     return p;
 }

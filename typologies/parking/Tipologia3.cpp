@@ -66,34 +66,34 @@ ParametrosVentana ParametrosGaraje()
 
     using R = Regla;
     p.cajas = {
-        {"txtp3nup", "NUP", R::Plana},      {"txtp3nur", "NUR", R::Plana},      {"txtp3nor", "NOR", R::Texto},
-        {"txtp3ccg", "CCG", R::Plana},      {"txtp3sbu", "SBU", R::CeroVacio},  {"txtp3ccs", "CCS", R::CeroVacio},
-        {"txtp3map", "MAP", R::Moneda},     {"txtp3vad", "VAD", R::Moneda},     {"txtp3vac", "VAC", R::Moneda},
-        {"txtp3vco", "VCO", R::Moneda},     {"txtp3vaf", "VAF", R::Moneda},     {"txtp3pti", "PTI", R::Plana},
-        {"txtp3añop", "AÑOP", R::CeroVacio}, {"txtp3coa", "COA", R::CeroVacio}, {"txtp3rp", "RP", R::CeroVacio},
+        {"NUP", R::Plana},      {"NUR", R::Plana},      {"NOR", R::Texto},
+        {"CCG", R::Plana},      {"SBU", R::CeroVacio},  {"CCS", R::CeroVacio},
+        {"MAP", R::Moneda},     {"VAD", R::Moneda},     {"VAC", R::Moneda},
+        {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"PTI", R::Plana},
+        {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio}, {"RP", R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {"txtp3añop", "AÑOP", G::Entero}, {"txtp3coa", "COA", G::Numero}, {"txtp3rp", "RP", G::Numero},
-        {"txtp3ccg", "CCG", G::Numero},   {"txtp3ccs", "CCS", G::Numero}, {"txtp3nur", "NUR", G::Entero},
-        {"txtp3nor", "NOR", G::Texto},
+        {"AÑOP", G::Entero}, {"COA", G::Numero}, {"RP", G::Numero},
+        {"CCG", G::Numero},   {"CCS", G::Numero}, {"NUR", G::Entero},
+        {"NOR", G::Texto},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"txtp3map", "##,###,###", "##,###,##0.00"},
-        {"txtp3vad", resultadoP, resultadoE},
-        {"txtp3vac", resultadoP, resultadoE},
-        {"txtp3vco", resultadoP, resultadoE},
-        {"txtp3vaf", resultadoP, resultadoE},
+        {"MAP", "##,###,###", "##,###,##0.00"},
+        {"VAD", resultadoP, resultadoE},
+        {"VAC", resultadoP, resultadoE},
+        {"VCO", resultadoP, resultadoE},
+        {"VAF", resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"optp3tga", "TGA", "G", 0},
-        {"optp3tsu", "TSU", "C", 0},
-        {"optp3mon", "MON", "P", 0},
+        {"TGA", "G", 0},
+        {"TSU", "C", 0},
+        {"MON", "P", 0},
     };
     return p;
 }

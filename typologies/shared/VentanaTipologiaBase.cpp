@@ -114,6 +114,11 @@ QString VentanaTipologiaBase::Nombre(const char* clase, const char* codigo) cons
     return QString::fromUtf8(clase) + QLatin1Char('p') + QString::number(p_.tipo) + QString::fromUtf8(codigo);
 }
 
+QString VentanaTipologiaBase::Nombre(const char* clase, const QString& codigo) const
+{
+    return QString::fromUtf8(clase) + QLatin1Char('p') + QString::number(p_.tipo) + codigo.toLower();
+}
+
 QString VentanaTipologiaBase::Opcion(const QString& grupo, int indice)
 {
     return grupo + QLatin1Char('(') + QString::number(indice) + QLatin1Char(')');
@@ -201,7 +206,7 @@ void VentanaTipologiaBase::EscribirTexto(QLineEdit* caja, const QString& texto)
     if (caja->text() == texto) {
         // Every write is a change: a storing box stores even the same text.
         for (const auto& c : p_.guardan)
-            if (c.control == caja->objectName())
+            if (Nombre("txt", c.codigo) == caja->objectName())
                 GuardarCaja(c);
     } else {
         caja->setText(texto);
@@ -267,7 +272,7 @@ void VentanaTipologiaBase::ConectarControles()
 
     // Display boxes that store what they are given.
     for (const auto& c : p_.guardan) {
-        QWidget* w = Buscar(c.control);
+        QWidget* w = Buscar(Nombre("txt", c.codigo));
         if (auto* caja = qobject_cast<CajaNum*>(w))
             Conectar(caja, &CajaNum::Change, [this, c] { GuardarCaja(c); });
         else if (auto* linea = qobject_cast<QLineEdit*>(w))
@@ -371,7 +376,7 @@ void VentanaTipologiaBase::SinClicTrasPulsar()
 
 void VentanaTipologiaBase::GuardarCaja(const CajaQueGuarda& c)
 {
-    QWidget* w = Buscar(c.control);
+    QWidget* w = Buscar(Nombre("txt", c.codigo));
     QString t;
     if (auto* caja = qobject_cast<CajaNum*>(w))
         t = caja->texto();
@@ -521,7 +526,7 @@ void VentanaTipologiaBase::FormatosMoneda(QString& Moneda)
 {
     const bool pesetas = Moneda == QLatin1String("P");
     for (const auto& m : p_.monedas)
-        if (auto* caja = Ctl<CajaNum>(m.control))
+        if (auto* caja = Ctl<CajaNum>(Nombre("txt", m.codigo)))
             caja->setFormato(pesetas ? m.pesetas : m.euros);
 }
 
@@ -543,9 +548,9 @@ void VentanaTipologiaBase::PresentaDatos()
     PresentaCajas();
     PresentaLocalizacion();
     for (const auto& o : p_.opciones) {
-        if (o.grupo == Nombre("opt", "mon"))
+        if (o.codigo == QLatin1String("MON"))
             PresentaSituacion();
-        PresentaOpcion(o.grupo);
+        PresentaOpcion(Nombre("opt", o.codigo));
     }
     if (Registro().Has(QStringLiteral("ANTTIPO")))
         PresentaEdad();
@@ -556,7 +561,7 @@ void VentanaTipologiaBase::PresentaCajas()
 {
     CDatosTip& r = Registro();
     for (const auto& c : p_.cajas) {
-        QWidget* w = Buscar(c.control);
+        QWidget* w = Buscar(Nombre("txt", c.codigo));
         if (c.regla == Regla::Texto) {
             EscribirTexto(qobject_cast<QLineEdit*>(w), r.Get(c.codigo).toString());
             continue;
@@ -613,7 +618,7 @@ void VentanaTipologiaBase::PresentaLocalizacion()
 void VentanaTipologiaBase::PresentaOpcion(const QString& grupo)
 {
     for (const auto& o : p_.opciones) {
-        if (o.grupo != grupo)
+        if (Nombre("opt", o.codigo) != grupo)
             continue;
         const bool igual = Registro().Get(o.codigo).toString() == o.valor;
         MarcarOpcion(grupo, igual ? o.entradaSiIgual : 1 - o.entradaSiIgual);

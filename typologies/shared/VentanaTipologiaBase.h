@@ -60,8 +60,10 @@ enum class Regla {
 };
 
 // One box of PresentaDatos, in the order the window redraws them.
+// The boxes and option pairs of these tables are named by the record code they show:
+// code "VRR" in window 1 is the box "txtp1vrr", code "TVI" the option pair "optp1tvi".
+
 struct CajaDeRegistro {
-    QString control;
     QString codigo;
     Regla regla;
 };
@@ -75,14 +77,13 @@ enum class Guardado {
 };
 
 struct CajaQueGuarda {
-    QString control;
     QString codigo;
     Guardado como;
 };
 
 // Money box and its two patterns (FormatosMoneda sets them in this order).
 struct CajaDeMoneda {
-    QString control;
+    QString codigo;
     QString pesetas;
     QString euros;
 };
@@ -99,8 +100,7 @@ struct Rotulacion {
 // An option pair that shows a record code: entry `entradaSiIgual` is selected when the code
 // equals `valor`, the other entry for any other code. Used by PresentaDatos.
 struct OpcionDeRegistro {
-    QString grupo;   // "optp1tvi": the entries are "optp1tvi(0)" and "optp1tvi(1)"
-    QString codigo;
+    QString codigo;  // "TVI": the entries are "optp1tvi(0)" and "optp1tvi(1)"
     QString valor;
     int entradaSiIgual;
 };
@@ -156,6 +156,8 @@ public:
     // Control names of this window: Nombre("txt", "fecv") is "txtp1fecv" in window 1;
     // Opcion("optp1mon", 1) is "optp1mon(1)".
     QString Nombre(const char* clase, const char* codigo) const;
+    // The same from a record code: Nombre("txt", "AÑOP") is "txtp1añop".
+    QString Nombre(const char* clase, const QString& codigo) const;
     static QString Opcion(const QString& grupo, int indice);
 
     // --- the shared cycle ----------------------------------------------------------------

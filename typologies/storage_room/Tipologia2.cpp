@@ -80,39 +80,39 @@ ParametrosVentana ParametrosTrastero()
 
     using R = Regla;
     p.cajas = {
-        {"txtp2nup", "NUP", R::Plana},      {"txtp2nur", "NUR", R::Plana},      {"txtp2nor", "NOR", R::Texto},
-        {"txtp2ant", "ANT", R::Plana},      {"txtp2dep", "DEP", R::CeroVacio},  {"txtp2sbu", "SBU", R::CeroVacio},
-        {"txtp2sho", "SHO", R::CeroVacio},  {"txtp2ccl", "CCL", R::CeroVacio},  {"txtp2vrr", "VRR", R::Moneda},
-        {"txtp2cco", "CCO", R::Moneda},     {"txtp2vad", "VAD", R::Moneda},     {"txtp2vac", "VAC", R::Moneda},
-        {"txtp2vco", "VCO", R::Moneda},     {"txtp2vaf", "VAF", R::Moneda},     {"txtp2vsf", "VSF", R::Moneda},
-        {"txtp2vcf", "VCF", R::Moneda},     {"txtp2pti", "PTI", R::Plana},      {"txtp2añop", "AÑOP", R::CeroVacio},
-        {"txtp2coa", "COA", R::CeroVacio},  {"txtp2rp", "RP", R::CeroVacio},
+        {"NUP", R::Plana},      {"NUR", R::Plana},      {"NOR", R::Texto},
+        {"ANT", R::Plana},      {"DEP", R::CeroVacio},  {"SBU", R::CeroVacio},
+        {"SHO", R::CeroVacio},  {"CCL", R::CeroVacio},  {"VRR", R::Moneda},
+        {"CCO", R::Moneda},     {"VAD", R::Moneda},     {"VAC", R::Moneda},
+        {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"VSF", R::Moneda},
+        {"VCF", R::Moneda},     {"PTI", R::Plana},      {"AÑOP", R::CeroVacio},
+        {"COA", R::CeroVacio},  {"RP", R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {"txtp2nur", "NUR", G::Entero},   {"txtp2nor", "NOR", G::Texto},  {"txtp2ccl", "CCL", G::Numero},
-        {"txtp2sho", "SHO", G::Numero},   {"txtp2ant", "ANT", G::Entero}, {"txtp2dep", "DEP", G::NumeroSiNoVacio},
-        {"txtp2añop", "AÑOP", G::Entero}, {"txtp2coa", "COA", G::Numero}, {"txtp2rp", "RP", G::Numero},
+        {"NUR", G::Entero},   {"NOR", G::Texto},  {"CCL", G::Numero},
+        {"SHO", G::Numero},   {"ANT", G::Entero}, {"DEP", G::NumeroSiNoVacio},
+        {"AÑOP", G::Entero}, {"COA", G::Numero}, {"RP", G::Numero},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"txtp2vrr", "#,###,###", "#,###,##0.00"},
-        {"txtp2cco", "###,###", "###,##0.00"},
-        {"txtp2vad", resultadoP, resultadoE},
-        {"txtp2vac", resultadoP, resultadoE},
-        {"txtp2vco", resultadoP, resultadoE},
-        {"txtp2vaf", resultadoP, resultadoE},
-        {"txtp2vsf", resultadoP, resultadoE},
-        {"txtp2vcf", resultadoP, resultadoE},
+        {"VRR", "#,###,###", "#,###,##0.00"},
+        {"CCO", "###,###", "###,##0.00"},
+        {"VAD", resultadoP, resultadoE},
+        {"VAC", resultadoP, resultadoE},
+        {"VCO", resultadoP, resultadoE},
+        {"VAF", resultadoP, resultadoE},
+        {"VSF", resultadoP, resultadoE},
+        {"VCF", resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"optp2tvi", "TVI", "P", 1},
-        {"optp2tsu", "TSU", "C", 0},
-        {"optp2mon", "MON", "P", 0},
+        {"TVI", "P", 1},
+        {"TSU", "C", 0},
+        {"MON", "P", 0},
     };
     return p;
 }
