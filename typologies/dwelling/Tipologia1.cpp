@@ -2,6 +2,7 @@
 
 #include "core/GAyuda.h"
 #include "core/Globals.h"
+#include "core/Valoracion.h"
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
 #include "platform/NumberFormat.h"
@@ -18,6 +19,7 @@ ParametrosVentana ParametrosVivienda()
     p.idSeparadorRango = 102;     // the dwelling window has its own copy of " ni posterior al "
     p.dosPuntosTrasFechaR = true; // "…Fecha de Valoración :dd/mm/yyyy"
     p.idZona9xx = 103;
+    p.importesZona = {{"t07_vrr", "VRR"}, {"t07_coscon", "CCO"}};
 
     using D = Destino;
     p.rotulos = {
@@ -170,7 +172,7 @@ void Tipologia1::ModificaDatos()
     r.setP1_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
     r.setP1_VER(version);
     r.setP1_RP(ObtenerPorcom(r.P1_EJER()) / 100);
-    cmbcal->Clear();
+    Localizacion().VaciarLista();
 }
 
 void Tipologia1::InicializaFechaV()
@@ -180,10 +182,10 @@ void Tipologia1::InicializaFechaV()
     Predeterminados();
     ValoresIniciales();
     r.setP1_RP(ObtenerPorcom(r.P1_EJER()) / 100);
-    cmbcal->Clear();
+    Localizacion().VaciarLista();
 }
 
-void Tipologia1::TrasLimpiar() { cmbcal->Clear(); }
+void Tipologia1::TrasLimpiar() { Localizacion().VaciarLista(); }
 
 // Valuation -----------------------------------------------------------------------------------
 
@@ -203,26 +205,19 @@ void Tipologia1::InicializaMunicipio(QString& smunicipio)
     r.setP1_VAF(0);
     r.setP1_VSF(0);
     r.setP1_VCF(0);
-    txtnup->setValor(QStringLiteral("0"));
 }
 
 void Tipologia1::CalcularValores()
 {
     // The zone row's VRR and CC in the record's currency (no row: zone, VRR and CC emptied),
     // then the chain; nothing while no municipality is selected.
-    if (LeerZonaResidencial({{QStringLiteral("t07_vrr"), QStringLiteral("VRR")},
-                             {QStringLiteral("t07_coscon"), QStringLiteral("CCO")}},
-                            false))
+    if (Localizacion().LeerValorZona())
         CadenaValores();
 }
 
 void Tipologia1::CadenaValores()
 {
-    // Each step reads its operands back from the record, rounded as stored.
-    const CDatosTip1& r = R1();
-    CadenaDesdeV(((r.P1_VRR() * 0.38 * r.P1_CCL() + r.P1_CCO() * 1.38) * r.P1_DEP() + r.P1_CCL() * r.P1_VRR()) *
-                     r.P1_SHO(),
-                 r.P1_CCL() * r.P1_VRR() * r.P1_SHO());
+    valoracion::ValorarRegistro(R1(), valoracion::OrdenOperandos::CalcularValores);
 }
 
 double Tipologia1::CalcularCL()
@@ -236,22 +231,6 @@ double Tipologia1::CalcularCL()
     if (Chkp1cl4->Value() != 0)
         return 0.8;
     return 1.0;
-}
-
-double Tipologia1::CalcularSH(QString& clase, QString& tipoSuperficie)
-{
-    const double s = R1().P1_SBU();
-    if (s == 0)
-        return 0;
-    // SH = the smaller of a * S + b and k * S.
-    struct Coeficientes {
-        double k, a, b;
-    };
-    const bool construida = tipoSuperficie == QLatin1String("C");
-    const Coeficientes c = clase == QLatin1String("P")
-                               ? (construida ? Coeficientes{1.7, 0.68, 29} : Coeficientes{1.8, 0.85, 31})
-                               : (construida ? Coeficientes{1.7, 0.66, 28} : Coeficientes{1.8, 0.78, 29});
-    return Minimo(c.a * s + c.b, c.k * s);
 }
 
 // Handlers of the dwelling's own controls ---------------------------------------------------------

@@ -29,8 +29,6 @@ public:
 
     // CL of the first ticked situation box (0.3, 0.7, 0.8, 0.8), 1.0 when none is ticked.
     double CalcularCL();
-    // Homogenised surface of P1_SBU by class ("P"/"U") and surface type ("C"/"U").
-    double CalcularSH(QString& clase, QString& tipoSuperficie) override;
 
 protected:
     void SuperficieAceptada() override;

@@ -2,6 +2,7 @@
 
 #include "core/GAyuda.h"
 #include "core/Globals.h"
+#include "core/Valoracion.h"
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
 #include "platform/Option.h"
@@ -20,6 +21,9 @@ ParametrosVentana ParametrosGaraje()
     p.idTitulo = 113;
     p.idSeparadorRango = 112;
     p.idZona9xx = 0;  // zones of 900 and above are valued like any other
+    // A Null module counts as no zone row.
+    p.importesZona = {{"t07_mp", "MAP"}};
+    p.importeNuloSinFila = true;
     p.zonaNoNumericaSinFila = true;
 
     using D = Destino;
@@ -159,7 +163,7 @@ void Tipologia3::DefectosEjercicio()
     r.setP3_RP(ObtenerPorcom(r.P3_EJER()) / 100);
     // The boxes a new entry starts from, and no street yet.
     ValoresIniciales();
-    cmbcal->Clear();
+    Localizacion().VaciarLista();
 }
 
 // Valuation -----------------------------------------------------------------------------------
@@ -178,32 +182,23 @@ void Tipologia3::InicializaMunicipio(QString& smunicipio)
     r.setP3_VAC(0);
     r.setP3_VCO(0);
     r.setP3_VAF(0);
-    txtnup->setValor(QStringLiteral("0"));
 }
 
 void Tipologia3::CalcularValores()
 {
     // A zone without a parking module is no zone for this window.
-    if (LeerZonaResidencial({{QStringLiteral("t07_mp"), QStringLiteral("MAP")}}, true))
+    if (Localizacion().LeerValorZona())
         CadenaValores();
 }
 
 void Tipologia3::CadenaValores()
 {
-    CDatosTip3& r = R3();
-    r.setP3_VAD(Comprobado(r.P3_CCS() * r.P3_MAP() * r.P3_CCG()));
-    CadenaComun();
+    valoracion::ValorarRegistro(R3(), valoracion::OrdenOperandos::CadenaValores);
 }
 
 double Tipologia3::CalcularCS(QString& tipoSuperficie) const
 {
-    const double s = R3().P3_SBU();
-    if (s == 0)
-        return 0;
-    // CS is 1 at 16 m2 usable or 17 m2 built and grows by 1 every 25 or 26 m2.
-    if (tipoSuperficie == QLatin1String("U"))
-        return (s - 16) / 25 + 1;
-    return (s - 17) / 26 + 1;
+    return valoracion::SuperficieHomogeneizada(3, R3().P3_SBU(), QString(), tipoSuperficie);
 }
 
 void Tipologia3::PonerCS()

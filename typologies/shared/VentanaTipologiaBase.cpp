@@ -12,9 +12,11 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/Consultas.h"
 #include "core/GAyuda.h"
 #include "core/Globals.h"
 #include "core/Recursos.h"
+#include "core/Valoracion.h"
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
 #include "platform/MaskEdBox.h"
@@ -42,61 +44,6 @@ QString TextoNumero(double v)
     }
     s.replace(QLatin1Char('.'), DecimalSeparator());
     return s;
-}
-
-QString TextoDeCampo(const QVariant& campo)
-{
-    return campo.isValid() && !campo.isNull() ? campo.toString().trimmed() : QString();
-}
-
-double NumeroDeCampo(const QVariant& campo)
-{
-    if (!campo.isValid() || campo.isNull())
-        return 0;
-    switch (campo.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return campo.toDouble();
-    default:
-        break;
-    }
-    const QString t = TextoDeCampo(campo);
-    if (t.isEmpty())
-        return 0;
-    bool ok = false;
-    const double d = t.toDouble(&ok);
-    if (!ok || !std::isfinite(d))
-        throw std::runtime_error(
-            SegunIdioma(QStringLiteral("Valor no numérico en las tablas de valoración: «%1»."),
-                        QStringLiteral("Balorazio tauletan zenbakia ez den balioa: «%1»."))
-                .arg(t)
-                .toStdString());
-    return d;
-}
-
-int16_t ZonaDeCampo(const QVariant& campo)
-{
-    const QString t = TextoDeCampo(campo);
-    bool ok = false;
-    const int zona = t.toInt(&ok);
-    if (!ok || zona < -32768 || zona > 32767)
-        throw std::runtime_error(SegunIdioma(QStringLiteral("La zona del tramo de calle no es un número válido: «%1»."),
-                                             QStringLiteral("Kale zatiaren zona ez da zenbaki zuzena: «%1»."))
-                                     .arg(t)
-                                     .toStdString());
-    return static_cast<int16_t>(zona);
-}
-
-double Comprobado(double v)
-{
-    if (!std::isfinite(v))
-        throw std::overflow_error(SegunIdioma(QStringLiteral("Desbordamiento en el cálculo del valor."),
-                                              QStringLiteral("Gainezkatzea balioaren kalkuluan."))
-                                      .toStdString());
-    return v;
 }
 
 // The window ----------------------------------------------------------------------------------
@@ -248,6 +195,17 @@ void VentanaTipologiaBase::PonerFoco(QWidget* w)
     RelanzarPendiente();
 }
 
+void VentanaTipologiaBase::AlSalirDe(QWidget* control, std::function<void()> alSalir)
+{
+    OnGotFocus(control, [control] { SeleccionarTexto(control); });
+    OnLostFocus(control, [this, alSalir = std::move(alSalir)] { Manejar(alSalir); });
+}
+
+void VentanaTipologiaBase::AlPulsarCombo(ComboBox* combo, std::function<void()> alPulsar)
+{
+    Conectar(combo, &ComboBox::Click, std::move(alPulsar));
+}
+
 // Wiring ----------------------------------------------------------------------------------------
 
 void VentanaTipologiaBase::ConectarControles()
@@ -257,17 +215,12 @@ void VentanaTipologiaBase::ConectarControles()
     txtantd1 = Ctl<CajaNum>(Nombre("txt", "antd1"));
     txtant = Ctl<CajaNum>(Nombre("txt", "ant"));
     txtdep = Ctl<CajaNum>(Nombre("txt", "dep"));
-    txtnup = Ctl<CajaNum>(Nombre("txt", "nup"));
-    txtnur = Ctl<CajaNum>(Nombre("txt", "nur"));
     txtsbu = Ctl<CajaNum>(Nombre("txt", "sbu"));
     txtpti = Ctl<CajaNum>(Nombre("txt", "pti"));
     txtañop = Ctl<CajaNum>(Nombre("txt", "añop"));
     txtcoa = Ctl<CajaNum>(Nombre("txt", "coa"));
     txtvaf = Ctl<CajaNum>(Nombre("txt", "vaf"));
-    txtnor = Ctl<QLineEdit>(Nombre("txt", "nor"));
     txtdescrip = Ctl<QLineEdit>(QStringLiteral("txtdescrip"));
-    cmbmun = Ctl<ComboBox>(Nombre("cmb", "mun"));
-    cmbcal = Ctl<ComboBox>(Nombre("cmb", "cal"));
     cmdimprimir = Buscar(QStringLiteral("cmdimprimir"));
 
     // Display boxes that store what they are given.
@@ -288,15 +241,12 @@ void VentanaTipologiaBase::ConectarControles()
         OnLostFocus(w, [this, alSalir] { Manejar(alSalir); });
     };
     editable(txtfecv, [this] { txtfecv_LostFocus(); });
-    editable(txtnup, [this] { txtnup_LostFocus(); });
     editable(txtsbu, [this] { txtsbu_LostFocus(); });
     editable(txtpti, [this] { txtpti_LostFocus(); });
     editable(txtantd1, [this] { txtantd1_LostFocus(); });
     editable(txtantd2, [this] { txtantd2_LostFocus(); });
-    editable(cmbmun, [this] { cmbmun_LostFocus(); });
-    editable(cmbcal, [this] { cmbcal_LostFocus(); });
-    Conectar(cmbmun, &ComboBox::Click, [this] { cmbmun_Click(); });
-    Conectar(cmbcal, &ComboBox::Click, [this] { cmbcal_Click(); });
+    loc_ = CrearLocalizacion(p_.localizacion, *this);
+    loc_->Conectar();
 
     for (int i = 0; i < 2; ++i) {
         Conectar(Ctl<OptionButton>(Opcion(Nombre("opt", "anttipo"), i)), &OptionButton::Click,
@@ -306,7 +256,13 @@ void VentanaTipologiaBase::ConectarControles()
     }
 
     // Plain display text boxes pass the focus on when entered.
-    for (QLineEdit* e : {txtnor, txtdescrip}) {
+    std::vector<QLineEdit*> textos;
+    for (const auto& c : p_.cajas)
+        if (c.regla == Regla::Texto)
+            textos.push_back(Ctl<QLineEdit>(Nombre("txt", c.codigo)));
+    if (p_.descripcionPasaFoco)
+        textos.push_back(txtdescrip);
+    for (QLineEdit* e : textos) {
         if (!e)
             continue;
         e->setReadOnly(true);
@@ -409,8 +365,7 @@ void VentanaTipologiaBase::Cargar(bool mover)
     Anadir_captions();
     if (mover && p_.moverAlCargar)
         Move(0, 0);
-    bBorrarCalles = false;
-    bFocoPortal = false;
+    loc_->AlCargar();
     bValidar = true;
     fechaSinComprobar_ = false;
     CargarImagenDescripcion(this);
@@ -424,10 +379,8 @@ void VentanaTipologiaBase::Form_Load()
 {
     Manejar([this] {
         // A window loaded anew starts with empty lists, as new controls would; the redraw
-        // then loads the street list of a record that has a street.
-        for (ComboBox* lista : {cmbmun, cmbcal})
-            if (lista)
-                lista->Clear();
+        // then loads the list of a record that is located.
+        loc_->VaciarListas();
         Cargar(true);
     });
 }
@@ -473,16 +426,8 @@ void VentanaTipologiaBase::Form_KeyPress(int& keyAscii)
         SendTab();
         return;
     }
-    QWidget* foco = QApplication::focusWidget();
-    for (ComboBox* combo : {cmbmun, cmbcal})
-        if (combo && foco && (foco == combo || combo->isAncestorOf(foco)))
-            ComboKeyPress(combo);
-}
-
-void VentanaTipologiaBase::ComboKeyPress(ComboBox* combo)
-{
     // Typing in a list opens it; the key itself goes on into the list's text.
-    DesplegarCombo(*combo);
+    loc_->AbrirAlTeclear(QApplication::focusWidget());
 }
 
 // Load, formats, defaults -----------------------------------------------------------------------
@@ -535,8 +480,7 @@ void VentanaTipologiaBase::InicializaDatos()
     ModificaDatos();
     QString moneda = Registro().Get(QStringLiteral("MON")).toString();
     FormatosMoneda(moneda);
-    if (cmbmun)
-        CargarMunicipios(*cmbmun, static_cast<int16_t>(Registro().Get(QStringLiteral("EJER")).toInt()));
+    loc_->CargarMunicipios(static_cast<int16_t>(Registro().Get(QStringLiteral("EJER")).toInt()));
     // While the window is being loaded it is not shown yet and takes no focus.
     PonerFoco(txtfecv);
 }
@@ -590,30 +534,7 @@ void VentanaTipologiaBase::PresentaCajas()
     }
 }
 
-void VentanaTipologiaBase::PresentaLocalizacion()
-{
-    if (!cmbmun)
-        return;
-    CDatosTip& r = Registro();
-    // The lists are positioned on exactly the record's names.
-    PosicionarCombo(cmbmun, r.Get(QStringLiteral("MUN")).toString(), true);
-    if (!cmbcal)
-        return;
-    PosicionarCombo(cmbcal, r.Get(QStringLiteral("CAL")).toString(), true);
-    // Opened again over a record with a street: the street list is loaded and the record's
-    // street selected, so that a new portal looks the zone up in that street.
-    if (cmbcal->ListCount() == 0 && !cmbcal->Text().isEmpty() && cmbmun->ListIndex() >= 0) {
-        bool limpiar = false;
-        CargarCalles(limpiar, ConsultaCalles(), *cmbcal);
-        const QString calle = r.Get(QStringLiteral("CAL")).toString();
-        for (int i = 0; i < cmbcal->ListCount(); ++i)
-            if (cmbcal->List(i) == calle) {
-                cmbcal->SetListIndex(i);
-                RelanzarPendiente();
-                break;
-            }
-    }
-}
+void VentanaTipologiaBase::PresentaLocalizacion() { loc_->Presenta(); }
 
 void VentanaTipologiaBase::PresentaOpcion(const QString& grupo)
 {
@@ -679,8 +600,8 @@ bool VentanaTipologiaBase::ValidarFechaV(QString& sFecha)
     Recordset rsMin = gConexion().openRecordset(QStringLiteral("Select t02_fecmin from t02_años Order By t02_fecmin "));
     Recordset rsMax = gConexion().openRecordset(QStringLiteral("Select t02_fecmax from t02_años Order By t02_fecmax desc"));
     const bool hayRango = !rsMin.EOF_() && !rsMax.EOF_();
-    const auto minima = static_cast<int32_t>(hayRango ? NumeroDeCampo(rsMin.Field(0)) : 0);
-    const auto maxima = static_cast<int32_t>(hayRango ? NumeroDeCampo(rsMax.Field(0)) : 0);
+    const auto minima = static_cast<int32_t>(hayRango ? valoracion::NumeroDeCampo(rsMin.Field(0)) : 0);
+    const auto maxima = static_cast<int32_t>(hayRango ? valoracion::NumeroDeCampo(rsMax.Field(0)) : 0);
     rsMin.Close();
     rsMax.Close();
     if (!hayRango) {
@@ -733,8 +654,7 @@ bool VentanaTipologiaBase::ComprobarFecha()
             r.Set(QStringLiteral("VER"), version);
         r.Set(QStringLiteral("SVL"), QStringLiteral("V"));
         InicializaFechaV();
-        if (cmbmun)
-            CargarMunicipios(*cmbmun, ano);
+        loc_->CargarMunicipios(ano);
         // The emptied record has no description: the summary box follows it.
         SetTxtDescrip(r.DES(0).left(30));
     } else if (tieneEdad && r.Get(QStringLiteral("ANTTIPO")).toString() == QLatin1String("F") &&
@@ -773,15 +693,7 @@ void VentanaTipologiaBase::txtfecv_LostFocus()
 
 double VentanaTipologiaBase::CalcularD(int16_t& n)
 {
-    if (n >= 0 && n <= 20)
-        return 1 - 0.015 * n;
-    if (n >= 21 && n <= 40)
-        return 0.9 - 0.01 * n;
-    if (n >= 41 && n <= 60)
-        return 0.78 - 0.007 * n;
-    if (n >= 61 && n <= 90)
-        return 0.48 - 0.002 * n;
-    return 0.3;
+    return valoracion::CoeficienteEdad(valoracion::EscalaDeTipologia(p_.tipo), n);
 }
 
 void VentanaTipologiaBase::CalcularDepreciacion(QString& sTipoAnt)
@@ -858,7 +770,7 @@ void VentanaTipologiaBase::txtantd2_LostFocus()
     }
 }
 
-// Surface, percentage, portal -------------------------------------------------------------------
+// Surface, percentage -------------------------------------------------------------------
 
 void VentanaTipologiaBase::txtsbu_LostFocus()
 {
@@ -901,133 +813,19 @@ void VentanaTipologiaBase::txtpti_LostFocus()
     }
 }
 
-void VentanaTipologiaBase::txtnup_LostFocus()
-{
-    CDatosTip& r = Registro();
-    const int n = static_cast<int>(Val(txtnup->texto()));
-    const int guardado = r.Get(QStringLiteral("NUP")).toInt();
-    if (n == 0) {
-        EscribirCaja(txtnup, FormatNumber(guardado, txtnup->formato()));
-        if (!bFocoPortal) {
-            PonerFoco(txtnup);
-            bFocoPortal = true;
-        }
-        return;
-    }
-    if (n == guardado)
-        return;
-    QString calleAnterior = r.Get(QStringLiteral("CAL")).toString();
-    auto portalAnterior = static_cast<int16_t>(guardado);
-    r.Set(QStringLiteral("NUP"), static_cast<int>(std::lround(ParseNumber(txtnup->texto()))));
-    if (!r.Get(QStringLiteral("CAL")).toString().isEmpty())
-        AnalisisCambio(true, calleAnterior, portalAnterior);
-    PresentaDatos();
-}
-
-// Municipality, street, zone ------------------------------------------------------------------
-
-QString VentanaTipologiaBase::ConsultaCalles() const
-{
-    const CDatosTip& r = Registro();
-    return QStringLiteral("select distinct t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre where t05_codmun=") +
-           QString::number(cmbmun->ItemData(cmbmun->ListIndex())) + QStringLiteral(" And t05_ano<=") +
-           QString::number(r.Get(QStringLiteral("EJER")).toInt()) + QStringLiteral(" And t05_ver<=") +
-           QString::number(r.Get(QStringLiteral("VER")).toInt()) +
-           QStringLiteral(" order by t05_ano desc,t05_ver desc,t05_nomcal");
-}
-
-void VentanaTipologiaBase::CargarListaLocalizacion()
-{
-    if (cmbcal)
-        CargarCalles(bBorrarCalles, ConsultaCalles(), *cmbcal);
-}
-
-void VentanaTipologiaBase::cmbmun_Click()
-{
-    const int i = cmbmun->ListIndex();
-    if (i < 0 || cmbmun->List(i) == Registro().Get(QStringLiteral("MUN")).toString())
-        return;
-    bBorrarCalles = true;
-    QString municipio = cmbmun->List(i);
-    InicializaMunicipio(municipio);
-    PonenciaCambios();
-    PresentaDatos();
-    CargarListaLocalizacion();
-}
-
-void VentanaTipologiaBase::cmbmun_LostFocus()
-{
-    CDatosTip& r = Registro();
-    // Typed text selects the first municipality it begins; a selected entry stays as it is.
-    if (cmbmun->ListIndex() < 0)
-        PosicionarCombo(cmbmun, cmbmun->Text(), false);
-    const int i = cmbmun->ListIndex();
-    if (i >= 0) {
-        if (cmbmun->List(i) != r.Get(QStringLiteral("MUN")).toString()) {
-            bBorrarCalles = true;
-            if (!cmbcal || cmbcal->ListCount() == 0) {
-                CargarListaLocalizacion();
-                QString municipio = cmbmun->List(i);
-                InicializaMunicipio(municipio);
-                PonenciaCambios();
-                PresentaDatos();
-            }
-        }
-    } else {
-        const QString municipio = r.Get(QStringLiteral("MUN")).toString();
-        cmbmun->SetText(municipio);
-        PosicionarCombo(cmbmun, municipio, true);
-    }
-}
+// Municipality, ponencia year, zone ----------------------------------------------------------
 
 void VentanaTipologiaBase::PonenciaCambios()
 {
-    const int i = cmbmun->ListIndex();
-    if (i < 0)
+    const int municipio = loc_->CodigoMunicipio();
+    if (municipio < 0)
         return;
     CDatosTip& r = Registro();
-    Recordset rs = gConexion().openRecordset(
-        QStringLiteral("select t04_ano  from t04_ponencias where t04_ano<=") +
-        QString::number(r.Get(QStringLiteral("EJER")).toInt()) + QStringLiteral(" And t04_codmun=") +
-        QString::number(cmbmun->ItemData(i)) + QStringLiteral(" order by t04_ano desc"));
-    const QString ano = rs.EOF_() ? QString() : TextoDeCampo(rs.Field(0));
-    rs.Close();
-    EscribirCaja(txtañop, ano);
+    const std::optional<int> ano = valoracion::AnoPonencia(municipio, r.Get(QStringLiteral("EJER")).toInt());
+    EscribirCaja(txtañop, ano ? QString::number(*ano) : QString());
     const double coa = FactorIncremento(static_cast<int16_t>(r.Get(QStringLiteral("AÑOP")).toInt()),
                                         static_cast<int16_t>(r.Get(QStringLiteral("EJER")).toInt()));
-    EscribirCaja(txtcoa, FormatNumber(Comprobado(coa), txtcoa->formato()));
-}
-
-void VentanaTipologiaBase::cmbcal_Click()
-{
-    CDatosTip& r = Registro();
-    const int i = cmbcal->ListIndex();
-    if (i < 0 || cmbcal->List(i) == r.Get(QStringLiteral("CAL")).toString())
-        return;
-    QString calleAnterior = r.Get(QStringLiteral("CAL")).toString();
-    auto portalAnterior = static_cast<int16_t>(r.Get(QStringLiteral("NUP")).toInt());
-    r.Set(QStringLiteral("CAL"), cmbcal->List(i));
-    if (r.Get(QStringLiteral("NUP")).toInt() != 0)
-        AnalisisCambio(true, calleAnterior, portalAnterior);
-    PresentaDatos();
-}
-
-void VentanaTipologiaBase::cmbcal_LostFocus()
-{
-    CDatosTip& r = Registro();
-    if (cmbcal->Text().isEmpty() || cmbmun->Text().isEmpty())
-        cmbcal->SetText(r.Get(QStringLiteral("CAL")).toString());
-    if (cmbcal->ListIndex() < 0)
-        PosicionarCombo(cmbcal, cmbcal->Text(), false);
-    if (cmbcal->ListIndex() < 0) {
-        // A street that is not in the list is not taken: the stored street, the one valued
-        // and printed, is shown again.
-        const QString calle = r.Get(QStringLiteral("CAL")).toString();
-        cmbcal->SetText(calle);
-        PosicionarCombo(cmbcal, calle, true);
-    }
-    if (cmbcal->ListIndex() >= 0)
-        cmbcal_Click();
+    EscribirCaja(txtcoa, FormatNumber(valoracion::Comprobado(coa), txtcoa->formato()));
 }
 
 void VentanaTipologiaBase::AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior)
@@ -1036,51 +834,7 @@ void VentanaTipologiaBase::AnalisisCambio(bool bBuscar, QString& calleAnterior, 
         CadenaValores();
         return;
     }
-    CDatosTip& r = Registro();
-    const int mun = cmbmun ? cmbmun->ListIndex() : -1;
-    const int cal = cmbcal ? cmbcal->ListIndex() : -1;
-    const QString etiqueta = cmbcal ? cmbcal->Tag() : QString();
-    const int guion = etiqueta.indexOf(QLatin1Char('-'));
-    bool okAno = false, okVer = false;
-    const int ano = etiqueta.left(guion).toInt(&okAno);
-    const int ver = etiqueta.mid(guion + 1).toInt(&okVer);
-    if (mun < 0 || cal < 0 || guion < 0 || !okAno || !okVer)
-        throw std::runtime_error(SegunIdioma(QStringLiteral("La calle elegida no está en la lista de calles del municipio."),
-                                             QStringLiteral("Aukeratutako kalea ez dago udalerriko kale zerrendan."))
-                                     .toStdString());
-    const int portal = r.Get(QStringLiteral("NUP")).toInt();
-    const QString n = QString::number(portal);
-    QString sql = QStringLiteral("select  t06_zoncod from t06_calles_datos where t06_codmun=") +
-                  QString::number(cmbmun->ItemData(mun)) + QStringLiteral(" and t06_codcal=") +
-                  QString::number(cmbcal->ItemData(cal)) + QStringLiteral(" And t06_ano=") + QString::number(ano) +
-                  QStringLiteral(" And t06_ver=") + QString::number(ver);
-    if (portal % 2 != 0)
-        sql += QStringLiteral(" and t06_impinf<=") + n + QStringLiteral(" and t06_impsup>=") + n;
-    else
-        sql += QStringLiteral(" and t06_parinf<=") + n + QStringLiteral(" and t06_parsup>=") + n;
-    Recordset rs = gConexion().openRecordset(sql);
-    if (rs.EOF_() || (p_.zonaNoNumericaSinFila && !EsCodigoZona(rs.Field(0)))) {
-        rs.Close();
-        EscribirCaja(txtnur, QString());
-        CalcularValores();
-        return;
-    }
-    const int16_t zona = ZonaDeCampo(rs.Field(0));
-    rs.Close();
-    if (p_.idZona9xx != 0 && zona >= 900) {
-        // Not valued here: the previous street and portal come back, the valuation stays.
-        MsgBox(Res(p_.idZona9xx));
-        cmbcal->SetText(calleAnterior);
-        r.Set(QStringLiteral("CAL"), calleAnterior);
-        const QString anterior = QString::number(portalAnterior);
-        EscribirCaja(txtnup, anterior);
-        txtnup->setValor(anterior);
-        r.Set(QStringLiteral("NUP"), static_cast<int>(portalAnterior));
-        PonerFoco(txtnup);
-        return;
-    }
-    EscribirCaja(txtnur, QString::number(zona));
-    CalcularValores();
+    loc_->Localizar(calleAnterior, portalAnterior);
 }
 
 void VentanaTipologiaBase::RefrescoCadena()
@@ -1089,15 +843,7 @@ void VentanaTipologiaBase::RefrescoCadena()
     PresentaDatos();
 }
 
-void VentanaTipologiaBase::RecalcularCadena()
-{
-    const CDatosTip& r = Registro();
-    if (!r.Get(QStringLiteral("CAL")).toString().isEmpty() && r.Get(QStringLiteral("NUP")).toInt() != 0) {
-        QString calle;
-        int16_t portal = 0;
-        AnalisisCambio(false, calle, portal);
-    }
-}
+void VentanaTipologiaBase::RecalcularCadena() { loc_->RecalcularCadena(); }
 
 void VentanaTipologiaBase::optmon_Click(int Index)
 {
@@ -1144,8 +890,7 @@ void VentanaTipologiaBase::cmdlimpiar_Click()
     InicializaDatos();
     PresentaDatos();
     TrasLimpiar();
-    bBorrarCalles = true;
-    bFocoPortal = true;
+    loc_->TrasLimpiar();
 }
 
 void VentanaTipologiaBase::cmdsalir_Click() { Unload(); }
@@ -1270,71 +1015,6 @@ void VentanaTipologiaBase::CrearDescripcion(QWidget* padre, const QRect& resumen
 
 // Shared steps of the valuation ------------------------------------------------------------------
 
-bool EsCodigoZona(const QVariant& campo)
-{
-    try {
-        ZonaDeCampo(campo);
-        return true;
-    } catch (const std::runtime_error&) {
-        return false;
-    }
-}
-
-double ImporteEnMoneda(double importe, const QString& monedaFila, const QString& monedaRegistro)
-{
-    constexpr double kPesetasPorCentimo = 1.66386;
-    const bool filaP = monedaFila == QLatin1String("P"), filaE = monedaFila == QLatin1String("E");
-    const bool registroP = monedaRegistro == QLatin1String("P"), registroE = monedaRegistro == QLatin1String("E");
-    if ((filaP && registroP) || (filaE && registroE))
-        return importe;
-    if (filaE && registroP)
-        return importe * kPesetasPorCentimo;
-    return importe / kPesetasPorCentimo;
-}
-
-bool VentanaTipologiaBase::LeerZonaResidencial(const std::vector<std::pair<QString, QString>>& importes,
-                                                bool nuloSinFila)
-{
-    const int i = cmbmun ? cmbmun->ListIndex() : -1;
-    if (i < 0)
-        return false;
-    CDatosTip& r = Registro();
-    QString sql = QStringLiteral("select  t07_zonnom,t07_mone");
-    for (const auto& importe : importes)
-        sql += QLatin1Char(',') + importe.first;
-    sql += QStringLiteral(" from t07_residencial where t07_codmun=") + QString::number(cmbmun->ItemData(i)) +
-           QStringLiteral(" and t07_zoncod=") + QString::number(r.Get(QStringLiteral("NUR")).toInt()) +
-           QStringLiteral(" And t07_ano=") + QString::number(r.Get(QStringLiteral("AÑOP")).toInt());
-    Recordset rs = gConexion().openRecordset(sql);
-    bool hayFila = !rs.EOF_();
-    for (int k = 0; hayFila && nuloSinFila && k < static_cast<int>(importes.size()); ++k)
-        hayFila = rs.Field(2 + k).isValid() && !rs.Field(2 + k).isNull();
-    if (!hayFila) {
-        rs.Close();
-        EscribirCaja(txtnur, QString());
-        EscribirTexto(txtnor, QString());
-        for (const auto& importe : importes)
-            r.Set(importe.second, 0);
-        return true;
-    }
-    EscribirTexto(txtnor, TextoDeCampo(rs.Field(0)));
-    const QString monedaFila = TextoDeCampo(rs.Field(1));
-    const QString moneda = r.Get(QStringLiteral("MON")).toString();
-    for (int k = 0; k < static_cast<int>(importes.size()); ++k)
-        r.Set(importes[k].second, Comprobado(ImporteEnMoneda(NumeroDeCampo(rs.Field(2 + k)), monedaFila, moneda)));
-    rs.Close();
-    return true;
-}
-
-void VentanaTipologiaBase::CadenaComun()
-{
-    CDatosTip& r = Registro();
-    const auto valor = [&r](const char* codigo) { return r.Get(QString::fromLatin1(codigo)).toDouble(); };
-    r.Set(QStringLiteral("VAC"), Comprobado(valor("COA") * valor("VAD")));
-    r.Set(QStringLiteral("VCO"), Comprobado(valor("RP") * valor("VAC")));
-    r.Set(QStringLiteral("VAF"), Comprobado(valor("PTI") * valor("VCO") / 100));
-}
-
 bool VentanaTipologiaBase::OpcionMarcada(const QString& grupo, int indice) const
 {
     auto* o = Ctl<OptionButton>(Opcion(grupo, indice));
@@ -1349,17 +1029,11 @@ QString VentanaTipologiaBase::RotuloOpcionElegida(const QString& grupo) const
 
 // Steps shared by the residential windows ---------------------------------------------------------
 
-void VentanaTipologiaBase::CadenaDesdeV(double v, double suelo)
+double VentanaTipologiaBase::CalcularSH(QString& clase, QString& tipoSuperficie)
 {
-    CDatosTip& r = Registro();
-    const auto valor = [&r](const char* codigo) { return r.Get(QString::fromLatin1(codigo)).toDouble(); };
-    r.Set(QStringLiteral("VAD"), Comprobado(v));
-    CadenaComun();
-    r.Set(QStringLiteral("VSF"), valor("VAD") == 0 ? 0 : Comprobado(valor("VAF") * suelo / valor("VAD")));
-    r.Set(QStringLiteral("VCF"), valor("VAF") - valor("VSF"));
+    return valoracion::SuperficieHomogeneizada(p_.tipo, Registro().Get(QStringLiteral("SBU")).toDouble(), clase,
+                                               tipoSuperficie);
 }
-
-double VentanaTipologiaBase::CalcularSH(QString&, QString&) { return 0; }
 
 void VentanaTipologiaBase::optsu_Click(int Index)
 {
@@ -1389,7 +1063,8 @@ QString VentanaTipologiaBase::EtiquetaSituacion(std::initializer_list<CheckBox*>
 
 void VentanaTipologiaBase::ValoresIniciales()
 {
-    for (CajaNum* caja : {txtnup, txtsbu, txtantd1})
+    loc_->ValoresIniciales();
+    for (CajaNum* caja : {txtsbu, txtantd1})
         if (caja)
             caja->setValor(QStringLiteral("0"));
     if (txtpti)

@@ -42,6 +42,8 @@
 #include "core/Registros.h"
 #include "platform/Form.h"
 #include "typologies/shared/Informe.h"
+#include "typologies/shared/Localizacion.h"
+#include "typologies/shared/ParametrosVentana.h"
 #include "windows/VentanaTipologia.h"
 
 class CajaNum;
@@ -51,96 +53,11 @@ class MaskEdBox;
 class OptionButton;
 class QLineEdit;
 
-// How PresentaDatos writes a record value into its box.
-enum class Regla {
-    Plana,      // the value with the box's pattern
-    CeroVacio,  // empty for exactly 0, else the value with the box's pattern
-    Moneda,     // empty for exactly 0; pesetas as they are, any other currency divided by 100
-    Texto,      // a plain text box: the stored text
-};
-
-// One box of PresentaDatos, in the order the window redraws them.
-// The boxes and option pairs of these tables are named by the record code they show:
-// code "VRR" in window 1 is the box "txtp1vrr", code "TVI" the option pair "optp1tvi".
-
-struct CajaDeRegistro {
-    QString codigo;
-    Regla regla;
-};
-
-// How a display box stores its text back into the record when it changes.
-enum class Guardado {
-    Entero,           // whole number; an empty text stores 0
-    Numero,           // number; an empty text stores 0
-    NumeroSiNoVacio,  // number; an empty text leaves the record as it is
-    Texto,            // the text itself
-};
-
-struct CajaQueGuarda {
-    QString codigo;
-    Guardado como;
-};
-
-// Money box and its two patterns (FormatosMoneda sets them in this order).
-struct CajaDeMoneda {
-    QString codigo;
-    QString pesetas;
-    QString euros;
-};
-
-// Where Anadir_captions puts a text of the resource table.
-enum class Destino { Ventana, Rotulo, Ayuda, RotuloYAyuda };
-
-struct Rotulacion {
-    QString control;  // ignored for Destino::Ventana
-    int id;           // Spanish id; gIdioma is added
-    Destino destino;
-};
-
-// An option pair that shows a record code: entry `entradaSiIgual` is selected when the code
-// equals `valor`, the other entry for any other code. Used by PresentaDatos.
-struct OpcionDeRegistro {
-    QString codigo;  // "TVI": the entries are "optp1tvi(0)" and "optp1tvi(1)"
-    QString valor;
-    int entradaSiIgual;
-};
-
-// What one typology window is, as data.
-struct ParametrosVentana {
-    int tipo = 0;                  // 1..9: record, control prefix "p<tipo>", help topic
-    int idTitulo = 0;              // caption of the window (title of the no-printer message)
-    int idSeparadorRango = 112;    // separator of the valuation-date range message
-    bool dosPuntosTrasFechaR = false;  // message 109 followed by ":" before the date
-    int idZona9xx = 0;             // message refusing zones of 900 and above; 0: they are valued
-    bool moverAlCargar = true;     // the window moves to the top left corner when it loads
-    bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
-    std::vector<Rotulacion> rotulos;       // Anadir_captions, in order
-    std::vector<CajaDeRegistro> cajas;     // PresentaDatos boxes, in order
-    std::vector<CajaQueGuarda> guardan;    // display boxes that store their text
-    std::vector<CajaDeMoneda> monedas;     // FormatosMoneda, in order
-    std::vector<OpcionDeRegistro> opciones;  // option pairs shown from codes (not the age mode)
-};
-
 // Plain text of a number as the program writes an unformatted value into a box: no grouping,
 // the regional decimal character, no trailing zeros ("0,7", "116", "97,0012").
 QString TextoNumero(double v);
 
-// Fields of the valuation tables, read for a computation. A Null field or an empty text is 0;
-// a text that is not a number is a failing lookup (std::runtime_error naming the value).
-double NumeroDeCampo(const QVariant& campo);
-// A zone code: a whole number of -32768..32767, else a failing lookup.
-int16_t ZonaDeCampo(const QVariant& campo);
-// The field as trimmed text; Null gives the empty text.
-QString TextoDeCampo(const QVariant& campo);
-// v itself when it is a finite number; otherwise an arithmetic fault (std::overflow_error).
-double Comprobado(double v);
-// True when the field holds a zone code that ZonaDeCampo reads.
-bool EsCodigoZona(const QVariant& campo);
-// An amount of a zone row in the record's currency ("P" whole pesetas, "E" euro cents): a row
-// in the other currency is converted at 1.66386 pesetas to the cent.
-double ImporteEnMoneda(double importe, const QString& monedaFila, const QString& monedaRegistro);
-
-class VentanaTipologiaBase : public Form, public IVentanaTipologia {
+class VentanaTipologiaBase : public Form, public IVentanaTipologia, public AnfitrionLocalizacion {
     Q_OBJECT
 public:
     VentanaTipologiaBase(const QString& nombre, ParametrosVentana parametros);
@@ -149,9 +66,9 @@ public:
     Form* form() override { return this; }
     void SetTxtDescrip(const QString& texto) override;
 
-    const ParametrosVentana& Parametros() const { return p_; }
+    const ParametrosVentana& Parametros() const override { return p_; }
     // The record this window values (gDatosTipN).
-    virtual CDatosTip& Registro() const = 0;
+    CDatosTip& Registro() const override = 0;
 
     // Control names of this window: Nombre("txt", "fecv") is "txtp1fecv" in window 1;
     // Opcion("optp1mon", 1) is "optp1mon(1)".
@@ -173,7 +90,7 @@ public:
     virtual void InicializaFechaV() = 0;
     // Redraws every control from the record. Default: the boxes, the location, the option
     // pairs, the age and the valuation date, in that order.
-    virtual void PresentaDatos();
+    void PresentaDatos() override;
 
     // --- valuation date and construction date -------------------------------------------
     virtual bool ComprobarFecha();
@@ -182,23 +99,24 @@ public:
 
     // --- location -----------------------------------------------------------------------
     // Stores a new municipality and clears what depended on the old one.
-    virtual void InicializaMunicipio(QString& smunicipio) = 0;
+    void InicializaMunicipio(QString& smunicipio) override = 0;
     // Ponencia year of the selected municipality and the update coefficient.
-    virtual void PonenciaCambios();
+    void PonenciaCambios() override;
     // bBuscar: look the zone up for the stored street and portal (refusing zones of 900 and
     // above when the window does), then CalcularValores; otherwise only the value chain.
-    virtual void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior);
+    void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
     // Zone values of the stored zone, in the record's currency, and the value chain.
-    virtual void CalcularValores() = 0;
+    void CalcularValores() override = 0;
     // The window's formula and the chain of derived values, from the record.
     virtual void CadenaValores() = 0;
 
     // --- age ------------------------------------------------------------------------------
     // Age in years into txtpNant and (1 - D) into txtpNdep; "A": years typed, else from dates.
     virtual void CalcularDepreciacion(QString& sTipoAnt);
-    // (1 - D) of an age in whole years: the residential scale (windows with a scale of their
-    // own override it).
+    // (1 - D) of an age in whole years on the scale of this typology.
     virtual double CalcularD(int16_t& n);
+    // SH of the stored surface by class and surface type.
+    virtual double CalcularSH(QString& clase, QString& tipoSuperficie);
 
     // --- printing -----------------------------------------------------------------------
     // Label texts of the report ("sEtiquetaTSU" ...) from the options the window shows.
@@ -231,16 +149,22 @@ protected:
     // Writes that raise the controls' own handlers (a box's Change, an option's or check
     // box's Click, a combo's Click, a focus move); a failure inside one of them goes on to
     // the handler that made the write.
-    void EscribirCaja(CajaNum* caja, const QString& texto);
-    void EscribirTexto(QLineEdit* caja, const QString& texto);
+    void EscribirCaja(CajaNum* caja, const QString& texto) override;
+    void EscribirTexto(QLineEdit* caja, const QString& texto) override;
     void MarcarOpcion(const QString& grupo, int indice);
     void MarcarCasilla(CheckBox* casilla, int valor);
-    void PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto);
-    void PonerFoco(QWidget* w);
+    void PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto) override;
+    void PonerFoco(QWidget* w) override;
+    void RelanzarPendiente() override;
+    void AlSalirDe(QWidget* control, std::function<void()> alSalir) override;
+    void AlPulsarCombo(ComboBox* combo, std::function<void()> alPulsar) override;
+
+    // The window's location part (chosen by Parametros().localizacion).
+    ParteLocalizacion& Localizacion() const { return *loc_; }
 
     // Steps of PresentaDatos, for windows that redraw in another order.
     void PresentaCajas();
-    virtual void PresentaLocalizacion();
+    void PresentaLocalizacion();
     void PresentaOpcion(const QString& grupo);
     void PresentaEdad();
     void PresentaFechaValoracion();
@@ -253,32 +177,14 @@ protected:
 
     // The "chain refresh" that ends most handlers: RecalcularCadena, then PresentaDatos.
     void RefrescoCadena();
-    // The row of t07_residencial for the stored zone and ponencia year of the selected
-    // municipality: the zone name into its box and each amount (field, record code), in the
-    // record's currency, into the record. No row (and, with `nuloSinFila`, a Null amount)
-    // empties the zone code and name and sets the codes to 0. False, with nothing changed,
-    // while no municipality is selected.
-    bool LeerZonaResidencial(const std::vector<std::pair<QString, QString>>& importes, bool nuloSinFila);
-    // The chain after V common to every window: value at the valuation date (V x COA),
-    // checked value (x RP), final value (x PTI / 100), each step read back as stored.
-    void CadenaComun();
     // The option grupo(indice) exists and is selected.
     bool OpcionMarcada(const QString& grupo, int indice) const;
     // Caption of the pair's entry 0 when it is selected, else of entry 1 (also when neither is).
     QString RotuloOpcionElegida(const QString& grupo) const;
-    // Recomputes the value chain from the record when the location is complete
-    // (street windows: a street and a portal).
-    virtual void RecalcularCadena();
-    // Loads the list that depends on the municipality (street windows: the street list).
-    virtual void CargarListaLocalizacion();
-    QString ConsultaCalles() const;
+    // Recomputes the value chain from the record when the location is complete.
+    void RecalcularCadena();
     // A new surface was accepted into the record.
     virtual void SuperficieAceptada() = 0;
-    // The value chain of the residential windows after V: VAD := v, CadenaComun, then the land
-    // part VSF = VAF * suelo / VAD (0 when VAD is 0) and the construction part VCF = VAF - VSF.
-    void CadenaDesdeV(double v, double suelo);
-    // SH of the stored surface by class and surface type (0 in a window without it).
-    virtual double CalcularSH(QString& clase, QString& tipoSuperficie);
     // SH of the stored class and surface type into the SH box, then the chain refresh.
     void RecalcularSH();
     // "(" + caption of the first ticked box + ")", else the general situation in the
@@ -297,7 +203,6 @@ protected:
 
     // Handlers of the standard controls.
     virtual void txtfecv_LostFocus();
-    virtual void txtnup_LostFocus();
     virtual void txtsbu_LostFocus();
     virtual void txtpti_LostFocus();
     virtual void txtantd1_LostFocus();
@@ -307,10 +212,6 @@ protected:
     // Surface-type pair (entry 1 usable "U", else built "C"): SH and the chain again. For the
     // windows that connect it to their pair.
     virtual void optsu_Click(int Index);
-    virtual void cmbmun_Click();
-    virtual void cmbmun_LostFocus();
-    virtual void cmbcal_Click();
-    virtual void cmbcal_LostFocus();
     virtual void txtvaf_Change();
     virtual void cmdayuda_Click();
     virtual void cmdDescripcion_Click();
@@ -341,7 +242,7 @@ protected:
     {
         return qobject_cast<T*>(Buscar(nombre));
     }
-    QWidget* Buscar(const QString& nombre) const;
+    QWidget* Buscar(const QString& nombre) const override;
 
     // Standard controls (nullptr when the window has not got one).
     MaskEdBox* txtfecv = nullptr;
@@ -349,24 +250,17 @@ protected:
     CajaNum* txtantd1 = nullptr;
     CajaNum* txtant = nullptr;
     CajaNum* txtdep = nullptr;
-    CajaNum* txtnup = nullptr;
-    CajaNum* txtnur = nullptr;
     CajaNum* txtsbu = nullptr;
     CajaNum* txtpti = nullptr;
     CajaNum* txtañop = nullptr;
     CajaNum* txtcoa = nullptr;
     CajaNum* txtvaf = nullptr;
-    QLineEdit* txtnor = nullptr;
     QLineEdit* txtdescrip = nullptr;
-    ComboBox* cmbmun = nullptr;
-    ComboBox* cmbcal = nullptr;
     QWidget* cmdimprimir = nullptr;
 
     // Window flags.
     bool bValidar = true;        // leaving the valuation date box checks it
     bool bPresentando = false;   // PresentaDatos is selecting the age-mode option
-    bool bBorrarCalles = false;  // the next street load empties the list first
-    bool bFocoPortal = false;    // the portal box has already taken the focus back once
 
 private:
     // What a new load does (also for a hidden window that went stale; that one stays where
@@ -375,10 +269,9 @@ private:
     // The window was hidden while the language changed or the record was emptied.
     bool Desfasada() const;
     void GuardarCaja(const CajaQueGuarda& c);
-    void RelanzarPendiente();
-    void ComboKeyPress(ComboBox* combo);
 
     ParametrosVentana p_;
+    std::unique_ptr<ParteLocalizacion> loc_;
     mutable QHash<QString, QPointer<QWidget>> controles_;
     QHash<QString, QString> etiquetas_;
     int profundidad_ = 0;                 // handlers running (nested ones included)

@@ -4,6 +4,7 @@
 
 #include "core/GAyuda.h"
 #include "core/Globals.h"
+#include "core/Valoracion.h"
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
 #include "platform/MaskEdBox.h"
@@ -14,7 +15,6 @@
 namespace {
 
 // Pesetas per euro cent.
-constexpr double kPesetasPorEuro = 1.66386;
 
 ParametrosVentana ParametrosTrastero()
 {
@@ -24,6 +24,7 @@ ParametrosVentana ParametrosTrastero()
     p.idSeparadorRango = 112;
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 103;
+    p.importesZona = {{"t07_vrr", "VRR"}};
 
     using D = Destino;
     p.rotulos = {
@@ -146,12 +147,6 @@ void Tipologia2::ConectarPropios()
 
 // Defaults ------------------------------------------------------------------------------------
 
-double Tipologia2::CosteConstruccion(int16_t ejercicio, const QString& moneda)
-{
-    const double pesetas = ejercicio == 1999 ? 28000 : 30000;
-    return moneda == QLatin1String("P") ? pesetas : pesetas / kPesetasPorEuro;
-}
-
 void Tipologia2::ModificaDatos()
 {
     cDatosTip2& r = R2();
@@ -168,11 +163,11 @@ void Tipologia2::ModificaDatos()
     r.setP2_ANTTIPO(QStringLiteral("A"));
     r.setP2_MON(gEntrada().P_MON());
     // The cost in the unit of the record's amounts.
-    r.setP2_CCO(CosteConstruccion(r.P2_EJER(), r.P2_MON()));
+    r.setP2_CCO(valoracion::CosteConstruccionFijo(2, r.P2_EJER(), r.P2_MON()));
     ValoresIniciales();
     r.setP2_FECV(gEntrada().P_FECV());
     r.setP2_RP(ObtenerPorcom(r.P2_EJER()) / 100);
-    cmbcal->Clear();
+    Localizacion().VaciarLista();
 }
 
 void Tipologia2::InicializaFechaV()
@@ -187,8 +182,8 @@ void Tipologia2::InicializaFechaV()
     ValoresIniciales();
     r.setP2_RP(ObtenerPorcom(r.P2_EJER()) / 100);
     // The record keeps its currency across the change of period: the cost follows it.
-    r.setP2_CCO(CosteConstruccion(r.P2_EJER(), r.P2_MON()));
-    cmbcal->Clear();
+    r.setP2_CCO(valoracion::CosteConstruccionFijo(2, r.P2_EJER(), r.P2_MON()));
+    Localizacion().VaciarLista();
 }
 
 // Valuation -----------------------------------------------------------------------------------
@@ -204,7 +199,6 @@ void Tipologia2::InicializaMunicipio(QString& smunicipio)
     r.setP2_NOR(QString());
     for (const char* codigo : {"VRR", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
         r.Set(QString::fromLatin1(codigo), 0.0);
-    txtnup->setValor(QStringLiteral("0"));
 }
 
 void Tipologia2::Paso(const std::function<void()>& paso, const std::function<void()>& alFallar)
@@ -232,7 +226,7 @@ void Tipologia2::AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& p
              [&] {
                  if (!bBuscar)
                      return;
-                 Paso([&] { EscribirCaja(txtnur, QString()); });
+                 Paso([&] { EscribirCaja(Ctl<CajaNum>(QStringLiteral("txtp2nur")), QString()); });
                  Paso([&] { CalcularValores(); });
              });
     } catch (...) {
@@ -247,52 +241,32 @@ void Tipologia2::CalcularValores()
     cDatosTip2& r = R2();
     bool hayMunicipio = true;
     // A zone value that cannot be read is no value (never the previous zone's).
-    Paso([&] { hayMunicipio = LeerZonaResidencial({{QStringLiteral("t07_vrr"), QStringLiteral("VRR")}}, false); },
+    Paso([&] { hayMunicipio = Localizacion().LeerValorZona(); },
          [&] { r.setP2_VRR(0); });
-    r.setP2_CCO(CosteConstruccion(r.P2_EJER(), r.P2_MON()));
+    r.setP2_CCO(valoracion::CosteConstruccionFijo(2, r.P2_EJER(), r.P2_MON()));
     if (!hayMunicipio)
         return;
-    Resultados([&r] {
-        return ((r.P2_VRR() * 0.38 * r.P2_CCL() + r.P2_CCO() * 1.38) * r.P2_DEP() + r.P2_CCL() * r.P2_VRR()) *
-               r.P2_SHO();
-    });
+    Resultados(valoracion::OrdenOperandos::CalcularValores);
 }
 
 void Tipologia2::CadenaValores()
 {
     // The same V written in the order of the displayed formula (a half may round apart).
-    cDatosTip2& r = R2();
-    Resultados([&r] {
-        return (r.P2_VRR() * r.P2_CCL() + (1.38 * r.P2_CCO() + 0.38 * r.P2_VRR() * r.P2_CCL()) * r.P2_DEP()) *
-               r.P2_SHO();
-    });
+    Resultados(valoracion::OrdenOperandos::CadenaValores);
 }
 
-void Tipologia2::Resultados(const std::function<double()>& formulaV)
+void Tipologia2::Resultados(valoracion::OrdenOperandos orden)
 {
     cDatosTip2& r = R2();
-    const auto ceros = [&r] {
-        for (const char* codigo : {"VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
-            r.Set(QString::fromLatin1(codigo), 0.0);
-    };
-    // A zone without value values nothing, although the construction cost is never 0.
-    if (r.P2_VRR() == 0) {
-        ceros();
-        return;
-    }
-    Paso([&] { CadenaDesdeV(formulaV(), r.P2_CCL() * r.P2_VRR() * r.P2_SHO()); }, ceros);
+    // Inside the zone lookup a chain that fails values nothing.
+    Paso([&] { valoracion::ValorarRegistro(r, orden); },
+         [&r] {
+             for (const char* codigo : {"VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
+                 r.Set(QString::fromLatin1(codigo), 0.0);
+         });
 }
 
 double Tipologia2::CalcularCL() { return Chkp2cl1->Value() != 0 ? 0.30 : 0.35; }
-
-double Tipologia2::CalcularSH(QString& clase, QString& tipoSuperficie)
-{
-    const double s = R2().P2_SBU();
-    if (s == 0)
-        return 0;
-    const double k = tipoSuperficie == QLatin1String("C") ? 0.4 : clase == QLatin1String("P") ? 0.6 : 0.5;
-    return s * (7 / (s + 5) + k);
-}
 
 // Handlers of the storage room's own controls ----------------------------------------------------
 

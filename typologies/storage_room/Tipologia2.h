@@ -6,6 +6,7 @@
 // while the zone has no value.
 #include <functional>
 
+#include "core/Valoracion.h"
 #include "typologies/shared/VentanaTipologiaBase.h"
 
 class CheckBox;
@@ -32,11 +33,6 @@ public:
 
     // 0.30 in a basement, else 0.35.
     double CalcularCL();
-    // Homogenised surface of P2_SBU by class ("P"/"U") and surface type ("C"/"U").
-    double CalcularSH(QString& clase, QString& tipoSuperficie) override;
-    // Fixed construction cost of a valuation year in the unit of a currency: 28000 pesetas
-    // for 1999, else 30000, in euro cents for any currency but "P".
-    static double CosteConstruccion(int16_t ejercicio, const QString& moneda);
 
 protected:
     void SuperficieAceptada() override;
@@ -52,8 +48,8 @@ protected:
 private:
     void Disenar();
     void ConectarPropios();
-    // The six results from V on; all 0 when the zone has no value.
-    void Resultados(const std::function<double()>& formulaV);
+    // The value chain in the operand order of one of the two procedures.
+    void Resultados(valoracion::OrdenOperandos orden);
     // One step of a valuation: inside AnalisisCambio a failing step is skipped (after
     // `alFallar`), elsewhere the failure goes on to the handler's guard.
     void Paso(const std::function<void()>& paso, const std::function<void()>& alFallar = {});

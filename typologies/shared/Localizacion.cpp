@@ -1,0 +1,109 @@
+#include "typologies/shared/Localizacion.h"
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "core/Recursos.h"
+#include "core/Registros.h"
+#include "platform/ComboBox.h"
+#include "typologies/shared/LocalizacionCalle.h"
+
+ParteLocalizacion::ParteLocalizacion(AnfitrionLocalizacion& ventana)
+    : v_(ventana)
+{
+}
+
+QString ParteLocalizacion::Res(int n) { return LoadResString(gIdioma + n); }
+
+QString ParteLocalizacion::Nombre(const char* clase, const char* codigo) const
+{
+    return QString::fromUtf8(clase) + QLatin1Char('p') + QString::number(v_.Parametros().tipo) +
+           QString::fromUtf8(codigo).toLower();
+}
+
+QWidget* ParteLocalizacion::RequeridoNombre(const QString& nombre) const
+{
+    QWidget* w = v_.Buscar(nombre);
+    if (!w)
+        throw std::logic_error(("The window has no control " + nombre + ", which its location part needs.").toStdString());
+    return w;
+}
+
+void ParteLocalizacion::Conectar()
+{
+    cmbmun_ = Requerido<ComboBox>("cmb", "mun");
+    v_.AlSalirDe(cmbmun_, [this] { cmbmun_LostFocus(); });
+    v_.AlPulsarCombo(cmbmun_, [this] { cmbmun_Click(); });
+}
+
+void ParteLocalizacion::CargarMunicipios(int16_t ejercicio) { ::CargarMunicipios(*cmbmun_, ejercicio); }
+
+int ParteLocalizacion::CodigoMunicipio() const
+{
+    const int i = cmbmun_->ListIndex();
+    return i < 0 ? -1 : cmbmun_->ItemData(i);
+}
+
+void ParteLocalizacion::VaciarListas() { cmbmun_->Clear(); }
+
+bool ParteLocalizacion::AbrirAlTeclear(QWidget* foco)
+{
+    if (foco && (foco == cmbmun_ || cmbmun_->isAncestorOf(foco))) {
+        DesplegarCombo(*cmbmun_);
+        return true;
+    }
+    return false;
+}
+
+void ParteLocalizacion::cmbmun_Click()
+{
+    const int i = cmbmun_->ListIndex();
+    if (i < 0 || cmbmun_->List(i) == v_.Registro().Get(QStringLiteral("MUN")).toString())
+        return;
+    AlCambiarMunicipio();
+    QString municipio = cmbmun_->List(i);
+    v_.InicializaMunicipio(municipio);
+    TrasInicializarMunicipio();
+    v_.PonenciaCambios();
+    v_.PresentaDatos();
+    CargarListaDependiente();
+}
+
+void ParteLocalizacion::cmbmun_LostFocus()
+{
+    const CDatosTip& r = v_.Registro();
+    // Typed text selects the entry it names (any letter case), else the first it begins; a
+    // selected entry stays as it is.
+    if (cmbmun_->ListIndex() < 0)
+        v_.PosicionarCombo(cmbmun_, cmbmun_->Text(), false);
+    const int i = cmbmun_->ListIndex();
+    if (i >= 0) {
+        if (cmbmun_->List(i) != r.Get(QStringLiteral("MUN")).toString()) {
+            AlCambiarMunicipio();
+            if (!ListaDependienteVacia())
+                return;
+            CargarListaDependiente();
+            QString municipio = cmbmun_->List(i);
+            v_.InicializaMunicipio(municipio);
+            TrasInicializarMunicipio();
+            v_.PonenciaCambios();
+            v_.PresentaDatos();
+        }
+    } else {
+        const QString municipio = r.Get(QStringLiteral("MUN")).toString();
+        cmbmun_->SetText(municipio);
+        v_.PosicionarCombo(cmbmun_, municipio, true);
+    }
+}
+
+std::unique_ptr<ParteLocalizacion> CrearLocalizacion(TipoLocalizacion tipo, AnfitrionLocalizacion& ventana)
+{
+    switch (tipo) {
+    case TipoLocalizacion::CalleZonaResidencial:
+        return std::make_unique<LocalizacionCalleResidencial>(ventana);
+    case TipoLocalizacion::CalleSubzonaComercial:
+        return std::make_unique<LocalizacionCalleComercial>(ventana);
+    case TipoLocalizacion::MunicipioZonaIndustrial:
+        return CrearLocalizacionIndustrial(ventana);
+    }
+    throw std::logic_error("Unknown kind of location.");
+}

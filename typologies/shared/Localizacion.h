@@ -1,0 +1,142 @@
+#pragma once
+// The location part of a typology window: the controls that say where the property is, their
+// handlers, and the reading of the zone value of that place. A window is given one part by its
+// data (ParametrosVentana::localizacion):
+//  - street and portal with the residential zone of the stretch (LocalizacionCalle.h);
+//  - street and portal with the commercial subzone of the stretch (LocalizacionCalle.h);
+//  - municipality, ponencia year and industrial zone (LocalizacionIndustrial.h).
+//
+// Calls go one way: the window owns its part and calls the hooks below; the part reaches the
+// window only through AnfitrionLocalizacion, the few services and steps of the window's cycle
+// that a change of place sets off (a new municipality, a zone lookup, a redraw).
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <stdexcept>
+#include <functional>
+#include <memory>
+
+#include "typologies/shared/ParametrosVentana.h"
+
+class CDatosTip;
+class CajaNum;
+class ComboBox;
+class QLineEdit;
+class QWidget;
+
+// What a location part uses of its window.
+class AnfitrionLocalizacion {
+public:
+    virtual CDatosTip& Registro() const = 0;
+    virtual const ParametrosVentana& Parametros() const = 0;
+    // The window's control of that name, or nullptr.
+    virtual QWidget* Buscar(const QString& nombre) const = 0;
+
+    // Guarded wiring: an editable control whose text is selected on entry and whose leaving
+    // runs `alSalir`; a combo whose Click runs `alPulsar`. Both run under the failure guard.
+    virtual void AlSalirDe(QWidget* control, std::function<void()> alSalir) = 0;
+    virtual void AlPulsarCombo(ComboBox* combo, std::function<void()> alPulsar) = 0;
+
+    // Writes that raise the controls' own handlers; a failure inside them goes on to the
+    // handler that made the write.
+    virtual void EscribirCaja(CajaNum* caja, const QString& texto) = 0;
+    virtual void EscribirTexto(QLineEdit* caja, const QString& texto) = 0;
+    virtual void PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto) = 0;
+    virtual void PonerFoco(QWidget* w) = 0;
+    // Raises a failure of a nested handler that is still pending.
+    virtual void RelanzarPendiente() = 0;
+
+    // Steps of the window's cycle.
+    virtual void InicializaMunicipio(QString& smunicipio) = 0;
+    virtual void PonenciaCambios() = 0;
+    virtual void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) = 0;
+    virtual void CalcularValores() = 0;
+    virtual void PresentaDatos() = 0;
+
+protected:
+    ~AnfitrionLocalizacion() = default;
+};
+
+class ParteLocalizacion {
+public:
+    explicit ParteLocalizacion(AnfitrionLocalizacion& ventana);
+    virtual ~ParteLocalizacion() = default;
+    ParteLocalizacion(const ParteLocalizacion&) = delete;
+    ParteLocalizacion& operator=(const ParteLocalizacion&) = delete;
+
+    // Finds the part's controls (the municipality list "cmbp<N>mun" and the part's own) and
+    // connects their handlers. A control the part needs that the window lacks stops
+    // construction (std::logic_error naming it).
+    virtual void Conectar();
+
+    // Municipality list of a valuation year.
+    void CargarMunicipios(int16_t ejercicio);
+    // Code of the selected municipality, or -1 when none is selected.
+    int CodigoMunicipio() const;
+    ComboBox* Municipios() const { return cmbmun_; }
+
+    // A window loaded anew: the lists start empty, as new controls would.
+    virtual void VaciarListas();
+    // Every load (also of a stale hidden window): the part's flags start again.
+    virtual void AlCargar() {}
+    // After "Limpiar": the next load of the dependent list empties it first.
+    virtual void TrasLimpiar() = 0;
+    // Empties the list that depends on the municipality (streets or zones).
+    virtual void VaciarLista() = 0;
+    // Reset values of the part's typed boxes.
+    virtual void ValoresIniciales() {}
+    // Redraw step: the lists positioned on exactly the record's names (and a dependent list
+    // loaded again when the window was reopened over a located record).
+    virtual void Presenta() = 0;
+    // The value chain from the record when the place is complete (no database access).
+    virtual void RecalcularCadena() = 0;
+    // AnalisisCambio with lookup: finds the zone of the stored place, then CalcularValores, or
+    // refuses the place and puts the previous one back.
+    virtual void Localizar(QString& calleAnterior, int16_t& portalAnterior) = 0;
+    // The zone value of the stored place into the record, in the record's currency (a place
+    // with no row: the zone emptied, the value 0). False, with nothing changed, while no
+    // municipality is selected.
+    virtual bool LeerValorZona() = 0;
+    // A key typed in one of the part's lists opens it (true when `foco` is one of them).
+    virtual bool AbrirAlTeclear(QWidget* foco);
+
+protected:
+    // Municipality handlers: a new municipality resets the place and its ponencia year.
+    virtual void cmbmun_Click();
+    virtual void cmbmun_LostFocus();
+    // Loads the list that depends on the municipality.
+    virtual void CargarListaDependiente() = 0;
+    // The dependent list is empty (a typed municipality then loads it).
+    virtual bool ListaDependienteVacia() const = 0;
+    // Another municipality was chosen: the next load of the dependent list empties it first.
+    virtual void AlCambiarMunicipio() {}
+    // The part's reset after the window's InicializaMunicipio.
+    virtual void TrasInicializarMunicipio() {}
+
+    // The control of that name of the window's own prefix ("txt", "NUP" -> "txtp4nup"), or a
+    // std::logic_error when the window has none.
+    template <class T>
+    T* Requerido(const char* clase, const char* codigo) const;
+    QWidget* RequeridoNombre(const QString& nombre) const;
+    QString Nombre(const char* clase, const char* codigo) const;
+    // Text of resource id n in the current language.
+    static QString Res(int n);
+
+    AnfitrionLocalizacion& v_;
+    ComboBox* cmbmun_ = nullptr;
+};
+
+template <class T>
+T* ParteLocalizacion::Requerido(const char* clase, const char* codigo) const
+{
+    const QString nombre = Nombre(clase, codigo);
+    T* c = qobject_cast<T*>(RequeridoNombre(nombre));
+    if (!c)
+        throw std::logic_error(("The control " + nombre + " is not of the kind its location part needs.").toStdString());
+    return c;
+}
+
+// The part chosen by a window's data.
+std::unique_ptr<ParteLocalizacion> CrearLocalizacion(TipoLocalizacion tipo, AnfitrionLocalizacion& ventana);
+// The industrial-zone part (LocalizacionIndustrial.cpp).
+std::unique_ptr<ParteLocalizacion> CrearLocalizacionIndustrial(AnfitrionLocalizacion& ventana);

@@ -1,0 +1,98 @@
+#pragma once
+// A typology window as data: its number and messages, the captions it sets, the boxes it
+// redraws and in which way, the boxes that store their text back into the record, the money
+// patterns, the option pairs shown from record codes and the way it locates the property.
+// The boxes and option pairs are named by the record code they show: code "VRR" in window 1
+// is the box "txtp1vrr", code "TVI" the option pair "optp1tvi".
+#include <QString>
+#include <vector>
+
+// How PresentaDatos writes a record value into its box.
+enum class Regla {
+    Plana,      // the value with the box's pattern
+    CeroVacio,  // empty for exactly 0, else the value with the box's pattern
+    Moneda,     // empty for exactly 0; pesetas as they are, any other currency divided by 100
+    Texto,      // a plain text box: the stored text
+};
+
+// One box of PresentaDatos, in the order the window redraws them.
+// The boxes and option pairs of these tables are named by the record code they show:
+// code "VRR" in window 1 is the box "txtp1vrr", code "TVI" the option pair "optp1tvi".
+
+struct CajaDeRegistro {
+    QString codigo;
+    Regla regla;
+};
+
+// How a display box stores its text back into the record when it changes.
+enum class Guardado {
+    Entero,           // whole number; an empty text stores 0
+    Numero,           // number; an empty text stores 0
+    NumeroSiNoVacio,  // number; an empty text leaves the record as it is
+    Texto,            // the text itself
+};
+
+struct CajaQueGuarda {
+    QString codigo;
+    Guardado como;
+};
+
+// Money box and its two patterns (FormatosMoneda sets them in this order).
+struct CajaDeMoneda {
+    QString codigo;
+    QString pesetas;
+    QString euros;
+};
+
+// Where Anadir_captions puts a text of the resource table.
+enum class Destino { Ventana, Rotulo, Ayuda, RotuloYAyuda };
+
+struct Rotulacion {
+    QString control;  // ignored for Destino::Ventana
+    int id;           // Spanish id; gIdioma is added
+    Destino destino;
+};
+
+// An option pair that shows a record code: entry `entradaSiIgual` is selected when the code
+// equals `valor`, the other entry for any other code. Used by PresentaDatos.
+struct OpcionDeRegistro {
+    QString codigo;  // "TVI": the entries are "optp1tvi(0)" and "optp1tvi(1)"
+    QString valor;
+    int entradaSiIgual;
+};
+
+// How a window locates the property (see Localizacion.h).
+enum class TipoLocalizacion {
+    CalleZonaResidencial,     // municipality, street and portal; the residential zone of the stretch
+    CalleSubzonaComercial,    // municipality, street and portal; the commercial subzone of the stretch
+    MunicipioZonaIndustrial,  // municipality, ponencia year and industrial zone
+};
+
+// An amount of the residential zone row and the record code it is stored in.
+struct ImporteDeZona {
+    QString campo;   // "t07_vrr"
+    QString codigo;  // "VRR"
+};
+
+// What one typology window is, as data.
+struct ParametrosVentana {
+    int tipo = 0;                  // 1..9: record, control prefix "p<tipo>", help topic
+    int idTitulo = 0;              // caption of the window (title of the no-printer message)
+    int idSeparadorRango = 112;    // separator of the valuation-date range message
+    bool dosPuntosTrasFechaR = false;  // message 109 followed by ":" before the date
+    int idZona9xx = 0;             // message refusing zones of 900 and above; 0: they are valued
+    bool moverAlCargar = true;     // the window moves to the top left corner when it loads
+    bool descripcionPasaFoco = true;  // the summary box txtdescrip passes the focus on when entered
+    bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
+    TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
+    // Street windows on the residential zone: the amounts of the zone row read into the record
+    // (field of t07_residencial, record code), and whether a Null amount counts as no row.
+    std::vector<ImporteDeZona> importesZona;
+    bool importeNuloSinFila = false;
+    std::vector<Rotulacion> rotulos;       // Anadir_captions, in order
+    std::vector<CajaDeRegistro> cajas;     // PresentaDatos boxes, in order
+    std::vector<CajaQueGuarda> guardan;    // display boxes that store their text
+    std::vector<CajaDeMoneda> monedas;     // FormatosMoneda, in order
+    std::vector<OpcionDeRegistro> opciones;  // option pairs shown from codes (not the age mode)
+};
+
