@@ -1,0 +1,54 @@
+#pragma once
+// The window of offices in an industrial zone (typology 8) on the shared typology window.
+// Located by municipality, ponencia year and industrial zone (LocalizacionIndustrial); valued
+// by record 8's chain in core (formula 141, V = [ VRI * CL + (1,38 * CC + 0,38 * VRI * CL) *
+// (1 - D)] * SH, V kept unrounded, every result 0 while VRI is 0), with a fixed construction
+// cost by valuation year, CL from the one basement box, SH from the surface and its type, the
+// residential age scale; the two age boxes stand side by side, the one of the mode enabled.
+#include "typologies/shared/VentanaTipologiaBase.h"
+
+class CheckBox;
+
+class Tipologia8 : public VentanaTipologiaBase {
+    Q_OBJECT
+public:
+    Tipologia8();
+
+    CDatosTip& Registro() const override;
+
+    void ModificaDatos() override;
+    void InicializaFechaV() override;
+    void InicializaMunicipio(QString& smunicipio) override;
+    // VRI of the zone in the record's currency, the fixed CC, then the chain; with no
+    // municipality selected only CC is set.
+    void CalcularValores() override;
+    void CadenaValores() override;
+    double CalcularD(int16_t& n) override;
+    void ObtenerEtiquetas() override;
+    void DatosDescripcion() override;
+    void DatosDescripcionE() override;
+
+    // 0.3 when the basement box is ticked, else 1.0 (read from the box).
+    double CalcularCL() const;
+    // SH of P8_SBU for a surface type ("C" built, anything else usable).
+    double CalcularSH(QString& clase, QString& tipoSuperficie) override;
+
+protected:
+    void SuperficieAceptada() override;
+    void PresentaSituacion() override;
+    // Both age boxes stay visible; the one of the mode is enabled and in the tab order.
+    void MostrarCajasEdad(bool porFecha) override;
+
+    // The date-check flag of the shared window under this window's name.
+    bool& bValidarFecha = bValidar;
+
+private:
+    void Disenar();
+    void ConectarPropios();
+    // Defaults shared by a new record and a change of valuation year.
+    void Defectos();
+    void Chkp8cl1_Click();
+
+    CheckBox* Chkp8cl1 = nullptr;
+    CajaNum* txtp8ccl = nullptr;
+};
