@@ -156,6 +156,13 @@ void SeleccionarEnCombo(const QString& texto, ComboBox& cmb)
         cmb.SetText(QString());
         return;
     }
+    // An entry the text names, in any letter case, before the first entry it begins.
+    for (int i = 0; i < cmb.ListCount(); ++i) {
+        if (cmb.List(i).compare(texto, Qt::CaseInsensitive) == 0) {
+            cmb.SetListIndex(i);
+            return;
+        }
+    }
     const QString mayusculas = texto.toUpper();
     for (int i = 0; i < cmb.ListCount(); ++i) {
         const QString item = cmb.List(i);

@@ -162,6 +162,17 @@ TEST(SeleccionarEnCombo, SelectsTheFirstEntryBeginningWithTheText)
     }
 }
 
+TEST(SeleccionarEnCombo, AnEntryTheTextNamesInAnyCaseComesBeforeAPrefixMatch)
+{
+    for (const char* texto : {"VILLA", "villa", "Villa"}) {
+        ComboBox cmb;
+        for (const char* item : {"VILLA-ALTA", "VILLA", "VILLABONA"})
+            cmb.AddItem(item);
+        SeleccionarEnCombo(U(texto), cmb);
+        EXPECT_EQ(cmb.Text(), "VILLA") << texto;
+    }
+}
+
 TEST(SeleccionarEnCombo, EmptyListTakesTheText)
 {
     ComboBox cmb;

@@ -1,5 +1,7 @@
 #include "typologies/shared/DisenoVentana.h"
 
+#include <stdexcept>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,7 +139,8 @@ void OrdenTabulacion(QWidget& ventana, const std::vector<const char*>& nombres)
     for (const char* nombre : nombres) {
         QWidget* w = ventana.findChild<QWidget*>(QString::fromUtf8(nombre));
         if (!w)
-            continue;
+            throw std::logic_error(ventana.objectName().toStdString() + ": its tab order names the control " + nombre +
+                                   ", which the window has not");
         if (anterior)
             QWidget::setTabOrder(anterior, w);
         anterior = w;

@@ -44,5 +44,6 @@ ControlDiseno Lista(const char* nombre, const char* padre, int x, int y, int anc
 
 // Creates the controls in table order; a frame must come before the controls it holds.
 void ConstruirControles(QWidget& ventana, const std::vector<ControlDiseno>& controles);
-// Tab (and Enter) order along the named controls; names the window lacks are skipped.
+// Tab (and Enter) order along the named controls; a name the window lacks stops construction
+// (std::logic_error).
 void OrdenTabulacion(QWidget& ventana, const std::vector<const char*>& nombres);

@@ -208,8 +208,49 @@ void VentanaTipologiaBase::AlPulsarCombo(ComboBox* combo, std::function<void()> 
 
 // Wiring ----------------------------------------------------------------------------------------
 
+void VentanaTipologiaBase::ComprobarTabla() const
+{
+    const CDatosTip& r = Registro();
+    const auto falta = [this](const QString& que) {
+        throw std::logic_error((objectName() + QStringLiteral(": ") + que).toStdString());
+    };
+    const auto control = [&](const QString& nombre) {
+        if (!Buscar(nombre))
+            falta(QStringLiteral("its table names the control ") + nombre + QStringLiteral(", which the window has not"));
+    };
+    const auto codigo = [&](const QString& c) {
+        if (!r.Has(c))
+            falta(QStringLiteral("its table names the code ") + c + QStringLiteral(", which its record has not"));
+    };
+    for (const auto& ro : p_.rotulos)
+        if (ro.destino != Destino::Ventana)
+            control(ro.control);
+    for (const auto& c : p_.cajas) {
+        codigo(c.codigo);
+        control(Nombre("txt", c.codigo));
+    }
+    for (const auto& c : p_.guardan) {
+        codigo(c.codigo);
+        control(Nombre("txt", c.codigo));
+    }
+    for (const auto& m : p_.monedas) {
+        codigo(m.codigo);
+        if (!Ctl<CajaNum>(Nombre("txt", m.codigo)))
+            falta(QStringLiteral("its money box ") + Nombre("txt", m.codigo) + QStringLiteral(" is not a numeric box"));
+    }
+    for (const auto& o : p_.opciones) {
+        codigo(o.codigo);
+        control(Opcion(Nombre("opt", o.codigo), 0));
+        control(Opcion(Nombre("opt", o.codigo), 1));
+    }
+    for (const auto& i : p_.importesZona)
+        codigo(i.codigo);
+}
+
 void VentanaTipologiaBase::ConectarControles()
 {
+    // A table that names a control or a code that does not exist stops construction.
+    ComprobarTabla();
     txtfecv = Ctl<MaskEdBox>(Nombre("txt", "fecv"));
     txtantd2 = Ctl<MaskEdBox>(Nombre("txt", "antd2"));
     txtantd1 = Ctl<CajaNum>(Nombre("txt", "antd1"));

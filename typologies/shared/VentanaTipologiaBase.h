@@ -130,9 +130,13 @@ public:
     const QHash<QString, QString>& Etiquetas() const { return etiquetas_; }
 
 protected:
-    // Called by the window's constructor once its controls exist: finds the standard
-    // controls and connects their handlers.
+    // Called by the window's constructor once its controls exist: checks the window's table
+    // against its controls and record, finds the standard controls and connects their
+    // handlers.
     void ConectarControles();
+    // Every control and record code the table names exists (std::logic_error naming the
+    // first that does not).
+    void ComprobarTabla() const;
 
     // Runs an event handler with the failure guard: the record is snapshotted first; a
     // failure (an exception) restores it, redraws the window and tells the user. Handlers

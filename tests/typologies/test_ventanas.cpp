@@ -1,0 +1,123 @@
+// Every registered typology window is built from a table that names only controls it has and
+// codes its record has; a table that names anything else stops construction.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <stdexcept>
+
+#include "core/Globals.h"
+#include "platform/CajaNum.h"
+#include "typologies/shared/DisenoVentana.h"
+#include "typologies/shared/VentanaTipologiaBase.h"
+#include "windows/VentanaTipologia.h"
+
+namespace {
+
+TEST(VentanasTipologia, EveryRegisteredWindowIsBuilt)
+{
+    int registradas = 0;
+    for (int n = 1; n <= 9; ++n) {
+        if (!HayVentanaTipologia(n))
+            continue;
+        ++registradas;
+        IVentanaTipologia* v = nullptr;
+        EXPECT_NO_THROW(v = VentanaTipologia(n)) << "window " << n;
+        ASSERT_NE(v, nullptr) << "window " << n;
+        EXPECT_EQ(v->form()->objectName(), QStringLiteral("Tipologia%1").arg(n));
+    }
+    EXPECT_GE(registradas, 3);
+}
+
+// A storage-room window reduced to a valuation date box and the location controls, whose
+// table is given by the test.
+class VentanaDePrueba : public VentanaTipologiaBase {
+public:
+    explicit VentanaDePrueba(ParametrosVentana p)
+        : VentanaTipologiaBase(QStringLiteral("VentanaDePrueba"), std::move(p))
+    {
+        using namespace diseno;
+        ConstruirControles(*this, {Fecha("txtp2fecv", nullptr, 0, 0), Lista("cmbp2mun", nullptr, 0, 30, 100),
+                                   Lista("cmbp2cal", nullptr, 0, 60, 100), Numero("txtp2nup", nullptr, 0, 90, 50, 3, 0, "###"),
+                                   Muestra("txtp2nur", nullptr, 0, 120, 50, 3, 0, "###"), Texto("txtp2nor", nullptr, 0, 150, 100),
+                                   Muestra("txtp2vsf", nullptr, 0, 180, 100, 11, 2, "##,###,###,###")});
+        ConectarControles();
+    }
+    CDatosTip& Registro() const override { return gDatosTip2(); }
+    void ModificaDatos() override {}
+    void InicializaFechaV() override {}
+    void InicializaMunicipio(QString&) override {}
+    void CalcularValores() override {}
+    void CadenaValores() override {}
+    void ObtenerEtiquetas() override {}
+    void DatosDescripcion() override {}
+    void DatosDescripcionE() override {}
+
+protected:
+    void SuperficieAceptada() override {}
+};
+
+ParametrosVentana Tabla()
+{
+    ParametrosVentana p;
+    p.tipo = 2;
+    p.cajas = {{"NUP", Regla::Plana}, {"VSF", Regla::Moneda}};
+    p.monedas = {{"VSF", "##,###,###,###", "##,###,###,##0.00"}};
+    return p;
+}
+
+TEST(VentanasTipologia, AGoodTableBuilds)
+{
+    EXPECT_NO_THROW(VentanaDePrueba{Tabla()});
+}
+
+TEST(VentanasTipologia, ATableNamingWhatDoesNotExistStopsConstruction)
+{
+    struct Caso {
+        const char* que;
+        std::function<void(ParametrosVentana&)> cambio;
+        const char* nombrado;
+    } casos[] = {
+        {"a code no record has", [](ParametrosVentana& p) { p.cajas[1].codigo = "VSX"; }, "VSX"},
+        {"a code of another record", [](ParametrosVentana& p) { p.guardan = {{"VRC", Guardado::Numero}}; }, "VRC"},
+        {"a box the window lacks", [](ParametrosVentana& p) { p.cajas.push_back({"VCF", Regla::Moneda}); }, "txtp2vcf"},
+        {"a money box that is no numeric box", [](ParametrosVentana& p) { p.monedas = {{"NOR", "#", "#"}}; }, "txtp2nor"},
+        {"an option pair the window lacks", [](ParametrosVentana& p) { p.opciones = {{"MON", "P", 0}}; }, "optp2mon(0)"},
+        {"a caption of a control it lacks", [](ParametrosVentana& p) { p.rotulos = {{"Label99", 1, Destino::Rotulo}}; }, "Label99"},
+        {"a zone amount into a code it has not", [](ParametrosVentana& p) { p.importesZona = {{"t07_vrr", "VRX"}}; }, "VRX"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
+        ParametrosVentana p = Tabla();
+        c.cambio(p);
+        try {
+            VentanaDePrueba v(p);
+            ADD_FAILURE() << "built";
+        } catch (const std::logic_error& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromUtf8(c.nombrado))) << e.what();
+        }
+    }
+}
+
+TEST(VentanasTipologia, ALocationControlTheWindowLacksStopsConstruction)
+{
+    // A commercial-subzone location needs the subzone box txtp2nus.
+    ParametrosVentana p = Tabla();
+    p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
+    try {
+        VentanaDePrueba v(p);
+        ADD_FAILURE() << "built";
+    } catch (const std::logic_error& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains("txtp2nus")) << e.what();
+    }
+}
+
+TEST(VentanasTipologia, ATabOrderNamingAMissingControlStopsConstruction)
+{
+    QWidget w;
+    w.setObjectName("W");
+    ConstruirControles(w, {diseno::Fecha("txtp2fecv", nullptr, 0, 0)});
+    EXPECT_NO_THROW(OrdenTabulacion(w, {"txtp2fecv"}));
+    EXPECT_THROW(OrdenTabulacion(w, {"txtp2fecv", "cmdsalir"}), std::logic_error);
+}
+
+}  // namespace
