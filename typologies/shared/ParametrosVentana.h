@@ -68,6 +68,14 @@ enum class TipoLocalizacion {
     MunicipioZonaIndustrial,  // municipality, ponencia year and industrial zone
 };
 
+// How the two age boxes (years, construction date) follow the age mode: the box of the mode is
+// shown, enabled and a tab stop; the other is hidden, disabled, or both.
+enum class CajasEdad {
+    OcultarLaOtra,
+    OcultarYDeshabilitarLaOtra,
+    DeshabilitarLaOtra,
+};
+
 // An amount of the residential zone row and the record code it is stored in.
 struct ImporteDeZona {
     QString campo;   // "t07_vrr"
@@ -85,6 +93,7 @@ struct ParametrosVentana {
     bool descripcionPasaFoco = true;  // the summary box txtdescrip passes the focus on when entered
     bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
     TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
+    CajasEdad cajasEdad = CajasEdad::OcultarLaOtra;
     // Street windows on the residential zone: the amounts of the zone row read into the record
     // (field of t07_residencial, record code), and whether a Null amount counts as no row.
     std::vector<ImporteDeZona> importesZona;

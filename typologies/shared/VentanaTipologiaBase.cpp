@@ -613,15 +613,21 @@ void VentanaTipologiaBase::MostrarCajasEdad(bool porFecha)
 {
     if (!txtantd1 || !txtantd2)
         return;
-    if (porFecha) {
-        txtantd1->setVisible(false);
-        txtantd2->setVisible(true);
-    } else {
-        txtantd1->setVisible(true);
-        txtantd2->setVisible(false);
+    const bool ocultar = p_.cajasEdad != CajasEdad::DeshabilitarLaOtra;
+    const bool deshabilitar = p_.cajasEdad != CajasEdad::OcultarLaOtra;
+    const Qt::FocusPolicy sinFoco = deshabilitar ? Qt::NoFocus : Qt::ClickFocus;
+    QWidget* delModo = porFecha ? static_cast<QWidget*>(txtantd2) : txtantd1;
+    QWidget* otra = porFecha ? static_cast<QWidget*>(txtantd1) : txtantd2;
+    if (ocultar) {
+        otra->setVisible(false);
+        delModo->setVisible(true);
     }
-    txtantd1->setFocusPolicy(porFecha ? Qt::ClickFocus : Qt::StrongFocus);
-    txtantd2->setFocusPolicy(porFecha ? Qt::StrongFocus : Qt::ClickFocus);
+    if (deshabilitar) {
+        otra->setEnabled(false);
+        delModo->setEnabled(true);
+    }
+    otra->setFocusPolicy(sinFoco);
+    delModo->setFocusPolicy(Qt::StrongFocus);
 }
 
 void VentanaTipologiaBase::PresentaFechaValoracion()

@@ -175,8 +175,8 @@ protected:
     // The situation boxes from their codes: the default PresentaDatos runs it just before the
     // currency pair (nothing for a window without such boxes).
     virtual void PresentaSituacion() {}
-    // Shows the age box of the mode and hides the other (with their tab stops). Windows that
-    // enable and disable the two boxes instead override it.
+    // The age box of the mode shown, enabled and a tab stop; the other hidden, disabled or
+    // both, as the window's data say.
     virtual void MostrarCajasEdad(bool porFecha);
 
     // The "chain refresh" that ends most handlers: RecalcularCadena, then PresentaDatos.

@@ -25,6 +25,7 @@ ParametrosVentana ParametrosTrastero()
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 103;
     p.importesZona = {{"t07_vrr", "VRR"}};
+    p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
 
     using D = Destino;
     p.rotulos = {
@@ -293,15 +294,6 @@ void Tipologia2::PresentaSituacion()
 {
     // The one situation box follows its code whatever the class.
     MarcarCasilla(Chkp2cl1, R2().P2_CL1().isEmpty() ? 0 : 1);
-}
-
-void Tipologia2::MostrarCajasEdad(bool porFecha)
-{
-    VentanaTipologiaBase::MostrarCajasEdad(porFecha);
-    if (txtantd1 && txtantd2) {
-        txtantd1->setEnabled(!porFecha);
-        txtantd2->setEnabled(porFecha);
-    }
 }
 
 // Report ----------------------------------------------------------------------------------------

@@ -36,9 +36,6 @@ public:
 
 protected:
     void SuperficieAceptada() override;
-    // The age box shown is the one enabled and in the tab order; the other is hidden and
-    // disabled.
-    void MostrarCajasEdad(bool porFecha) override;
     void PresentaSituacion() override;
 
     // The date-check flag of the shared window under this window's name: leaving the
