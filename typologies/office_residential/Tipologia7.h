@@ -1,0 +1,51 @@
+#pragma once
+// The valuation window of an office in a residential zone (typology 7) on the shared typology
+// window. It is located by street and portal in the residential zone, values with the
+// dwelling's formula V = [ VRR * CL + (1,38 * CC + 0,38 * VRR * CL) * (1 - D)] * SH, a fixed
+// construction cost by valuation year, CL from the one basement box, the built or usable
+// surface of a flat, the residential age scale, and values nothing while the zone has no value.
+#include "typologies/shared/VentanaTipologiaBase.h"
+
+class CheckBox;
+
+class Tipologia7 : public VentanaTipologiaBase {
+    Q_OBJECT
+public:
+    Tipologia7();
+
+    CDatosTip& Registro() const override;
+
+    void ModificaDatos() override;
+    void InicializaFechaV() override;
+    void InicializaMunicipio(QString& smunicipio) override;
+    // The zone value of the stored zone (t07_vrr, in the record's currency), the fixed
+    // construction cost and the value chain; only the cost while no municipality is chosen.
+    void CalcularValores() override;
+    // The value chain from the record (AnalisisCambio without lookup), with the zero guard.
+    void CadenaValores() override;
+    void ObtenerEtiquetas() override;
+    void DatosDescripcion() override;
+    void DatosDescripcionE() override;
+
+    // 0.30 in a basement, else 1.00.
+    double CalcularCL();
+
+protected:
+    void SuperficieAceptada() override;
+    void PresentaSituacion() override;
+
+    // The date-check flag of the shared window under this window's name: leaving the
+    // valuation date box checks the date while it is true.
+    bool& bValidarFecha = bValidar;
+
+private:
+    void Disenar();
+    void ConectarPropios();
+    // The fixed construction cost of the record's year in the record's currency.
+    void CosteFijo();
+
+    void Chkp7cl1_Click();
+
+    CheckBox* Chkp7cl1 = nullptr;
+    CajaNum* txtp7ccl = nullptr;
+};
