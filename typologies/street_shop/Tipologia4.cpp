@@ -1,0 +1,266 @@
+#include "typologies/street_shop/Tipologia4.h"
+
+#include <QLineEdit>
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "core/Valoracion.h"
+#include "platform/CajaNum.h"
+#include "platform/NumberFormat.h"
+#include "platform/Option.h"
+#include "typologies/street_shop/InformeLocal.h"
+
+namespace {
+
+// CL of a shop in a basement, on a corner of two public roads, and anywhere else.
+constexpr double kCLSotano = 0.3;
+constexpr double kCLEsquina = 1.1;
+constexpr double kCLGeneral = 1.0;
+
+ParametrosVentana ParametrosLocal()
+{
+    ParametrosVentana p;
+    p.tipo = 4;
+    p.idTitulo = 126;
+    p.idSeparadorRango = 112;
+    p.idZona9xx = 133;
+    // A stretch whose zone code is no number is no stretch: nothing of it is valued.
+    p.zonaNoNumericaSinFila = true;
+    p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
+    p.descripcionPasaFoco = false;
+
+    using D = Destino;
+    p.rotulos = {
+        {QString(), 126, D::Ventana},
+        {"Frame6", 81, D::Rotulo},
+        {"Chkp4cl2", 127, D::RotuloYAyuda},
+        {"Chkp4cl1", 82, D::RotuloYAyuda},
+        {"Label11", 87, D::Rotulo},
+        {"Label10", 86, D::Rotulo},
+        {"Frame2", 75, D::Rotulo},
+        {"optp4tsu(0)", 76, D::Rotulo},
+        {"optp4tsu(1)", 77, D::Rotulo},
+        {"Frame4", 78, D::Rotulo},
+        {"Label9", 79, D::Rotulo},
+        {"Frame3", 80, D::Rotulo},
+        {"Frame1", 91, D::Rotulo},
+        {"Label8", 92, D::Rotulo},
+        {"Label6", 94, D::Rotulo},
+        {"Label5", 128, D::Rotulo},
+        {"Label1", 96, D::Rotulo},
+        {"Label4", 129, D::Rotulo},
+        {"Label2", 98, D::Rotulo},
+        {"Label3", 99, D::Rotulo},
+        {"Label7", 130, D::Rotulo},
+        {"Frame7", 59, D::Rotulo},
+        {"Frame8", 16, D::Rotulo},
+        {"optp4mon(1)", 17, D::Rotulo},
+        {"optp4mon(0)", 18, D::Rotulo},
+        {"cmdsalir", 60, D::Ayuda},
+        {"cmdlimpiar", 61, D::Ayuda},
+        {"cmdimprimir", 62, D::Ayuda},
+        {"cmdayuda", 63, D::Ayuda},
+        {"Label25", 64, D::Rotulo},
+        {"Label24", 64, D::Rotulo},
+        {"Label23", 65, D::Rotulo},
+        {"Label22", 66, D::Rotulo},
+        {"Label21", 67, D::Rotulo},
+        {"Label20", 68, D::Rotulo},
+        {"Label18", 69, D::Rotulo},
+        {"Label19", 70, D::Rotulo},
+        {"Label17", 71, D::Rotulo},
+        {"Label14", 72, D::Rotulo},
+        {"Label15", 131, D::Rotulo},
+        {"Label16", 74, D::Rotulo},
+        {"Label26", 100, D::Rotulo},
+    };
+
+    using R = Regla;
+    p.cajas = {
+        {"NUP", R::Plana},      {"NUS", R::Texto},      {"SBU", R::CeroVacio},  {"SHO", R::CeroVacio},
+        {"CCL", R::CeroVacio},  {"VRC", R::Moneda},     {"CCO", R::Moneda},     {"VAD", R::Moneda},
+        {"VAC", R::Moneda},     {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"VSF", R::Moneda},
+        {"VCF", R::Moneda},     {"PTI", R::Plana},      {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio},
+        {"RP", R::CeroVacio},
+    };
+
+    // The coefficient RP is shown and never stored back.
+    using G = Guardado;
+    p.guardan = {
+        {"NUS", G::Texto}, {"AÑOP", G::Entero}, {"CCL", G::Numero}, {"COA", G::Numero}, {"SHO", G::Numero},
+    };
+
+    const QString resultadoP = QStringLiteral("##,###,###,###");
+    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
+    p.monedas = {
+        {"VRC", "#,###,###", "#,###,##0.00"},
+        {"CCO", "###,###", "###,##0.00"},
+        {"VAD", resultadoP, resultadoE},
+        {"VAC", resultadoP, resultadoE},
+        {"VCO", resultadoP, resultadoE},
+        {"VAF", resultadoP, resultadoE},
+        {"VSF", resultadoP, resultadoE},
+        {"VCF", resultadoP, resultadoE},
+    };
+
+    p.opciones = {
+        {"TSU", "C", 0},
+        {"MON", "P", 0},
+    };
+    return p;
+}
+
+cDatosTip4& R4() { return gDatosTip4(); }
+
+// The fixed construction cost of the record's valuation year in the record's currency.
+double CosteDelEjercicio(const cDatosTip4& r)
+{
+    return valoracion::CosteConstruccionFijo(4, r.P4_EJER(), r.P4_MON());
+}
+
+const RegistroVentanaTipologia registro(4, [] { return new Tipologia4; });
+
+}  // namespace
+
+Tipologia4::Tipologia4()
+    : VentanaTipologiaBase(QStringLiteral("Tipologia4"), ParametrosLocal())
+{
+    Disenar();
+    ConectarControles();
+    ConectarPropios();
+}
+
+CDatosTip& Tipologia4::Registro() const { return gDatosTip4(); }
+
+void Tipologia4::ConectarPropios()
+{
+    Chkp4cl1 = Ctl<CheckBox>(QStringLiteral("Chkp4cl1"));
+    Chkp4cl2 = Ctl<CheckBox>(QStringLiteral("Chkp4cl2"));
+    txtp4ccl = Ctl<CajaNum>(QStringLiteral("txtp4ccl"));
+    Conectar(Chkp4cl1, &CheckBox::Click, [this] { Chkp4cl1_Click(); });
+    Conectar(Chkp4cl2, &CheckBox::Click, [this] { Chkp4cl2_Click(); });
+    for (int i = 0; i < 2; ++i)
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp4tsu"), i)), &OptionButton::Click,
+                 [this, i] { optsu_Click(i); });
+    // The summary box is a stop of the tab order in this window, with no handler of its own.
+    if (txtdescrip)
+        txtdescrip->setFocusPolicy(Qt::StrongFocus);
+}
+
+// Defaults ------------------------------------------------------------------------------------
+
+void Tipologia4::ModificaDatos()
+{
+    cDatosTip4& r = R4();
+    if (r.P4_SVL() != QLatin1String("V"))
+        return;
+    r.setP4_SVL(QStringLiteral("L"));
+    r.setP4_FECV(gEntrada().P_FECV());
+    r.setP4_TSU(QStringLiteral("U"));
+    r.setP4_MON(gEntrada().P_MON());
+    int16_t version = 0;
+    r.setP4_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
+    r.setP4_VER(version);
+    DefectosEjercicio();
+}
+
+void Tipologia4::InicializaFechaV()
+{
+    cDatosTip4& r = R4();
+    r.setP4_SVL(QStringLiteral("L"));
+    r.setP4_TSU(QStringLiteral("U"));
+    DefectosEjercicio();
+}
+
+void Tipologia4::DefectosEjercicio()
+{
+    cDatosTip4& r = R4();
+    r.setP4_CCO(CosteDelEjercicio(r));
+    r.setP4_CCL(kCLGeneral);
+    r.setP4_PTI(100);
+    r.setP4_RP(ObtenerPorcom(r.P4_EJER()) / 100);
+    ValoresIniciales();
+    Localizacion().VaciarLista();
+}
+
+// Valuation -----------------------------------------------------------------------------------
+
+void Tipologia4::InicializaMunicipio(QString& smunicipio)
+{
+    // The location and what was valued from it; CC, SH, CL and the percentage stay.
+    cDatosTip4& r = R4();
+    r.setP4_MUN(smunicipio);
+    r.setP4_CAL(QString());
+    r.setP4_NUP(0);
+    r.setP4_NUS(QString());
+    for (const char* codigo : {"VRC", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
+        r.Set(QString::fromLatin1(codigo), 0.0);
+}
+
+void Tipologia4::CalcularValores()
+{
+    // VRC of the subzone row (no row: subzone emptied and VRC 0); nothing while no
+    // municipality is selected, when only CC is set.
+    cDatosTip4& r = R4();
+    const bool hayMunicipio = Localizacion().LeerValorZona();
+    // CC always follows the record's currency, whatever the row's.
+    r.setP4_CCO(CosteDelEjercicio(r));
+    if (hayMunicipio)
+        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
+}
+
+void Tipologia4::CadenaValores() { valoracion::ValorarRegistro(R4(), valoracion::OrdenOperandos::CadenaValores); }
+
+double Tipologia4::CalcularCL() const
+{
+    if (Chkp4cl1 && Chkp4cl1->Value() != 0)
+        return kCLSotano;
+    if (Chkp4cl2 && Chkp4cl2->Value() != 0)
+        return kCLEsquina;
+    return kCLGeneral;
+}
+
+// Handlers of the shop's own controls ------------------------------------------------------------
+
+void Tipologia4::SuperficieAceptada() { RecalcularSH(); }
+
+void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, "CL1", Chkp4cl2); }
+
+void Tipologia4::Chkp4cl2_Click() { Situacion_Click(Chkp4cl2, "CL2", Chkp4cl1); }
+
+void Tipologia4::Situacion_Click(CheckBox* casilla, const char* codigo, CheckBox* otra)
+{
+    cDatosTip4& r = R4();
+    if (casilla->Value() != 0) {
+        r.Set(QString::fromLatin1(codigo), QStringLiteral("X"));
+        // The other box's own handler clears its flag.
+        MarcarCasilla(otra, 0);
+    } else {
+        r.Set(QString::fromLatin1(codigo), QString());
+    }
+    EscribirCaja(txtp4ccl, FormatNumber(CalcularCL(), txtp4ccl->formato()));
+    RefrescoCadena();
+}
+
+// Presentation --------------------------------------------------------------------------------
+
+void Tipologia4::PresentaSituacion()
+{
+    const cDatosTip4& r = R4();
+    MarcarCasilla(Chkp4cl1, r.P4_CL1().isEmpty() ? 0 : 1);
+    MarcarCasilla(Chkp4cl2, r.P4_CL2().isEmpty() ? 0 : 1);
+}
+
+void Tipologia4::TrasLimpiar() { Localizacion().VaciarLista(); }
+
+// Report ----------------------------------------------------------------------------------------
+
+void Tipologia4::ObtenerEtiquetas()
+{
+    PonerEtiqueta(QStringLiteral("sEtiquetaSuperficie"), RotuloOpcionElegida(QStringLiteral("optp4tsu")));
+    PonerEtiqueta(QStringLiteral("sEtiquetaCL"), EtiquetaSituacion({Chkp4cl1, Chkp4cl2}));
+}
+
+void Tipologia4::DatosDescripcion() { ImprimirTabla(InformeLocalEs()); }
+
+void Tipologia4::DatosDescripcionE() { ImprimirTabla(InformeLocalEu()); }
