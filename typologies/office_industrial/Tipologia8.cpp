@@ -22,6 +22,7 @@ ParametrosVentana ParametrosOficinaIndustrial()
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 0;  // located by industrial zone: no street zones to refuse
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
+    p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
 
     using D = Destino;
     p.rotulos = {
@@ -189,17 +190,7 @@ void Tipologia8::CadenaValores() { valoracion::ValorarRegistro(R8(), valoracion:
 
 // Coefficients ------------------------------------------------------------------------------------
 
-double Tipologia8::CalcularD(int16_t& n)
-{
-    return valoracion::CoeficienteEdad(valoracion::EscalaDeTipologia(8), n);
-}
-
 double Tipologia8::CalcularCL() const { return Chkp8cl1 && Chkp8cl1->Value() != 0 ? 0.3 : 1.0; }
-
-double Tipologia8::CalcularSH(QString&, QString& tipoSuperficie)
-{
-    return valoracion::SuperficieHomogeneizada(8, R8().P8_SBU(), QString(), tipoSuperficie);
-}
 
 void Tipologia8::SuperficieAceptada() { RecalcularSH(); }
 
@@ -213,16 +204,6 @@ void Tipologia8::Chkp8cl1_Click()
 // Presentation --------------------------------------------------------------------------------------
 
 void Tipologia8::PresentaSituacion() { MarcarCasilla(Chkp8cl1, R8().P8_CL1().isEmpty() ? 0 : 1); }
-
-void Tipologia8::MostrarCajasEdad(bool porFecha)
-{
-    if (!txtantd1 || !txtantd2)
-        return;
-    txtantd1->setEnabled(!porFecha);
-    txtantd2->setEnabled(porFecha);
-    txtantd1->setFocusPolicy(porFecha ? Qt::NoFocus : Qt::StrongFocus);
-    txtantd2->setFocusPolicy(porFecha ? Qt::StrongFocus : Qt::NoFocus);
-}
 
 // Report -----------------------------------------------------------------------------------------
 

@@ -23,21 +23,16 @@ public:
     // municipality selected only CC is set.
     void CalcularValores() override;
     void CadenaValores() override;
-    double CalcularD(int16_t& n) override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
 
     // 0.3 when the basement box is ticked, else 1.0 (read from the box).
     double CalcularCL() const;
-    // SH of P8_SBU for a surface type ("C" built, anything else usable).
-    double CalcularSH(QString& clase, QString& tipoSuperficie) override;
 
 protected:
     void SuperficieAceptada() override;
     void PresentaSituacion() override;
-    // Both age boxes stay visible; the one of the mode is enabled and in the tab order.
-    void MostrarCajasEdad(bool porFecha) override;
 
     // The date-check flag of the shared window under this window's name.
     bool& bValidarFecha = bValidar;
