@@ -125,6 +125,10 @@ Form::Form(const QString& name, QWidget* parent)
 
 Form::~Form()
 {
+    // Destroying the child controls moves the focus, and QObject would drop this connection
+    // only after them: the focus change must not reach a window that is no longer a Form.
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        disconnect(app, &QApplication::focusChanged, this, &Form::onFocusChanged);
     allForms().removeAll(this);
     endModalLoop();
 }
@@ -222,6 +226,50 @@ void Form::SetWindowState(int state)
 void Form::OnGotFocus(QWidget* w, std::function<void()> h) { gotFocus_.insert(w, std::move(h)); }
 void Form::OnLostFocus(QWidget* w, std::function<void()> h) { lostFocus_.insert(w, std::move(h)); }
 void Form::OnMouseDownFirst(QWidget* button, std::function<void()> h) { mouseDownFirst_.insert(button, std::move(h)); }
+
+namespace {
+
+// Watches the pointer coming over one control and leaving it, for Form::OnMouseOver.
+class PunteroSobre : public QObject {
+public:
+    PunteroSobre(Form* form, QWidget* w, std::function<void()> over, std::function<void()> away)
+        : QObject(w)
+        , form_(form)
+        , w_(w)
+        , over_(std::move(over))
+        , away_(std::move(away))
+    {
+        w->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o != w_ || !form_)
+            return false;
+        if (e->type() == QEvent::Enter) {
+            form_->Guard(over_);
+        } else if (e->type() == QEvent::Leave) {
+            // Qt also sends a leave when the control or its window is hidden under the pointer.
+            if (w_->isVisible() && form_->isVisible() && form_->IsLoaded())
+                form_->Guard(away_);
+        }
+        return false;
+    }
+
+private:
+    QPointer<Form> form_;
+    QWidget* w_;
+    std::function<void()> over_;
+    std::function<void()> away_;
+};
+
+} // namespace
+
+void Form::OnMouseOver(QWidget* w, std::function<void()> over, std::function<void()> away)
+{
+    if (w)
+        new PunteroSobre(this, w, std::move(over), std::move(away));
+}
 
 void Form::SetFocus(QWidget* w)
 {

@@ -44,6 +44,10 @@ public:
     void OnLostFocus(QWidget* w, std::function<void()> h);
     // h runs on a mouse press on button, before the focus leaves the current control.
     void OnMouseDownFirst(QWidget* button, std::function<void()> h);
+    // `over` runs when the mouse pointer comes over w, `away` when it leaves w while w and this
+    // window are still shown and loaded (a window closing or hiding under the pointer is no
+    // leaving). Both run through Guard.
+    void OnMouseOver(QWidget* w, std::function<void()> over, std::function<void()> away);
     // Puts the focus into w (and activates its window when visible).
     static void SetFocus(QWidget* w);
 

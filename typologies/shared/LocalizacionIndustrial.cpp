@@ -3,6 +3,7 @@
 #include "core/Consultas.h"
 #include "core/GAyuda.h"
 #include "core/Registros.h"
+#include "core/Valoracion.h"
 #include "platform/ComboBox.h"
 
 namespace {
@@ -24,6 +25,15 @@ void LocalizacionIndustrial::InicializaMunicipio(CDatosTip& r, const QString& sm
     r.Set(kNUI, QString());
     for (const char* codigo : {"VRI", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
         r.Set(QString::fromLatin1(codigo), 0.0);
+}
+
+void LocalizacionIndustrial::ValorarConCosteFijo(ParteLocalizacion& parte, CDatosTip& r)
+{
+    const bool leida = parte.LeerValorZona();
+    r.Set(QStringLiteral("CCO"), valoracion::CosteConstruccionFijo(r.Tipo(), r.Get(QStringLiteral("EJER")).toInt(),
+                                                                    r.Get(QStringLiteral("MON")).toString()));
+    if (leida)
+        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
 }
 
 void LocalizacionIndustrial::Conectar()

@@ -94,6 +94,9 @@ struct ParametrosVentana {
     bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
     TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
     CajasEdad cajasEdad = CajasEdad::OcultarLaOtra;
+    // A surface or percentage equal to the stored one is taken and recomputed too (otherwise
+    // an unchanged number does nothing).
+    bool tomaValorIgual = false;
     // Street windows on the residential zone: the amounts of the zone row read into the record
     // (field of t07_residencial, record code), and whether a Null amount counts as no row.
     std::vector<ImporteDeZona> importesZona;

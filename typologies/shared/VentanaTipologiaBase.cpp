@@ -830,7 +830,7 @@ void VentanaTipologiaBase::txtsbu_LostFocus()
         EscribirCaja(txtsbu, guardada == 0 ? QString() : FormatNumber(guardada, txtsbu->formato()));
         return;
     }
-    if (t != TextoNumero(guardada)) {
+    if (p_.tomaValorIgual || t != TextoNumero(guardada)) {
         r.Set(QStringLiteral("SBU"), v);
         SuperficieAceptada();
     }
@@ -854,7 +854,7 @@ void VentanaTipologiaBase::txtpti_LostFocus()
         EscribirCaja(txtpti, guardada);
         return;
     }
-    if (t != TextoNumero(r.Get(QStringLiteral("PTI")).toDouble())) {
+    if (p_.tomaValorIgual || t != TextoNumero(r.Get(QStringLiteral("PTI")).toDouble())) {
         r.Set(QStringLiteral("PTI"), v);
         RefrescoCadena();
     }

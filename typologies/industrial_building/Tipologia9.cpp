@@ -1,0 +1,203 @@
+#include "typologies/industrial_building/Tipologia9.h"
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "core/Valoracion.h"
+#include "platform/CajaNum.h"
+#include "platform/MaskEdBox.h"
+#include "platform/Option.h"
+#include "typologies/industrial_building/InformePabellonIndustrial.h"
+#include "typologies/shared/LocalizacionIndustrial.h"
+
+namespace {
+
+ParametrosVentana ParametrosPabellonIndustrial()
+{
+    ParametrosVentana p;
+    p.tipo = 9;
+    p.idTitulo = 148;
+    p.idSeparadorRango = 112;
+    p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
+    p.idZona9xx = 0;                // located by industrial zone: no street zones to refuse
+    p.moverAlCargar = false;        // opens where it was designed
+    p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
+    p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
+
+    using D = Destino;
+    p.rotulos = {
+        {QString(), 148, D::Ventana},
+        {"Frame6", 54, D::Rotulo},
+        {"optp9anttipo(0)", 56, D::Rotulo},
+        {"optp9anttipo(1)", 55, D::Rotulo},
+        {"Label10", 57, D::Rotulo},
+        {"Label9", 58, D::Rotulo},
+        {"Frame7", 59, D::Rotulo},
+        {"cmdayuda", 63, D::Ayuda},
+        {"cmdimprimir", 62, D::Ayuda},
+        {"cmdlimpiar", 61, D::Ayuda},
+        {"cmdsalir", 60, D::Ayuda},
+        {"Frame8", 16, D::Rotulo},
+        {"optp9mon(1)", 17, D::Rotulo},
+        {"optp9mon(0)", 18, D::Rotulo},
+        {"Label25", 64, D::Rotulo},
+        {"Label24", 64, D::Rotulo},
+        {"Label23", 65, D::Rotulo},
+        {"Label22", 66, D::Rotulo},
+        {"Label18", 67, D::Rotulo},
+        {"Label17", 68, D::Rotulo},
+        {"Label15", 69, D::Rotulo},
+        {"Label16", 70, D::Rotulo},
+        {"Label14", 71, D::Rotulo},
+        {"Label11", 72, D::Rotulo},
+        {"Label12", 141, D::Rotulo},
+        {"Label13", 74, D::Rotulo},
+        {"Frame5", 86, D::Rotulo},
+        {"Label8", 87, D::Rotulo},
+        {"Frame2", 75, D::Rotulo},
+        {"optp9tsu(0)", 76, D::Rotulo},
+        {"optp9tsu(1)", 77, D::Rotulo},
+        {"Frame4", 78, D::Rotulo},
+        {"Label7", 79, D::Rotulo},
+        {"Frame3", 80, D::Rotulo},
+        {"Frame1", 91, D::Rotulo},
+        {"Label5", 138, D::Rotulo},
+        {"Label6", 92, D::Rotulo},
+        {"Label4", 94, D::Rotulo},
+        {"Label3", 140, D::Rotulo},
+        {"Label1", 96, D::Rotulo},
+        {"Label2", 139, D::Rotulo},
+        {"Label26", 100, D::Rotulo},
+    };
+
+    using R = Regla;
+    p.cajas = {
+        {"ANT", R::Plana},     {"DEP", R::CeroVacio}, {"SBU", R::CeroVacio}, {"SHO", R::CeroVacio},
+        {"CCL", R::CeroVacio}, {"VRI", R::Moneda},    {"CCO", R::Moneda},    {"VAD", R::Moneda},
+        {"VAC", R::Moneda},    {"VCO", R::Moneda},    {"VAF", R::Moneda},    {"VSF", R::Moneda},
+        {"VCF", R::Moneda},    {"PTI", R::Plana},     {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio},
+        {"RP", R::CeroVacio},
+    };
+
+    // Neither CL nor RP is stored back when drawn: the RP box shows 1,13 for a record's 1,125.
+    using G = Guardado;
+    p.guardan = {
+        {"ANT", G::Entero}, {"AÑOP", G::Entero}, {"COA", G::Numero}, {"DEP", G::Numero}, {"SHO", G::Numero},
+    };
+
+    const QString resultadoP = QStringLiteral("##,###,###,###");
+    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
+    p.monedas = {
+        {"VRI", "#,###,###", "#,###,##0.00"},
+        {"CCO", "###,###", "###,##0.00"},
+        {"VAD", resultadoP, resultadoE},
+        {"VAC", resultadoP, resultadoE},
+        {"VCO", resultadoP, resultadoE},
+        {"VAF", resultadoP, resultadoE},
+        {"VSF", resultadoP, resultadoE},
+        {"VCF", resultadoP, resultadoE},
+    };
+
+    p.opciones = {
+        {"TSU", "C", 0},
+        {"MON", "P", 0},
+    };
+    return p;
+}
+
+cDatosTip9& R9() { return gDatosTip9(); }
+
+const RegistroVentanaTipologia registro(9, [] { return new Tipologia9; });
+
+}  // namespace
+
+Tipologia9::Tipologia9()
+    : VentanaTipologiaBase(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial())
+{
+    Disenar();
+    ConectarControles();
+    ConectarPropios();
+}
+
+CDatosTip& Tipologia9::Registro() const { return gDatosTip9(); }
+
+void Tipologia9::ConectarPropios()
+{
+    for (int i = 0; i < 2; ++i)
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp9tsu"), i)), &OptionButton::Click,
+                 [this, i] { optsu_Click(i); });
+}
+
+void Tipologia9::ConectarBotonesSinValidar()
+{
+    // While the pointer is over "Salir", leaving the valuation date box checks nothing, so that
+    // a click on "Salir" closes without a date message. The pointer leaving "Salir" without a
+    // click puts the check back, and a leaving of the date box that went unchecked meanwhile
+    // is checked now: no date stays shown that the record does not hold.
+    OnMouseOver(
+        Buscar(QStringLiteral("cmdsalir")), [this] { bValidarFecha = false; },
+        [this] { Manejar([this] { SinClicTrasPulsar(); }); });
+}
+
+// Load and defaults ------------------------------------------------------------------------------
+
+void Tipologia9::ModificaDatos()
+{
+    cDatosTip9& r = R9();
+    if (r.P9_SVL() != QLatin1String("V"))
+        return;
+    r.setP9_SVL(QStringLiteral("L"));
+    r.setP9_FECV(gEntrada().P_FECV());
+    r.setP9_TSU(QStringLiteral("U"));
+    r.setP9_MON(gEntrada().P_MON());
+    int16_t version = 0;  // the record keeps no version
+    r.setP9_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
+    Defectos();
+}
+
+void Tipologia9::InicializaFechaV()
+{
+    // A new valuation year: date, year and currency stay, the rest starts again.
+    cDatosTip9& r = R9();
+    r.setP9_SVL(QStringLiteral("L"));
+    r.setP9_TSU(QStringLiteral("U"));
+    Defectos();
+}
+
+void Tipologia9::Defectos()
+{
+    cDatosTip9& r = R9();
+    r.setP9_CCO(valoracion::CosteConstruccionFijo(9, r.P9_EJER(), r.P9_MON()));
+    r.setP9_ANTTIPO(QStringLiteral("A"));
+    r.setP9_CCL(1.0);
+    // The record keeps the quotient as it is (112,5 % gives 1,125).
+    r.setP9_RP(ObtenerPorcom(r.P9_EJER()) / 100);
+    r.setP9_PTI(100);
+    ValoresIniciales();
+    Localizacion().VaciarLista();
+}
+
+// Location and valuation -------------------------------------------------------------------------
+
+void Tipologia9::InicializaMunicipio(QString& smunicipio)
+{
+    LocalizacionIndustrial::InicializaMunicipio(R9(), smunicipio);
+}
+
+void Tipologia9::CalcularValores() { LocalizacionIndustrial::ValorarConCosteFijo(Localizacion(), R9()); }
+
+void Tipologia9::CadenaValores() { valoracion::ValorarRegistro(R9(), valoracion::OrdenOperandos::CadenaValores); }
+
+void Tipologia9::SuperficieAceptada() { RecalcularSH(); }
+
+// Presentation --------------------------------------------------------------------------------------
+
+// Report -----------------------------------------------------------------------------------------
+
+void Tipologia9::ObtenerEtiquetas()
+{
+    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp9tsu")));
+}
+
+void Tipologia9::DatosDescripcion() { ImprimirTabla(InformePabellonIndustrialEs()); }
+
+void Tipologia9::DatosDescripcionE() { ImprimirTabla(InformePabellonIndustrialEu()); }

@@ -1,0 +1,47 @@
+#pragma once
+// The window of industrial buildings (typology 9) on the shared typology window. Located by
+// municipality, ponencia year and industrial zone (LocalizacionIndustrial); valued by record
+// 9's chain in core (formula 141, V rounded to whole units on store, RP kept unrounded, every
+// result 0 while VRI is 0), with a fixed construction cost by valuation year, the industrial
+// age scale, CL the record's value (no situation box), SH from the surface and its type.
+// CL is drawn into a display box that stores nothing: like every display box it never takes
+// the focus, so it is never left, and no drawing writes it back.
+//
+// Its own quirks: it opens where it was designed (no move to the top left corner), and the
+// check of the valuation date is lowered by the pointer over "Salir" rather than by a press on
+// "Limpiar" or "Salir"; the pointer leaving "Salir" without a click raises it again.
+#include "typologies/shared/VentanaTipologiaBase.h"
+
+class Tipologia9 : public VentanaTipologiaBase {
+    Q_OBJECT
+public:
+    Tipologia9();
+
+    CDatosTip& Registro() const override;
+
+    void ModificaDatos() override;
+    void InicializaFechaV() override;
+    void InicializaMunicipio(QString& smunicipio) override;
+    // VRI of the zone in the record's currency, the fixed CC, then the chain; with no
+    // municipality selected only CC is set.
+    void CalcularValores() override;
+    void CadenaValores() override;
+    void ObtenerEtiquetas() override;
+    void DatosDescripcion() override;
+    void DatosDescripcionE() override;
+
+protected:
+    void SuperficieAceptada() override;
+    // No press hooks on "Limpiar" and "Salir": the pointer over "Salir" lowers the date check
+    // while it is there.
+    void ConectarBotonesSinValidar() override;
+
+    // The date-check flag of the shared window under this window's name.
+    bool& bValidarFecha = bValidar;
+
+private:
+    void Disenar();
+    void ConectarPropios();
+    // The defaults of a new record after its dates, currency and year are set.
+    void Defectos();
+};
