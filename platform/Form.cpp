@@ -302,6 +302,49 @@ void Form::Guard(const std::function<void()>& handler, const std::function<void(
     MsgBox(error, 48);
 }
 
+void Form::Handle(const std::function<void()>& handler)
+{
+    if (handling_ > 0) {
+        // Set off by a write of the handler that is running: part of it.
+        if (pending_)
+            return;
+        ++handling_;
+        try {
+            handler();
+        } catch (...) {
+            if (!pending_)
+                pending_ = std::current_exception();
+        }
+        --handling_;
+        return;
+    }
+    const std::function<void()> restore = Snapshot();
+    pending_ = nullptr;
+    ++handling_;
+    Guard(
+        [&] {
+            handler();
+            RaisePending();
+        },
+        [&] {
+            pending_ = nullptr;
+            if (restore)
+                restore();
+            pending_ = nullptr;
+        });
+    pending_ = nullptr;
+    --handling_;
+}
+
+void Form::RaisePending()
+{
+    if (pending_) {
+        std::exception_ptr e = pending_;
+        pending_ = nullptr;
+        std::rethrow_exception(e);
+    }
+}
+
 void Form::closeEvent(QCloseEvent* e)
 {
     Unload();

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <exception>
 #include <functional>
 
 class QEventLoop;
@@ -56,7 +57,22 @@ public:
     // focus and mouse-down handlers are run through it too.
     void Guard(const std::function<void()>& handler, const std::function<void()>& onFailure = {});
 
+    // Runs an event handler of the window's own under the failure guard. A handler set off by
+    // a write of the handler that is running (a box's Change, an option's Click) runs as part
+    // of it: its failure is kept and raised in the outer handler when the write returns
+    // (RaisePending), never through the toolkit, and the handlers it would set off meanwhile
+    // are skipped. A failure of the outermost handler runs the restore that Snapshot() gave
+    // before it started, then a message tells the error.
+    void Handle(const std::function<void()>& handler);
+    // Raises the failure of a nested handler that is still pending (after a write that may
+    // have set one off).
+    void RaisePending();
+
 protected:
+    // What Handle restores after a failing handler: called before the outermost handler runs,
+    // it returns the restore (nothing by default).
+    virtual std::function<void()> Snapshot() { return {}; }
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
@@ -96,4 +112,6 @@ private:
     QHash<QWidget*, std::function<void()>> mouseDownFirst_;
     QPointer<QWidget> mouseDownDone_; // button whose mouse-down already ran on this press
     class FormEventFilter* filter_ = nullptr;
+    int handling_ = 0;               // Handle calls running (nested ones included)
+    std::exception_ptr pending_;     // failure of a nested handler, not yet raised
 };

@@ -409,6 +409,58 @@ TEST(Form, GuardReportsAFailureAndLetsTheWindowRestoreItsState)
     MsgBoxSeam::Uninstall();
 }
 
+// A form whose state is one number, restored after a failing handler.
+class FormConEstado : public Form {
+public:
+    FormConEstado() : Form("ConEstado") {}
+    int estado = 0;
+    int restauraciones = 0;
+
+protected:
+    std::function<void()> Snapshot() override
+    {
+        return [this, antes = estado] {
+            estado = antes;
+            ++restauraciones;
+        };
+    }
+};
+
+TEST(Form, ANestedHandlersFailureGoesOnToTheHandlerThatSetItOff)
+{
+    MsgBoxSeam::Install();
+    FormConEstado f;
+    QStringList pasos;
+    // The inner handler stands for a box's Change set off by a write of the outer one.
+    const auto interior = [&] {
+        f.Handle([&] {
+            pasos << "interior";
+            throw std::runtime_error("Valor no numérico");
+        });
+    };
+    f.Handle([&] {
+        f.estado = 5;
+        interior();
+        pasos << "tras la escritura";
+        // Handlers set off after the failure do not run.
+        f.Handle([&] { pasos << "otro"; });
+        f.RaisePending();
+        pasos << "no llega";
+    });
+    EXPECT_EQ(pasos, (QStringList{"interior", "tras la escritura"}));
+    EXPECT_EQ(f.estado, 0);
+    EXPECT_EQ(f.restauraciones, 1);
+    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+    EXPECT_EQ(MsgBoxSeam::Shown().first().text, "Valor no numérico");
+
+    // A later handler starts clean.
+    MsgBoxSeam::Clear();
+    f.Handle([&] { f.estado = 7; });
+    EXPECT_EQ(f.estado, 7);
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+    MsgBoxSeam::Uninstall();
+}
+
 TEST(Form, AFailingFocusHandlerIsReportedAndTheFocusStillMoves)
 {
     MsgBoxSeam::Install();

@@ -90,53 +90,21 @@ void VentanaTipologiaBase::SetTxtDescrip(const QString& texto)
 
 // Failure guard -------------------------------------------------------------------------------
 
-void VentanaTipologiaBase::Manejar(const std::function<void()>& manejador)
+std::function<void()> VentanaTipologiaBase::Snapshot()
 {
-    if (profundidad_ > 0) {
-        // Raised by a write of the handler that is running: part of it. A failure is kept
-        // and goes on to that handler when the write returns (never through the toolkit).
-        if (pendiente_)
-            return;
-        ++profundidad_;
+    // The record as it was before the handler, and the window showing it.
+    return [this, copia = Registro()] {
+        Registro() = copia;
         try {
-            manejador();
+            PresentaDatos();
         } catch (...) {
-            if (!pendiente_)
-                pendiente_ = std::current_exception();
         }
-        --profundidad_;
-        return;
-    }
-    const CDatosTip copia = Registro();
-    pendiente_ = nullptr;
-    ++profundidad_;
-    Guard(
-        [&] {
-            manejador();
-            RelanzarPendiente();
-        },
-        [&] {
-            // The record as it was before the handler, and the window showing it.
-            pendiente_ = nullptr;
-            Registro() = copia;
-            try {
-                PresentaDatos();
-            } catch (...) {
-            }
-            pendiente_ = nullptr;
-        });
-    pendiente_ = nullptr;
-    --profundidad_;
+    };
 }
 
-void VentanaTipologiaBase::RelanzarPendiente()
-{
-    if (pendiente_) {
-        std::exception_ptr e = pendiente_;
-        pendiente_ = nullptr;
-        std::rethrow_exception(e);
-    }
-}
+void VentanaTipologiaBase::Manejar(const std::function<void()>& manejador) { Handle(manejador); }
+
+void VentanaTipologiaBase::RelanzarPendiente() { RaisePending(); }
 
 void VentanaTipologiaBase::EscribirCaja(CajaNum* caja, const QString& texto)
 {

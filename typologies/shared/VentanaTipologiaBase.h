@@ -138,10 +138,10 @@ protected:
     // first that does not).
     void ComprobarTabla() const;
 
-    // Runs an event handler with the failure guard: the record is snapshotted first; a
-    // failure (an exception) restores it, redraws the window and tells the user. Handlers
-    // raised inside another handler run as part of it.
+    // Runs an event handler with the form's failure guard (Form::Handle): a failure restores
+    // the record as it was before the handler and redraws the window.
     void Manejar(const std::function<void()>& manejador);
+    std::function<void()> Snapshot() override;
     // Connects a signal of a control to a guarded handler.
     template <class Emisor, class Senal>
     void Conectar(Emisor* emisor, Senal senal, std::function<void()> manejador)
@@ -278,8 +278,6 @@ private:
     std::unique_ptr<ParteLocalizacion> loc_;
     mutable QHash<QString, QPointer<QWidget>> controles_;
     QHash<QString, QString> etiquetas_;
-    int profundidad_ = 0;                 // handlers running (nested ones included)
-    std::exception_ptr pendiente_;        // failure of a nested handler, not yet reported
     int idiomaAplicado_ = -1;             // gIdioma of the last load
     bool fechaSinComprobar_ = false;      // the date box was left unchecked (bValidar false)
 
