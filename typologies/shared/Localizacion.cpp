@@ -5,7 +5,6 @@
 #include "core/Recursos.h"
 #include "core/Registros.h"
 #include "platform/ComboBox.h"
-#include "typologies/shared/LocalizacionCalle.h"
 
 ParteLocalizacion::ParteLocalizacion(AnfitrionLocalizacion& ventana)
     : v_(ventana)
@@ -93,17 +92,4 @@ void ParteLocalizacion::cmbmun_LostFocus()
         cmbmun_->SetText(municipio);
         v_.PosicionarCombo(cmbmun_, municipio, true);
     }
-}
-
-std::unique_ptr<ParteLocalizacion> CrearLocalizacion(TipoLocalizacion tipo, AnfitrionLocalizacion& ventana)
-{
-    switch (tipo) {
-    case TipoLocalizacion::CalleZonaResidencial:
-        return std::make_unique<LocalizacionCalleResidencial>(ventana);
-    case TipoLocalizacion::CalleSubzonaComercial:
-        return std::make_unique<LocalizacionCalleComercial>(ventana);
-    case TipoLocalizacion::MunicipioZonaIndustrial:
-        return CrearLocalizacionIndustrial(ventana);
-    }
-    throw std::logic_error("Unknown kind of location.");
 }

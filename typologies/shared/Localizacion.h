@@ -136,7 +136,3 @@ T* ParteLocalizacion::Requerido(const char* clase, const char* codigo) const
     return c;
 }
 
-// The part chosen by a window's data.
-std::unique_ptr<ParteLocalizacion> CrearLocalizacion(TipoLocalizacion tipo, AnfitrionLocalizacion& ventana);
-// The industrial-zone part (LocalizacionIndustrial.cpp).
-std::unique_ptr<ParteLocalizacion> CrearLocalizacionIndustrial(AnfitrionLocalizacion& ventana);

@@ -14,11 +14,6 @@ const QString kVRI = QStringLiteral("VRI");
 
 }  // namespace
 
-std::unique_ptr<ParteLocalizacion> CrearLocalizacionIndustrial(AnfitrionLocalizacion& ventana)
-{
-    return std::make_unique<LocalizacionIndustrial>(ventana);
-}
-
 void LocalizacionIndustrial::InicializaMunicipio(CDatosTip& r, const QString& smunicipio)
 {
     r.Set(kMUN, smunicipio);

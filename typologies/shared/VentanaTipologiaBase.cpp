@@ -25,6 +25,8 @@
 #include "platform/Option.h"
 #include "platform/Printer.h"
 #include "platform/SendKeys.h"
+#include "typologies/shared/LocalizacionCalle.h"
+#include "typologies/shared/LocalizacionIndustrial.h"
 #include "windows/Descripcion.h"
 #include "windows/PInicial.h"
 
@@ -45,6 +47,24 @@ QString TextoNumero(double v)
     s.replace(QLatin1Char('.'), DecimalSeparator());
     return s;
 }
+
+// The location part a window's data choose.
+namespace {
+
+std::unique_ptr<ParteLocalizacion> CrearLocalizacion(TipoLocalizacion tipo, AnfitrionLocalizacion& ventana)
+{
+    switch (tipo) {
+    case TipoLocalizacion::CalleZonaResidencial:
+        return std::make_unique<LocalizacionCalleResidencial>(ventana);
+    case TipoLocalizacion::CalleSubzonaComercial:
+        return std::make_unique<LocalizacionCalleComercial>(ventana);
+    case TipoLocalizacion::MunicipioZonaIndustrial:
+        return std::make_unique<LocalizacionIndustrial>(ventana);
+    }
+    throw std::logic_error("Unknown kind of location.");
+}
+
+} // namespace
 
 // The window ----------------------------------------------------------------------------------
 
