@@ -5,6 +5,8 @@
 #include "core/cFecha.h"
 #include "platform/MsgBox.h"
 
+#include <sqlite3.h>
+
 namespace {
 
 QString Texto(const QVariant& v)
@@ -43,8 +45,16 @@ void CEntrada::LeerT01()
         // Column 0, the default date, is not taken: the panel sets a date of its own.
         idi_ = Texto(rs.Field(1));
         mon_ = Texto(rs.Field(2));
+        // A year that is not a number reads as 0: the panel then says that the row holds no
+        // valid date range.
         desde_ = Entero16(rs.Field(3));
         hasta_ = Entero16(rs.Field(4));
+        // A code that is neither of the two reads as the default (Spanish, euros), so that
+        // the start window, seeing its own option chosen, writes nothing back.
+        if (idi_ != QLatin1String("E"))
+            idi_ = QStringLiteral("C");
+        if (mon_ != QLatin1String("P"))
+            mon_ = QStringLiteral("E");
     }
     rs.Close();
 }
@@ -76,13 +86,19 @@ void CEntrada::Guardar(const QString& columna, const QVariant& valor, const QStr
     try {
         ModificaT01(columna, valor, tipo);
     } catch (const DbError& e) {
+        // A read-only file stays so for the whole run: said once, not at every change.
+        if ((e.code() & 0xff) == SQLITE_READONLY) {
+            if (soloLecturaAvisado_)
+                return;
+            soloLecturaAvisado_ = true;
+        }
         const QString path = gConexion().Path();
-        const QString causa = QString::fromUtf8(e.what());
-        MsgBox(QString::fromUtf8("No se ha podido guardar la configuración en la base de datos:\n") + path +
-                   "\n(" + causa + ")\n" +
+        MsgBox(QString::fromUtf8("No se ha podido guardar la configuración en la base de datos:\n") + path + "\n" +
+                   DbFailureCause(e.code(), false) + "\n" +
                    QString::fromUtf8("El cambio vale hasta que se cierre el programa.\n\n") +
-                   QString::fromUtf8("Ezin izan da konfigurazioa datu-basean gorde:\n") + path + "\n(" + causa +
-                   ")\n" + QString::fromUtf8("Aldaketak programa itxi arte balio du."),
+                   QString::fromUtf8("Ezin izan da konfigurazioa datu-basean gorde:\n") + path + "\n" +
+                   DbFailureCause(e.code(), true) + "\n" +
+                   QString::fromUtf8("Aldaketak programa itxi arte balio du."),
                48);
     }
 }

@@ -14,6 +14,8 @@ public:
     void ModificaT01(const QString& columna, const QVariant& valor, const QString& tipo);
     // Loads language, currency and year range from the settings row (not the default date,
     // which stays as it is). Nothing is written and the language offset is not touched.
+    // From a row, a language other than "E" reads as "C", a currency other than "P" as "E",
+    // a year that is not a whole number of 16 bits as 0. A read that fails throws DbError.
     void LeerT01();
 
     int16_t P_HASTA() const { return hasta_; }
@@ -29,8 +31,9 @@ public:
     void setP_IDI(QString v);
 
 private:
-    // ModificaT01 that reports a refused write in one message and lets the program go on:
-    // the new value stays in force for this run.
+    // ModificaT01 that reports a refused write in one message, in Spanish and Basque, and
+    // lets the program go on: the new value stays in force for this run. A read-only
+    // database is reported at its first refused write only.
     void Guardar(const QString& columna, const QVariant& valor, const QString& tipo);
 
     QString idi_;
@@ -38,4 +41,5 @@ private:
     int32_t fecv_ = 0;
     int16_t desde_ = 0;
     int16_t hasta_ = 0;
+    bool soloLecturaAvisado_ = false;
 };

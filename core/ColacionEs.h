@@ -1,15 +1,22 @@
 #pragma once
-// The collation "ES" of the valuation database: Spanish order of names.
+// The Spanish order of names ("ES"), which the program uses for the street list and the
+// industrial zones:
 //  - Case is ignored ("Calle" equals "CALLE").
 //  - Accents count only when the letters are the same (ÁLAVA sorts with ALAVA, just after it).
 //  - Ñ is a letter of its own between N and O (AÑORGA after ANTZUOLA, before AOIZ).
 //  - Blanks, digits and signs sort before letters, by their character code.
-// Pure C++ on UTF-8 texts (no Qt), so that the database builder registers the same order as
-// the program: the schema's indexes are kept in this order, and every connection that reads
-// or writes a column declared with it must register it first (RegistrarColacionEs).
+// Pure C++ on UTF-8 texts (no Qt). The database file never names this order: its columns use
+// SQLite's own NOCASE, so that any standard SQLite tool can open, check and change the file.
+// The program brings the order in on its own connection (PrepararOrdenEspanol): the collation
+// and two temporary views, kept in memory and never written to the file, that stand in front
+// of the street and industrial-zone tables and give their name columns this order. The
+// program's statements are run unchanged and "order by t05_nomcal" means Spanish order.
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <string>
 
 namespace colacion_es {
 
@@ -119,6 +126,18 @@ public:
     {
     }
 
+    // True when the next element is a plain ASCII character (no accent), read by Ascii().
+    bool HayAscii() const { return !pendiente_.primaria && p_ < fin_ && *p_ < 0x80; }
+    uint32_t Ascii()
+    {
+        const unsigned char c = *p_++;
+        if (c >= 'a' && c <= 'z')
+            return Letra(static_cast<char>(c - 'a' + 'A'));
+        if (c >= 'A' && c <= 'Z')
+            return Letra(static_cast<char>(c));
+        return c + 1u;
+    }
+
     // The next element; false at the end of the text.
     bool Siguiente(Clave& k)
     {
@@ -207,34 +226,63 @@ private:
     Clave pendiente_;
 };
 
+// Start of the character that holds byte i of a text: a continuation byte (10xxxxxx) never
+// starts one, and the reader above never reads any other byte as the middle of a character.
+inline int InicioCaracter(const unsigned char* t, int i)
+{
+    while (i > 0 && (t[i] & 0xC0) == 0x80)
+        --i;
+    return i;
+}
+
 // Compares two UTF-8 texts: letters first (accents and case ignored, Ñ after N), then the
 // accents from left to right. Negative, 0 or positive, as sqlite3 expects.
+// One pass: the first different letter decides; failing that, the shorter text comes first;
+// failing that, the first different accent. A common leading run of bytes is skipped at once
+// (street names share "CALLE ", "KALE " ...), back to the start of a character.
 inline int Comparar(void* /*contexto*/, int bytes1, const void* texto1, int bytes2, const void* texto2)
 {
-    for (int nivel = 1; nivel <= 2; ++nivel) {
-        Cursor a(texto1, bytes1);
-        Cursor b(texto2, bytes2);
-        Clave ka, kb;
-        for (;;) {
-            const bool hayA = a.Siguiente(ka);
-            const bool hayB = b.Siguiente(kb);
-            if (!hayA || !hayB) {
-                if (hayA != hayB)
-                    return hayA ? 1 : -1; // the shorter text first
-                break;
-            }
-            const uint32_t va = nivel == 1 ? ka.primaria : ka.acento;
-            const uint32_t vb = nivel == 1 ? kb.primaria : kb.acento;
-            if (va != vb)
-                return va < vb ? -1 : 1;
+    const auto* a = static_cast<const unsigned char*>(texto1);
+    const auto* b = static_cast<const unsigned char*>(texto2);
+    const int n1 = bytes1 > 0 ? bytes1 : 0;
+    const int n2 = bytes2 > 0 ? bytes2 : 0;
+    int comun = 0;
+    while (comun < n1 && comun < n2 && a[comun] == b[comun])
+        ++comun;
+    if (comun == n1 && comun == n2)
+        return 0;
+    if (comun < n1 && comun < n2)
+        comun = std::min(InicioCaracter(a, comun), InicioCaracter(b, comun));
+    else
+        comun = InicioCaracter(comun < n1 ? a : b, comun);
+    Cursor ca(a + comun, n1 - comun);
+    Cursor cb(b + comun, n2 - comun);
+    Clave ka, kb;
+    int acento = 0;
+    for (;;) {
+        if (ca.HayAscii() && cb.HayAscii()) {
+            const uint32_t pa = ca.Ascii(), pb = cb.Ascii();
+            if (pa != pb)
+                return pa < pb ? -1 : 1;
+            continue;
         }
+        const bool hayA = ca.Siguiente(ka);
+        const bool hayB = cb.Siguiente(kb);
+        if (!hayA || !hayB) {
+            if (hayA != hayB)
+                return hayA ? 1 : -1; // the shorter text first
+            return acento;
+        }
+        if (ka.primaria != kb.primaria)
+            return ka.primaria < kb.primaria ? -1 : 1;
+        if (acento == 0 && ka.acento != kb.acento)
+            acento = ka.acento < kb.acento ? -1 : 1;
     }
-    return 0;
 }
 
 } // namespace colacion_es
 
-// Name of the collation in the schema.
+// Name of the collation on the program's connection.
 inline constexpr const char* kColacionEs = "ES";
 
 // Registers the collation "ES" on a connection; SQLITE_OK when done.
@@ -242,3 +290,121 @@ inline int RegistrarColacionEs(sqlite3* db)
 {
     return sqlite3_create_collation_v2(db, kColacionEs, SQLITE_UTF8, nullptr, &colacion_es::Comparar, nullptr);
 }
+
+namespace colacion_es {
+
+// The tables shown through a view, and the name column of each that takes the Spanish order.
+struct TablaOrdenada {
+    const char* tabla;
+    const char* columna;
+};
+inline constexpr TablaOrdenada kTablasOrdenadas[] = {
+    {"t05_calles_nombre", "t05_nomcal"},
+    {"t09_industrial", "t09_zonind"},
+};
+
+// The view of one table: its own columns, in their order, the name column in Spanish order.
+// Empty text when the file has no such table or no such column. SQLITE_OK in *rc unless the
+// schema could not be read.
+inline std::string Vista(sqlite3* db, const TablaOrdenada& t, int* rc)
+{
+    sqlite3_stmt* st = nullptr;
+    const std::string pragma = std::string("PRAGMA main.table_info(\"") + t.tabla + "\")";
+    *rc = sqlite3_prepare_v2(db, pragma.c_str(), -1, &st, nullptr);
+    std::string columnas;
+    bool conNombre = false;
+    while (*rc == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW) {
+        const auto* c = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
+        const std::string col = c ? c : "";
+        if (col.empty() || col.find('"') != std::string::npos)
+            continue;
+        if (!columnas.empty())
+            columnas += ", ";
+        if (sqlite3_stricmp(col.c_str(), t.columna) == 0) {
+            columnas += "\"" + col + "\" COLLATE ES AS \"" + col + "\"";
+            conNombre = true;
+        } else {
+            columnas += "\"" + col + "\"";
+        }
+    }
+    if (*rc == SQLITE_OK)
+        *rc = sqlite3_finalize(st) == SQLITE_OK ? SQLITE_OK : sqlite3_errcode(db);
+    else
+        sqlite3_finalize(st);
+    if (*rc != SQLITE_OK || !conNombre)
+        return std::string();
+    return std::string("CREATE TEMP VIEW IF NOT EXISTS ") + t.tabla + " AS SELECT " + columnas + " FROM main." +
+           t.tabla + ";";
+}
+
+} // namespace colacion_es
+
+// Gives the connection the Spanish order of street and industrial-zone names: registers the
+// collation "ES" and creates temporary views with the names and columns of the tables
+// t05_calles_nombre and t09_industrial, their name column in that order. A temporary object
+// is found before a table of the file with the same name, so the program's statements read
+// the views; they live in the connection's memory only and the file never names "ES".
+// SQLITE_OK when done (also when the file lacks those tables); otherwise (another program
+// holds the file locked while its schema is read, the file is not a database) it may be
+// called again later.
+inline int PrepararOrdenEspanol(sqlite3* db)
+{
+    int rc = RegistrarColacionEs(db);
+    for (const colacion_es::TablaOrdenada& t : colacion_es::kTablasOrdenadas) {
+        if (rc != SQLITE_OK)
+            break;
+        const std::string vista = colacion_es::Vista(db, t, &rc);
+        if (rc == SQLITE_OK && !vista.empty())
+            rc = sqlite3_exec(db, vista.c_str(), nullptr, nullptr, nullptr);
+    }
+    return rc;
+}
+
+// True when a statement could not be prepared because it changes a table through one of
+// these views (the views take no writes: a statement that changes those tables, for tests
+// and tools, is run with the views lifted: QuitarOrdenEspanol, then PrepararOrdenEspanol).
+inline bool EscrituraEnVistaOrdenada(sqlite3* db)
+{
+    const char* msg = sqlite3_errmsg(db);
+    if (!msg || !std::strstr(msg, "because it is a view"))
+        return false;
+    for (const colacion_es::TablaOrdenada& t : colacion_es::kTablasOrdenadas) {
+        if (std::strstr(msg, t.tabla))
+            return true;
+    }
+    return false;
+}
+
+// Drops the views of the Spanish order (the tables of the file are left as they are).
+inline int QuitarOrdenEspanol(sqlite3* db)
+{
+    int rc = SQLITE_OK;
+    for (const colacion_es::TablaOrdenada& t : colacion_es::kTablasOrdenadas) {
+        const std::string drop = std::string("DROP VIEW IF EXISTS temp.") + t.tabla + ";";
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, drop.c_str(), nullptr, nullptr, nullptr);
+    }
+    return rc;
+}
+
+// While alive, the views of the Spanish order are lifted (when `levantar`); they are put back
+// at the end of the scope.
+class OrdenEspanolLevantado {
+public:
+    OrdenEspanolLevantado(sqlite3* db, bool levantar) : db_(levantar ? db : nullptr)
+    {
+        if (db_)
+            QuitarOrdenEspanol(db_);
+    }
+    ~OrdenEspanolLevantado()
+    {
+        if (db_)
+            PrepararOrdenEspanol(db_);
+    }
+    OrdenEspanolLevantado(const OrdenEspanolLevantado&) = delete;
+    OrdenEspanolLevantado& operator=(const OrdenEspanolLevantado&) = delete;
+    bool Activo() const { return db_ != nullptr; }
+
+private:
+    sqlite3* db_;
+};

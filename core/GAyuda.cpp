@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
+#include <cmath>
+#include <stdexcept>
 
 #include "core/Globals.h"
 #include "platform/ComboBox.h"
@@ -36,6 +38,75 @@ qlonglong Entero(const QVariant& v)
     return static_cast<qlonglong>(d < 0 ? d - 0.5 : d + 0.5);
 }
 
+// The value of a field of t02_años that is not a number, as a message in the current
+// language naming the table, the column, the year (when known) and the value.
+[[noreturn]] void FalloDeAnos(const char* columna, int ano, const QVariant& campo)
+{
+    const QString col = QString::fromLatin1(columna);
+    const QString valor = campo.toString();
+    const QString texto =
+        ano > 0 ? SegunIdioma(QString::fromUtf8("La tabla t02_años tiene un valor que no es un número en la "
+                                                "columna %1 del año %2: «%3»."),
+                              QString::fromUtf8("t02_años taulak zenbakia ez den balio bat du %2 urteko %1 "
+                                                "zutabean: «%3»."))
+                      .arg(col)
+                      .arg(ano)
+                      .arg(valor)
+                : SegunIdioma(QString::fromUtf8("La tabla t02_años tiene un valor que no es un número en la "
+                                                "columna %1: «%2»."),
+                              QString::fromUtf8("t02_años taulak zenbakia ez den balio bat du %1 zutabean: «%2»."))
+                      .arg(col, valor);
+    throw std::runtime_error(texto.toStdString());
+}
+
+// A field as a number: nothing for Null or a blank text; `valido` false for a text that is
+// not a finite number.
+std::optional<double> Numero(const QVariant& campo, bool& valido)
+{
+    valido = true;
+    if (!campo.isValid() || campo.isNull())
+        return std::nullopt;
+    switch (campo.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return campo.toDouble();
+    default:
+        break;
+    }
+    const QString t = Texto(campo);
+    if (t.isEmpty())
+        return std::nullopt;
+    const double d = t.toDouble(&valido);
+    valido = valido && std::isfinite(d);
+    return valido ? std::optional<double>(d) : std::nullopt;
+}
+
+// The year of the first row of "t02_años" + `donde` whose update factor is `factor`; 0 when
+// none is.
+int AnoDelFactor(const QString& donde, const QVariant& factor)
+{
+    int ano = 0;
+    Recordset rs = gConexion().openRecordset("select t02_ano,t02_porinc from t02_años" + donde);
+    for (; !rs.EOF_() && ano == 0; rs.MoveNext())
+        if (rs.Field(1) == factor)
+            ano = static_cast<int>(Entero(rs.Field(0)));
+    rs.Close();
+    return ano;
+}
+
+// A whole number of 16 bits read from a field of t02_años; Null or blank give 0.
+int16_t EnteroDeAnos(const QVariant& campo, const char* columna, int ano)
+{
+    const std::optional<double> d = YearsTableNumber(campo, columna, ano);
+    if (!d)
+        return 0;
+    const double r = *d < 0 ? *d - 0.5 : *d + 0.5;
+    if (r <= -32769.0 || r >= 32768.0)
+        FalloDeAnos(columna, ano, campo);
+    return static_cast<int16_t>(r);
+}
+
 // True when `item` begins with `prefijo`, read as a pattern; a prefix that is not a valid
 // pattern (an unclosed "[") is compared as plain text.
 bool EmpiezaPor(const QString& item, const QString& prefijo)
@@ -47,6 +118,15 @@ bool EmpiezaPor(const QString& item, const QString& prefijo)
 }
 
 } // namespace
+
+std::optional<double> YearsTableNumber(const QVariant& campo, const char* columna, int ano)
+{
+    bool valido = true;
+    const std::optional<double> d = Numero(campo, valido);
+    if (!valido)
+        FalloDeAnos(columna, ano, campo);
+    return d;
+}
 
 QString SegunIdioma(const QString& es, const QString& eu)
 {
@@ -81,25 +161,46 @@ void CargarImagenDescripcion(QWidget* ventana)
     boton->setIconSize(imagen.size());
 }
 
+// Field readers of the list loaders, which read tens of thousands of rows: the common case
+// (a whole number read as such, a text) taken straight from the field; any other as
+// Entero and Texto read it.
+static qlonglong EnteroDeLista(const QVariant& v)
+{
+    if (v.metaType() == QMetaType::fromType<qlonglong>())
+        return *static_cast<const qlonglong*>(v.constData());
+    return Entero(v);
+}
+
+static QString TextoDeLista(const QVariant& v)
+{
+    if (v.metaType() == QMetaType::fromType<QString>()) {
+        const QString& t = *static_cast<const QString*>(v.constData());
+        if (t.isEmpty() || (!t.front().isSpace() && !t.back().isSpace()))
+            return t;
+    }
+    return Texto(v);
+}
+
 void CargarMunicipios(ComboBox& cmb, int16_t ano)
 {
     cmb.Clear();
     Recordset rs = gConexion().openRecordset(
         "select t03_ano,t03_codmun,t03_nommun from t03_municipios where t03_ano<=" + QString::number(ano) +
         " order by t03_ano desc,t03_codmun");
-    int i = 0;
+    QStringList nombres;
+    QList<long> codigos;
     qlonglong anterior = -1;
     while (!rs.EOF_()) {
-        const qlonglong anoFila = Entero(rs.Field(0));
+        const qlonglong anoFila = EnteroDeLista(rs.Field(0));
         if (anterior != -1 && anoFila != anterior)
             break;
-        cmb.AddItem(Texto(rs.Field(2)));
-        cmb.SetItemData(i, static_cast<long>(Entero(rs.Field(1))));
+        nombres.append(TextoDeLista(rs.Field(2)));
+        codigos.append(static_cast<long>(EnteroDeLista(rs.Field(1))));
         anterior = anoFila;
-        ++i;
         rs.MoveNext();
     }
     rs.Close();
+    cmb.AddItems(nombres, codigos);
 }
 
 void CargarCalles(bool& borrar, const QString& sql, ComboBox& cmb)
@@ -111,21 +212,24 @@ void CargarCalles(bool& borrar, const QString& sql, ComboBox& cmb)
     if (cmb.ListCount() > 0)
         return;
     Recordset rs = gConexion().openRecordset(sql);
-    int i = 0;
+    // The rows are gathered first and handed to the list in one step (a long street list
+    // would otherwise spend its time in the list, one entry at a time).
+    QStringList nombres;
+    QList<long> codigos;
     qlonglong ano = -1, ver = -1;
     while (!rs.EOF_()) {
-        const qlonglong anoFila = Entero(rs.Field(0));
-        const qlonglong verFila = Entero(rs.Field(1));
+        const qlonglong anoFila = EnteroDeLista(rs.Field(0));
+        const qlonglong verFila = EnteroDeLista(rs.Field(1));
         if (ano != -1 && (anoFila != ano || verFila != ver))
             break;
-        cmb.AddItem(Texto(rs.Field(3)));
-        cmb.SetItemData(i, static_cast<long>(Entero(rs.Field(2))));
+        nombres.append(TextoDeLista(rs.Field(3)));
+        codigos.append(static_cast<long>(EnteroDeLista(rs.Field(2))));
         ano = anoFila;
         ver = verFila;
-        ++i;
         rs.MoveNext();
     }
     rs.Close();
+    cmb.AddItems(nombres, codigos);
     cmb.SetTag(QString::number(ano) + "-" + QString::number(ver));
 }
 
@@ -214,12 +318,20 @@ void SeleccionarTexto(QWidget* ctl)
 double FactorIncremento(int16_t desde, int16_t hasta)
 {
     double f = 1.0;
-    Recordset rs = gConexion().openRecordset("select t02_porinc from t02_años where t02_ano>" + QString::number(desde) +
-                                             " And t02_ano<=" + QString::number(hasta) + " And t02_ver=1");
+    const QString donde = " where t02_ano>" + QString::number(desde) + " And t02_ano<=" + QString::number(hasta) +
+                          " And t02_ver=1";
+    Recordset rs = gConexion().openRecordset("select t02_porinc from t02_años" + donde);
     while (!rs.EOF_()) {
         const QVariant v = rs.Field(0);
-        if (v.isValid() && !v.isNull()) // a year without a factor does not change the product
-            f *= v.toDouble();
+        bool valido = true;
+        const std::optional<double> factor = Numero(v, valido);
+        if (!valido) {
+            rs.Close();
+            // The statement gives no year: it is looked up to be named in the message.
+            FalloDeAnos("t02_porinc", AnoDelFactor(donde, v), v);
+        }
+        if (factor) // a year without a factor does not change the product
+            f *= *factor;
         rs.MoveNext();
     }
     rs.Close();
@@ -233,8 +345,10 @@ int16_t ObtenerEjercicio(int32_t fecha, int16_t& ver)
     Recordset rs = gConexion().openRecordset("select t02_ano,t02_ver from t02_años where t02_fecmin<=" +
                                              QString::number(fecha) + " Order By t02_fecmin desc");
     if (!rs.EOF_()) {
-        ano = static_cast<int16_t>(Entero(rs.Field(0)));
-        ver = static_cast<int16_t>(Entero(rs.Field(1)));
+        const QVariant campoAno = rs.Field(0), campoVer = rs.Field(1);
+        rs.Close();
+        ano = EnteroDeAnos(campoAno, "t02_ano", 0);
+        ver = EnteroDeAnos(campoVer, "t02_ver", ano);
     }
     rs.Close();
     return ano;
@@ -244,8 +358,11 @@ double ObtenerPorcom(int16_t ano)
 {
     double porcom = 0;
     Recordset rs = gConexion().openRecordset("select t02_porcom from t02_años where t02_ano=" + QString::number(ano));
-    if (!rs.EOF_())
-        porcom = rs.Field(0).toDouble();
+    if (!rs.EOF_()) {
+        const QVariant campo = rs.Field(0);
+        rs.Close();
+        porcom = YearsTableNumber(campo, "t02_porcom", ano).value_or(0);
+    }
     rs.Close();
     return porcom;
 }

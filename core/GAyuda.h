@@ -5,7 +5,9 @@
 // Rounding and value helpers (Redondear, RedondearDecimales, Minimo, VacioACero, CeroAVacio,
 // ValorMaximoSiCero) come with core/Redondeo.h.
 #include <QString>
+#include <QVariant>
 #include <cstdint>
+#include <optional>
 
 #include "core/Redondeo.h"
 
@@ -44,11 +46,18 @@ void DesplegarCombo(ComboBox& cmb);
 // Selects the whole text of a box (line edits, numeric and date boxes, editable combos).
 void SeleccionarTexto(QWidget* ctl);
 
+// The readers of t02_años below throw std::runtime_error, with a message in the current
+// language naming the table, the column, the year and the value, when a column they read
+// holds a text that is not a number.
+
 // Product of the update factors (version 1) of the years after `desde` up to `hasta`;
-// 1.0 when there is none.
+// 1.0 when there is none; a year without a factor (Null) does not change it.
 double FactorIncremento(int16_t desde, int16_t hasta);
 // Valuation year in force on date `fecha` (yyyymmdd), and its version in `ver`; 0 and 0
 // before every period.
 int16_t ObtenerEjercicio(int32_t fecha, int16_t& ver);
-// Checked-value percentage of a year; 0 when the year is unknown.
+// Checked-value percentage of a year; 0 when the year is unknown or has none (Null).
 double ObtenerPorcom(int16_t ano);
+// A number read from column `columna` of t02_años, of year `ano` (0: not known): Null or a
+// blank text give nothing; a text that is not a finite number throws as above.
+std::optional<double> YearsTableNumber(const QVariant& campo, const char* columna, int ano);

@@ -57,7 +57,15 @@ bool Inicializar()
         MsgBox(motivo, 48);
         return false;
     }
-    gEntrada().LeerT01();
+    try {
+        gEntrada().LeerT01();
+    } catch (const DbError& e) {
+        // Checked a moment ago, the file can still be taken by another program before the
+        // settings are read: said, and the program ends as for any unusable file.
+        MsgBox(QString::fromUtf8(e.what()) + QString::fromUtf8("\n\nEl programa se cerrará. Programa itxi egingo da."),
+               48);
+        return false;
+    }
     gIdioma = (gEntrada().P_IDI() == QLatin1String("E")) ? 10000 : 0;
     gFecha().setFecidioma(gEntrada().P_IDI());
     gDatosInicial().setP0_Tip(1);

@@ -15,6 +15,70 @@ DbError::DbError(const QString& message, int code)
 {
 }
 
+QString DbFailureCause(int code, bool basque)
+{
+    const auto t = [basque](const char* es, const char* eu) { return QString::fromUtf8(basque ? eu : es); };
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return t("La base de datos está siendo utilizada por otro programa; ciérrelo y vuelva a intentarlo.",
+                 "Beste programa bat datu-basea erabiltzen ari da; itxi programa hori eta saiatu berriro.");
+    case SQLITE_READONLY:
+        return t("La base de datos es de solo lectura.", "Datu-basea irakurtzeko soilik da.");
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return t("No hay permiso para usar el fichero de la base de datos o su carpeta.",
+                 "Ez dago baimenik datu-basearen fitxategia edo haren karpeta erabiltzeko.");
+    case SQLITE_FULL:
+        return t("El disco está lleno.", "Diskoa beteta dago.");
+    case SQLITE_IOERR:
+        return t("Error de lectura o escritura en el fichero de la base de datos.",
+                 "Irakurketa- edo idazketa-errorea datu-basearen fitxategian.");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return t("El fichero de la base de datos está dañado.", "Datu-basearen fitxategia hondatuta dago.");
+    case SQLITE_NOMEM:
+        return t("No hay memoria suficiente.", "Ez dago memoria nahikorik.");
+    default:
+        return t("La base de datos ha rechazado la operación (código %1).",
+                 "Datu-baseak eragiketa baztertu du (%1 kodea).")
+            .arg(code);
+    }
+}
+
+bool IsFileStateFailure(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_IOERR:
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_NOMEM:
+    case SQLITE_FULL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+// The message of a read that the state of the file made fail, in Spanish and Basque.
+QString MensajeLectura(int code, const QString& path)
+{
+    return QString::fromUtf8("No se ha podido leer la base de datos de valoración:\n") + path + "\n" +
+           DbFailureCause(code, false) + "\n\n" +
+           QString::fromUtf8("Ezin izan da balorazio datu-basea irakurri:\n") + path + "\n" +
+           DbFailureCause(code, true);
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------------------
 // Recordset
 
@@ -25,6 +89,8 @@ struct RecordsetData {
     QVector<QVariant> fila;
     int leidas = 0;
     bool fin = true;
+    int fallo = SQLITE_OK; // the code of a failed step, if any
+    QString ruta;          // the database file, for the message of a failed read
 
     ~RecordsetData() { Terminar(); }
 
@@ -36,6 +102,14 @@ struct RecordsetData {
     }
 
     // Steps to the next row; the end of the rows or a failure ends the query.
+    // Avanzar, and a failure of the file (not merely the end of the rows) thrown.
+    void AvanzarOFallar()
+    {
+        Avanzar();
+        if (IsFileStateFailure(fallo))
+            throw DbError(MensajeLectura(fallo, ruta), fallo);
+    }
+
     void Avanzar()
     {
         if (!st) {
@@ -43,7 +117,10 @@ struct RecordsetData {
             fila.clear();
             return;
         }
-        if (sqlite3_step(st) != SQLITE_ROW) {
+        const int rc = sqlite3_step(st);
+        if (rc != SQLITE_ROW) {
+            if (rc != SQLITE_DONE)
+                fallo = rc;
             Terminar();
             fin = true;
             fila.clear();
@@ -93,7 +170,7 @@ QVariant Recordset::Field(int k) const
 void Recordset::MoveNext()
 {
     if (!d_->fin)
-        d_->Avanzar();
+        d_->AvanzarOFallar();
 }
 
 void Recordset::MoveLast()
@@ -102,7 +179,7 @@ void Recordset::MoveLast()
         return;
     QVector<QVariant> ultima = d_->fila;
     while (d_->st) {
-        d_->Avanzar();
+        d_->AvanzarOFallar();
         if (!d_->fin)
             ultima = d_->fila;
     }
@@ -156,9 +233,10 @@ const char* const kConsultasEsquema[] = {
     "select t09_codmun,t09_zonind,t09_ano,t09_mone,t09_vri from t09_industrial",
     // The text keys and names compared and sorted by the program's statements: a collation
     // that the file's schema names and this connection lacks is refused here, at start, and
-    // not later as empty lists. No row is read.
-    "select t05_nomcal from t05_calles_nombre where 0 order by t05_nomcal",
-    "select t09_zonind from t09_industrial where 0 order by t09_zonind",
+    // not later as empty lists. No row is read. The street and zone names are checked in the
+    // file's own tables, not through the views that give them the Spanish order.
+    "select t05_nomcal from main.t05_calles_nombre where 0 order by t05_nomcal",
+    "select t09_zonind from main.t09_industrial where 0 order by t09_zonind",
     "select t08_szncod from t08_comercial where 0 order by t08_szncod",
     "select t03_nommun from t03_municipios where 0 order by t03_nommun",
     "select t07_zonnom from t07_residencial where 0 order by t07_zonnom",
@@ -166,7 +244,10 @@ const char* const kConsultasEsquema[] = {
     "select T01_IDI_OMIS,T01_MON_OMIS from T01_GENERAL where 0 order by T01_IDI_OMIS,T01_MON_OMIS",
 };
 
-enum class Fallo { Ninguno, NoExiste, NoLegible, Ajena };
+// How long a statement waits for another program to let the file go before it fails.
+constexpr int kEsperaBloqueoMs = 1000;
+
+enum class Fallo { Ninguno, NoExiste, NoLegible, EnUso, Ajena };
 
 QString TextoFallo(Fallo f, const QString& path)
 {
@@ -179,6 +260,12 @@ QString TextoFallo(Fallo f, const QString& path)
     case Fallo::NoLegible:
         es = Mensaje("No se puede leer el fichero de la base de datos de valoración:");
         eu = Mensaje("Ezin da irakurri balorazio datu-basearen fitxategia:");
+        break;
+    case Fallo::EnUso:
+        es = Mensaje("La base de datos de valoración está siendo utilizada por otro programa; "
+                     "ciérrelo y vuelva a abrir este:");
+        eu = Mensaje("Beste programa bat balorazio datu-basea erabiltzen ari da; itxi programa hori eta "
+                     "ireki berriro hau:");
         break;
     default:
         es = Mensaje("El fichero no es una base de datos de valoración de este programa:");
@@ -227,6 +314,11 @@ bool cConexionDAO::IsOpen() const
     return db_ != nullptr;
 }
 
+bool cConexionDAO::IsReadOnly() const
+{
+    return db_ && sqlite3_db_readonly(db_, "main") == 1;
+}
+
 void cConexionDAO::CrearWorkSpace()
 {
     HourglassGuard hourglass;
@@ -243,17 +335,27 @@ void cConexionDAO::AbrirBD()
         return;
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path_);
-    // Read-write without create: a missing file is never made. A write-protected file is
-    // opened for reading only, and writes to it are then refused.
-    const int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Read-write without create: a missing file is never made. A file that nobody may write
+    // (no write permission for its owner, group or others: the read-only mark of a desktop)
+    // is opened for reading only, whoever runs the program, and writes to it are refused.
+    const QFileDevice::Permissions escritura =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileInfo info(path_);
+    const bool soloLectura = info.exists() && !(info.permissions() & escritura);
+    const int rc = sqlite3_open_v2(file.constData(), &db,
+                                   (soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                                       SQLITE_OPEN_NOMUTEX, // one thread uses it: no lock per call
+                                   nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
         return;
     }
-    sqlite3_busy_timeout(db, 1000);
-    // Street and zone names are kept and sorted in Spanish order (the schema's "ES"). Should
-    // registering fail, the tables that use it cannot be read: the start-up check says so.
-    RegistrarColacionEs(db);
+    // Street and zone names in Spanish order, on this connection only (nothing is written to
+    // the file). Tried before any wait for a lock: should another program hold the file now,
+    // the first query tries again.
+    ordenEspanol_ = PrepararOrdenEspanol(db) == SQLITE_OK;
+    // Another program holding the file: wait a little for it, then say so.
+    sqlite3_busy_timeout(db, kEsperaBloqueoMs);
     db_ = db;
 }
 
@@ -285,6 +387,14 @@ void cConexionDAO::execute(const QString& sql, int options)
     sqlite3_stmt* st = nullptr;
     const char* tail = nullptr;
     int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, &tail);
+    // A statement that changes the street or industrial-zone table (tests, tools; never the
+    // program) runs on the file's table: the views of the Spanish order step aside meanwhile.
+    const OrdenEspanolLevantado levantado(db_, rc != SQLITE_OK && EscrituraEnVistaOrdenada(db_));
+    if (levantado.Activo()) {
+        sqlite3_finalize(st);
+        st = nullptr;
+        rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, &tail);
+    }
     if (rc != SQLITE_OK || !st) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
         sqlite3_finalize(st);
@@ -314,16 +424,28 @@ Recordset cConexionDAO::openRecordset(const QString& sql, int tipo)
     Recordset rs;
     if (!db_)
         return rs;
+    rs.d_->ruta = path_;
+    if (!ordenEspanol_) {
+        // A file still held by another program fails here as the query itself would, after
+        // one wait, not two.
+        const int orden = PrepararOrdenEspanol(db_);
+        ordenEspanol_ = orden == SQLITE_OK;
+        if (IsFileStateFailure(orden))
+            throw DbError(MensajeLectura(orden, path_), orden);
+    }
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* st = nullptr;
     // Only queries: a statement that would change the database is refused, not run.
-    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, nullptr) != SQLITE_OK || !st ||
-        !sqlite3_stmt_readonly(st)) {
+    const int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &st, nullptr);
+    if (rc != SQLITE_OK || !st || !sqlite3_stmt_readonly(st)) {
         sqlite3_finalize(st);
+        // Reading the schema can meet a file that another program holds.
+        if (IsFileStateFailure(rc))
+            throw DbError(MensajeLectura(rc, path_), rc);
         return rs;
     }
     rs.d_->st = st;
-    rs.d_->Avanzar(); // positioned on the first row
+    rs.d_->AvanzarOFallar(); // positioned on the first row
     if (rs.d_->st) {
         // Still open: Cerrar must be able to end it.
         abiertos_.erase(std::remove_if(abiertos_.begin(), abiertos_.end(),
@@ -351,11 +473,11 @@ bool cConexionDAO::BaseDatosValida(QString* motivo) const
             sqlite3_finalize(st);
             if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE)
                 continue;
-            // A file that cannot be read now (an input error, no permission, another program
-            // holding it locked) is not called foreign.
+            // A file that cannot be read now (an input error, no permission) is not called
+            // foreign, and one that another program holds locked is not called unreadable.
             const int primary = rc & 0xff;
-            fallo = (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM ||
-                     primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+            fallo = (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) ? Fallo::EnUso
+                    : (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM)
                         ? Fallo::NoLegible
                         : Fallo::Ajena;
             break;

@@ -10,7 +10,8 @@
 
 struct sqlite3;
 
-// A statement that the database refused (execute).
+// A statement that the database refused (execute), or a read that the state of the file
+// made fail (openRecordset, Recordset::MoveNext). code() is the engine's result code.
 class DbError : public std::runtime_error {
 public:
     DbError(const QString& message, int code);
@@ -19,6 +20,14 @@ public:
 private:
     int code_;
 };
+
+// What a failure code of the database means to the user, as one sentence in Spanish
+// (basque false) or Basque: another program holding the file, a read-only file, an
+// input/output error, and so on. Never the engine's own English text.
+QString DbFailureCause(int code, bool basque);
+// True for a failure that comes from the state of the file (held by another program, not
+// readable, damaged) rather than from the statement itself.
+bool IsFileStateFailure(int code);
 
 struct RecordsetData;
 
@@ -58,19 +67,25 @@ public:
 
     // Nothing to create for SQLite: only notes that the workspace exists.
     void CrearWorkSpace();
-    // Opens the file at Path() for reading and writing; never creates a file. Ends quietly
-    // on failure (IsOpen() stays false; BaseDatosValida says why).
+    // Opens the file at Path() for reading and writing (for reading only when nobody may
+    // write the file); never creates a file. A statement waits about a second for another
+    // program holding the file. Ends quietly on failure (IsOpen() stays false;
+    // BaseDatosValida says why).
     void AbrirBD();
     // Closes every recordset still open, then the database; failures are ignored.
     void Cerrar();
     // Runs an action statement; a refusal throws DbError. options is accepted and unused.
     void execute(const QString& sql, int options = 0);
-    // Runs a query; any failure, or a statement that would change the database, gives an
-    // empty recordset (at end-of-file). tipo is unused.
+    // Runs a query. A statement the database refuses, or one that would change the database,
+    // gives an empty recordset (at end-of-file). A read that the state of the file makes
+    // fail (another program holding it, an input/output error) throws DbError with a message
+    // in Spanish and Basque. tipo is unused.
     Recordset openRecordset(const QString& sql, int tipo = 0);
 
     QString Path() const;
     bool IsOpen() const;
+    // True when the database was opened for reading only (a file that nobody may write).
+    bool IsReadOnly() const;
     bool WorkspaceCreated() const { return workspace_; }
 
     // "<program folder>/Tablas/trebix.mdb", unless that file does not exist and the folder
@@ -99,5 +114,6 @@ private:
     bool workspace_ = false;
     std::function<void(const QString&)> observer_;
     sqlite3* db_ = nullptr;
+    bool ordenEspanol_ = false; // the Spanish order of names is in place on db_
     std::vector<std::weak_ptr<RecordsetData>> abiertos_;
 };

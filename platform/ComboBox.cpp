@@ -1,6 +1,7 @@
 #include "platform/ComboBox.h"
 
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -62,9 +63,110 @@ private:
 
 } // namespace
 
+// The entries of the list: a text and a whole number (item data) each, in two arrays. A list
+// of tens of thousands of streets is filled in one step (AddItems) without an object per
+// entry; what QComboBox asks of its model one entry at a time (insert, remove, set a role)
+// works as well.
+class ListaCombo : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(textos_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= textos_.size())
+            return QVariant();
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return textos_[index.row()];
+        case Qt::UserRole:
+            return datos_[index.row()];
+        default:
+            return QVariant();
+        }
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || index.row() >= textos_.size())
+            return false;
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            textos_[index.row()] = value.toString();
+            break;
+        case Qt::UserRole:
+            datos_[index.row()] = value.toLongLong();
+            break;
+        default:
+            return false;
+        }
+        emit dataChanged(index, index, {role});
+        return true;
+    }
+
+    bool setItemData(const QModelIndex& index, const QMap<int, QVariant>& roles) override
+    {
+        bool bien = true;
+        for (auto it = roles.cbegin(); it != roles.cend(); ++it)
+            bien = setData(index, it.value(), it.key()) && bien;
+        return bien;
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+    }
+
+    bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override
+    {
+        if (parent.isValid() || row < 0 || row > textos_.size() || count <= 0)
+            return false;
+        beginInsertRows(QModelIndex(), row, row + count - 1);
+        textos_.insert(row, count, QString());
+        datos_.insert(row, count, 0);
+        endInsertRows();
+        return true;
+    }
+
+    bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override
+    {
+        if (parent.isValid() || row < 0 || count <= 0 || row + count > textos_.size())
+            return false;
+        beginRemoveRows(QModelIndex(), row, row + count - 1);
+        textos_.remove(row, count);
+        datos_.remove(row, count);
+        endRemoveRows();
+        return true;
+    }
+
+    // Appends entries in one step.
+    void Anadir(const QStringList& textos, const QList<long>& datos)
+    {
+        const int desde = int(textos_.size());
+        beginInsertRows(QModelIndex(), desde, desde + int(textos.size()) - 1);
+        textos_.append(textos);
+        datos_.reserve(textos_.size());
+        for (int k = 0; k < textos.size(); ++k)
+            datos_.append(k < datos.size() ? datos[k] : 0);
+        endInsertRows();
+    }
+
+private:
+    QStringList textos_;
+    QList<qlonglong> datos_;
+};
+
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent)
 {
+    lista_ = new ListaCombo(this);
+    setModel(lista_);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -80,6 +182,22 @@ void ComboBox::AddItem(const QString& text)
     quiet_ = true;
     addItem(text);
     // A combo that gets its first item keeps no selection and its text.
+    if (currentIndex() != before) {
+        setCurrentIndex(before);
+        lineEdit()->setText(shown);
+    }
+    quiet_ = false;
+}
+
+void ComboBox::AddItems(const QStringList& texts, const QList<long>& data)
+{
+    if (texts.isEmpty())
+        return;
+    const int before = currentIndex();
+    const QString shown = currentText();
+    quiet_ = true;
+    lista_->Anadir(texts, data);
+    // As with AddItem: a combo that gets its first items keeps no selection and its text.
     if (currentIndex() != before) {
         setCurrentIndex(before);
         lineEdit()->setText(shown);

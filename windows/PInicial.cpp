@@ -257,16 +257,22 @@ void PInicial::FormatosFecha()
 
 void PInicial::LeerRango(int32_t& fecmin, int32_t& fecmax) const
 {
+    // A bound that is no date number (Null, or beyond any date) counts as no bound; a text
+    // that is not a number is reported by YearsTableNumber.
+    const auto fecha = [](const QVariant& campo, const char* columna, int ano) {
+        const double d = YearsTableNumber(campo, columna, ano).value_or(0);
+        return d > 0 && d <= 99991231 ? static_cast<int32_t>(d) : 0;
+    };
     fecmin = 0;
     fecmax = 0;
     Recordset rs = gConexion().openRecordset(QStringLiteral("Select t02_fecmin From t02_años Where t02_ano=")
                                              + QString::number(gEntrada().P_DESDE()) + QStringLiteral(" ORDER BY T02_VER"));
     if (!rs.EOF_())
-        fecmin = rs.Field(0).toInt();
+        fecmin = fecha(rs.Field(0), "t02_fecmin", gEntrada().P_DESDE());
     rs = gConexion().openRecordset(QStringLiteral("Select t02_fecmax From t02_años Where t02_ano=")
                                    + QString::number(gEntrada().P_HASTA()) + QStringLiteral(" ORDER BY T02_VER DESC"));
     if (!rs.EOF_())
-        fecmax = rs.Field(0).toInt();
+        fecmax = fecha(rs.Field(0), "t02_fecmax", gEntrada().P_HASTA());
     rs.Close();
 }
 
@@ -313,7 +319,14 @@ void PInicial::SinRango()
     if (sinRangoAvisado_)
         return;
     sinRangoAvisado_ = true;
-    MsgBox(Res(49), 48, Res(50));
+    // Not a wrong entry of the user: the database gives no range to check a date against.
+    MsgBox(SegunIdioma(QString::fromUtf8("La fila de configuración de la base de datos (T01_GENERAL) no tiene un "
+                                         "rango de fechas de valoración válido (T01_MINIMO_DESDE, "
+                                         "T01_MAXIMO_HASTA): no se puede comprobar ninguna fecha."),
+                       QString::fromUtf8("Datu-basearen konfigurazio-errenkadak (T01_GENERAL) ez du balorazio-daten "
+                                         "tarte baliozkorik (T01_MINIMO_DESDE, T01_MAXIMO_HASTA): ezin da "
+                                         "datarik egiaztatu.")),
+           48);
 }
 
 bool PInicial::ValidarFecha(const QString& sFecha)
@@ -393,12 +406,21 @@ void PInicial::Form_Load()
     Anadir_captions();
     Move(0, 0);
     CargarListaTipologias();
-    InicializaDatos();
     bReenfocar = false;
     bListaSinPulsar = true;
     bValidar = true;
     fechaSinComprobar_ = false;
     sinRangoAvisado_ = false;
+    // A panel whose date range cannot be read (the file held by another program, a bound
+    // that is not a number) is not opened: its message is shown instead of empty boxes.
+    try {
+        InicializaDatos();
+        int32_t fecmin = 0, fecmax = 0;
+        LeerRango(fecmin, fecmax);
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromUtf8(e.what()), 48);
+        Unload();
+    }
 }
 
 void PInicial::Form_Activate()

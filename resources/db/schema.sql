@@ -1,10 +1,10 @@
 -- Valuation database: the settings row and the valuation tables of the authority.
 -- Every column carries its type so that numbers compare as numbers; text keys and names
--- compare and sort without regard to case. The texts that the program lists in order, the
--- street names and the industrial zones, use the collation ES (Spanish order: accents count
--- only between equal letters, Ñ comes between N and O), which the program and the database
--- builder register on their connections: a tool without it can read these tables but not
--- sort, compare or change those columns. Dates are whole numbers yyyymmdd.
+-- compare and sort without regard to case (SQLite's own NOCASE). The file names no collation
+-- of its own, so any standard SQLite tool can open, check and change it. The program shows
+-- street names and industrial zones in Spanish order (accents count only between equal
+-- letters, Ñ comes between N and O), which it brings in on its own connection.
+-- Dates are whole numbers yyyymmdd.
 -- Amounts are whole pesetas in a row whose currency is 'P' and euro cents in one with 'E'.
 
 -- Settings: one row, the only table the program writes.
@@ -52,10 +52,11 @@ CREATE TABLE t05_calles_nombre (
     t05_ano     INTEGER NOT NULL,
     t05_ver     INTEGER NOT NULL,
     t05_codcal  INTEGER NOT NULL,
-    t05_nomcal  TEXT COLLATE ES,
+    t05_nomcal  TEXT COLLATE NOCASE,
     PRIMARY KEY (t05_codmun, t05_ano, t05_ver, t05_codcal)
 );
--- The street list of a municipality, newest list first, by name in Spanish order.
+-- The street list of a municipality, newest list first: the program reads one list from it
+-- without touching the table and puts the names in Spanish order.
 CREATE INDEX t05_por_municipio ON t05_calles_nombre
     (t05_codmun, t05_ano DESC, t05_ver DESC, t05_nomcal, t05_codcal);
 
@@ -100,7 +101,7 @@ CREATE TABLE t08_comercial (
 -- Industrial zone values; a municipality's zones of a ponencia year are listed by code.
 CREATE TABLE t09_industrial (
     t09_codmun  INTEGER NOT NULL,
-    t09_zonind  TEXT COLLATE ES NOT NULL,
+    t09_zonind  TEXT COLLATE NOCASE NOT NULL,
     t09_ano     INTEGER NOT NULL,
     t09_mone    TEXT COLLATE NOCASE,
     t09_vri     REAL,                   -- industrial repercussion value

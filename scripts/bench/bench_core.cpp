@@ -142,7 +142,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    Informe("CargarCalles, 20,000 streets", calles, 100);
+    Informe("CargarCalles, 20,000 streets", calles, 30);
 
     const int kVeces = 2000;
     int16_t ver = 0;

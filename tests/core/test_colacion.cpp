@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
@@ -163,40 +162,66 @@ TEST(ColacionEs, FileNeedingAnotherCollationIsRefused)
     gConexion().SetRutaForTests(QString());
 }
 
-// The database builder knows the collation (the schema's indexes need it), and a script
-// that fails leaves no half-built file behind.
-TEST(ColacionEs, DatabaseBuilderRegistersItAndLeavesNoBrokenFile)
+// The demo database built beside the program needs nothing a standard SQLite tool lacks: a
+// plain connection checks it, sorts and compares the street and zone names, and changes them.
+TEST(ColacionEs, StandardToolOpensChecksAndChangesTheFile)
 {
     QTemporaryDir dir;
-    auto escribir = [&](const QString& nombre, const char* sql) {
-        QFile f(dir.filePath(nombre));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(sql);
-        return f.fileName();
+    const QString copia = dir.filePath("trebix.mdb");
+    ASSERT_TRUE(QFile::copy(ProgramFolder() + "/Tablas/trebix.mdb", copia));
+    QFile::setPermissions(copia, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(copia).constData(), &db), SQLITE_OK);
+    auto primera = [db](const char* sql) {
+        sqlite3_stmt* st = nullptr;
+        QString valor;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK)
+            valor = U("<error> ") + QString::fromUtf8(sqlite3_errmsg(db));
+        else if (sqlite3_step(st) == SQLITE_ROW)
+            valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        else if (sqlite3_errcode(db) != SQLITE_DONE)
+            valor = U("<error> ") + QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(st);
+        return valor;
     };
-    const QString bueno = escribir("bueno.sql", "CREATE TABLE t (a TEXT COLLATE ES); CREATE INDEX ti ON t (a);"
-                                                "INSERT INTO t VALUES ('ARRIAGA'), ('AÑORGA'), ('ÁLAVA');");
-    const QString malo = escribir("malo.sql", "INSERT INTO no_existe VALUES (1);");
-    auto makedb = [](const QStringList& args) {
-        QProcess p;
-        p.start(ProgramFolder() + "/makedb", args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return p.exitCode();
-    };
+    EXPECT_EQ(primera("pragma integrity_check"), "ok");
+    EXPECT_EQ(primera("select count(*) from sqlite_master where sql like '%collate es%'"), "0");
+    EXPECT_FALSE(primera("select t05_nomcal from t05_calles_nombre order by t05_nomcal").startsWith("<error>"));
+    EXPECT_FALSE(primera("select t09_zonind from t09_industrial where t09_zonind > 'A' order by t09_zonind")
+                     .startsWith("<error>"));
+    EXPECT_EQ(primera("update t05_calles_nombre set t05_nomcal = t05_nomcal || ' BERRIA' where t05_codmun = 1"), "");
+    EXPECT_EQ(primera("insert into t09_industrial values (1, 'OÑATI', 2005, 'E', 1)"), "");
+    EXPECT_EQ(primera("pragma integrity_check"), "ok");
+    sqlite3_close(db);
+}
 
-    const QString base = dir.filePath("b.mdb");
-    ASSERT_EQ(makedb({base, bueno}), 0);
-    ASSERT_TRUE(gConexion().AbrirRuta(base));
-    Recordset rs = gConexion().openRecordset("select a from t order by a");
-    QStringList orden;
-    for (; !rs.EOF_(); rs.MoveNext())
-        orden << rs.Field(0).toString();
-    EXPECT_EQ(orden, (QStringList{U("ÁLAVA"), U("AÑORGA"), U("ARRIAGA")}));
+// A file that another program held while the program opened it gets the Spanish order as soon
+// as it is free: the first query brings it in.
+TEST(ColacionEs, SpanishOrderComesInOnceALockAtOpenIsGone)
+{
+    DemoDatabaseCopy db;
+    ASSERT_TRUE(db.ok());
+    db.Execute(U("INSERT INTO t05_calles_nombre VALUES "
+                 "(77, 2010, 1, 1, 'OBANOS'), (77, 2010, 1, 2, 'ÑANDÚ'), (77, 2010, 1, 3, 'NUEVA')"));
     gConexion().SetRutaForTests(QString());
 
-    const QString rota = dir.filePath("rota.mdb");
-    EXPECT_NE(makedb({rota, bueno, malo}), 0);
-    EXPECT_FALSE(QFile::exists(rota));
+    sqlite3* otro = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db.path()).constData(), &otro), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(otro, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_TRUE(gConexion().AbrirRuta(db.path()));
+    sqlite3_exec(otro, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(otro);
+
+    ComboBox cmb;
+    bool borrar = true;
+    CargarCalles(borrar,
+                 U("select distinct t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre where t05_codmun=77"
+                   " And t05_ano<=2025 And t05_ver<=1 order by t05_ano desc,t05_ver desc,t05_nomcal"),
+                 cmb);
+    QStringList nombres;
+    for (int i = 0; i < cmb.ListCount(); ++i)
+        nombres << cmb.List(i);
+    EXPECT_EQ(nombres, (QStringList{U("NUEVA"), U("ÑANDÚ"), U("OBANOS")}));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
+#include "core/Consultas.h"
 #include "core/Globals.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/DatosPrueba.h"
@@ -244,8 +245,9 @@ TEST_F(ConexionTest, ForeignFilesAreRefusedAndLeftUntouched)
     }
 }
 
-// A database that another program holds locked cannot be read now: it is not called foreign.
-TEST_F(ConexionTest, LockedDatabaseIsUnreadableNotForeign)
+// A database that another program holds locked cannot be read now: it is called neither
+// foreign nor unreadable, but in use, in both languages and without the engine's words.
+TEST_F(ConexionTest, LockedDatabaseIsInUseNotUnreadableNorForeign)
 {
     const QString copia = dir.filePath("trebix.mdb");
     ASSERT_TRUE(QFile::copy(ProgramFolder() + "/Tablas/trebix.mdb", copia));
@@ -257,7 +259,10 @@ TEST_F(ConexionTest, LockedDatabaseIsUnreadableNotForeign)
     ASSERT_TRUE(gConexion().AbrirRuta(copia));
     QString motivo;
     EXPECT_FALSE(gConexion().BaseDatosValida(&motivo));
-    EXPECT_TRUE(motivo.contains(U("No se puede leer"))) << motivo.toStdString();
+    EXPECT_TRUE(motivo.contains(U("utilizada por otro programa"))) << motivo.toStdString();
+    EXPECT_TRUE(motivo.contains(U("beste programa bat"), Qt::CaseInsensitive)) << motivo.toStdString();
+    EXPECT_FALSE(motivo.contains(U("No se puede leer"))) << motivo.toStdString();
+    EXPECT_FALSE(motivo.contains(U("locked"))) << motivo.toStdString();
     gConexion().Cerrar();
 
     sqlite3_exec(otro, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -288,24 +293,6 @@ TEST_F(ConexionTest, DemoDatabaseAnswersTheProgramStatements)
         {U("Select t02_fecmin from t02_años Order By t02_fecmin "), -1, 19990101},
         {U("Select t02_fecmax from t02_años Order By t02_fecmax desc"), -1, 20271231},
         {U("Select t02_fecmax From t02_años Where t02_ano=2006 ORDER BY T02_VER DESC"), 2, 20061231},
-        {U("select t04_ano  from t04_ponencias where t04_ano<=2010 And t04_codmun=1 order by t04_ano desc"), 2,
-         2005},
-        // odd portal 31 of KALE NAGUSIA in the 1999 list: the extension zone
-        {U("select  t06_zoncod from t06_calles_datos where t06_codmun=1 and t06_codcal=10 And t06_ano=1999 "
-           "And t06_ver=1 and t06_impinf<=31 and t06_impsup>=31"),
-         1, "102"},
-        {U("select  t06_zoncod from t06_calles_datos where t06_codmun=1 and t06_codcal=60 And t06_ano=1999 "
-           "And t06_ver=1 and t06_parinf<=8 and t06_parsup>=8"),
-         1, "901"},
-        {U("select  t07_zonnom,t07_mone,t07_vrr,t07_coscon from t07_residencial where t07_codmun=1 and "
-           "t07_zoncod=104 And t07_ano=2005"),
-         1, "DISEMINADO"},
-        {U("select t08_mone,t08_vrc from t08_comercial where t08_codmun=1 and t08_szncod='b2' And t08_ano=1999"), 1,
-         "P"},
-        {U("select t09_zonind from t09_industrial where t09_codmun=2 And t09_ano=2009 Order By t09_zonind"), 3,
-         "PI-01"},
-        {U("select t09_zonind from t09_industrial where t09_codmun=1 And t09_ano=2016 Order By t09_zonind"), 1,
-         "PI-01"},
     };
     for (const Caso& c : casos) {
         Recordset rs = gConexion().openRecordset(c.sql);
@@ -318,6 +305,26 @@ TEST_F(ConexionTest, DemoDatabaseAnswersTheProgramStatements)
         }
         rs.Close();
     }
+
+    // The valuation lookups, through their own statements.
+    EXPECT_EQ(valoracion::AnoPonencia(1, 2010), 2005);
+    // odd portal 31 of KALE NAGUSIA in the 1999 list: the extension zone
+    const auto tramo = valoracion::BuscarTramo(1, 10, {1999, 1}, 31, false);
+    ASSERT_TRUE(tramo);
+    EXPECT_EQ(tramo->zona.toString(), "102");
+    const auto tramo9xx = valoracion::BuscarTramo(1, 60, {1999, 1}, 8, false);
+    ASSERT_TRUE(tramo9xx);
+    EXPECT_EQ(tramo9xx->zona.toString(), "901");
+    const auto zona = valoracion::FilaResidencial(1, 104, 2005, {"t07_vrr", "t07_coscon"});
+    ASSERT_TRUE(zona);
+    EXPECT_EQ(zona->nombre, "DISEMINADO");
+    const auto comercial = valoracion::ValorComercial(1, "b2", 1999);
+    ASSERT_TRUE(comercial);
+    EXPECT_EQ(comercial->moneda, "P");
+    EXPECT_EQ(valoracion::ZonasIndustriales(2, 2009).value(0), "PI-01");
+    EXPECT_EQ(valoracion::ZonasIndustriales(2, 2009).size(), 3);
+    EXPECT_EQ(valoracion::ZonasIndustriales(1, 2016), QStringList{"PI-01"});
+    ASSERT_TRUE(valoracion::ValorIndustrial(1, "PI-01", 2016));
 }
 
 } // namespace

@@ -48,17 +48,20 @@ protected:
 
 TEST_F(InicioTest, LanguageOfTheSettingsSetsOffsetAndDates)
 {
+    // A code other than "E" or "C" is read as Spanish (the row itself is left as it is).
     struct Caso {
         const char* codigo;
         int16_t offset;
-    } casos[] = {{"E", 10000}, {"C", 0}, {"e", 0}, {"", 0}};
+        const char* leido;
+    } casos[] = {{"E", 10000, "E"}, {"C", 0, "C"}, {"e", 0, "C"}, {"", 0, "C"}};
     for (const Caso& c : casos) {
         Idioma(c.codigo);
         ReleaseGlobals();
         gIdioma = -1;
         ASSERT_TRUE(Inicializar()) << c.codigo;
         EXPECT_EQ(gIdioma, c.offset) << c.codigo;
-        EXPECT_EQ(gFecha().fecidioma(), c.codigo);
+        EXPECT_EQ(gEntrada().P_IDI(), c.leido) << c.codigo;
+        EXPECT_EQ(gFecha().fecidioma(), c.leido) << c.codigo;
         EXPECT_EQ(gFecha().FecVacia(), c.offset ? "____/__/__" : "__/__/____") << c.codigo;
     }
 }

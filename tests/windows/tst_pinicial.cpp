@@ -231,13 +231,16 @@ private slots:
         QCOMPARE(FocusedControl(), static_cast<QWidget*>(Fecha()));
     }
 
-    // No allowed range in the tables: no failure, empty range boxes, one message, no trap.
+    // No allowed range in the tables: no failure, empty range boxes, one message that says the
+    // database holds no valid range (not that the date typed is wrong), no trap.
     void missingRangeSaysOnce_data()
     {
         QTest::addColumn<QStringList>("fixture");
         QTest::newRow("no rows for the years") << QStringList{QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE=1900, T01_MAXIMO_HASTA=1901")};
         QTest::newRow("no row for the last year") << QStringList{QStringLiteral("delete from t02_años where t02_ano=2027")};
         QTest::newRow("no settings row") << QStringList{QStringLiteral("delete from T01_GENERAL")};
+        QTest::newRow("text for both years") << QStringList{QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE='1999a', T01_MAXIMO_HASTA='2027b'")};
+        QTest::newRow("text for the last year") << QStringList{QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA='dos mil'")};
     }
     void missingRangeSaysOnce()
     {
@@ -258,7 +261,9 @@ private slots:
             QVERIFY(FocusedControl() != Fecha());
         }
         QCOMPARE(MsgBoxSeam::Shown().size(), 1);
-        QCOMPARE(MsgBoxSeam::Shown()[0].text, QStringLiteral("La Fecha de Valoración introducida no es correcta"));
+        QVERIFY2(MsgBoxSeam::Shown()[0].text.startsWith(
+                     QStringLiteral("La fila de configuración de la base de datos (T01_GENERAL) no tiene un rango de fechas")),
+                 qPrintable(MsgBoxSeam::Shown()[0].text));
         QCOMPARE(gEntrada().P_FECV(), 0);
     }
 
