@@ -236,7 +236,7 @@ inline int InicioCaracter(const unsigned char* t, int i)
 }
 
 // Compares two UTF-8 texts: letters first (accents and case ignored, Ñ after N), then the
-// accents from left to right. Negative, 0 or positive, as sqlite3 expects.
+// accents from left to right; trailing blanks are ignored. Negative, 0 or positive, as sqlite3 expects.
 // One pass: the first different letter decides; failing that, the shorter text comes first;
 // failing that, the first different accent. A common leading run of bytes is skipped at once
 // (street names share "CALLE ", "KALE " ...), back to the start of a character.
@@ -244,8 +244,13 @@ inline int Comparar(void* /*contexto*/, int bytes1, const void* texto1, int byte
 {
     const auto* a = static_cast<const unsigned char*>(texto1);
     const auto* b = static_cast<const unsigned char*>(texto2);
-    const int n1 = bytes1 > 0 ? bytes1 : 0;
-    const int n2 = bytes2 > 0 ? bytes2 : 0;
+    int n1 = bytes1 > 0 ? bytes1 : 0;
+    int n2 = bytes2 > 0 ? bytes2 : 0;
+    // Trailing blanks mean nothing in a name: "ZI-1  " is "ZI-1".
+    while (n1 > 0 && a[n1 - 1] == ' ')
+        --n1;
+    while (n2 > 0 && b[n2 - 1] == ' ')
+        --n2;
     int comun = 0;
     while (comun < n1 && comun < n2 && a[comun] == b[comun])
         ++comun;
@@ -301,6 +306,7 @@ struct TablaOrdenada {
 inline constexpr TablaOrdenada kTablasOrdenadas[] = {
     {"t05_calles_nombre", "t05_nomcal"},
     {"t09_industrial", "t09_zonind"},
+    {"t08_comercial", "t08_szncod"},
 };
 
 // The view of one table: its own columns, in their order, the name column in Spanish order.

@@ -48,6 +48,9 @@ TEST(ColacionEs, SpanishOrderOfTwoTexts)
         {"3 DE MAYO", "ABANDO", -1},   // digits before letters
         {"", "A", -1},
         {"ZUBIETA", "ZUBIETA AUZOA", -1}, // the shorter text first
+        {"ZI-1  ", "ZI-1", 0},            // trailing blanks mean nothing
+        {"ZI-1 ", "zi-1", 0},
+        {" ZI-1", "ZI-1", -1},
         {"ÆRO", "AERO", 1},
         {"STRAßE", "STRASSE", 1},
     };

@@ -39,7 +39,7 @@ CREATE TABLE t08_comercial (t08_codmun INTEGER, t08_szncod TEXT COLLATE NOCASE, 
     t08_mone TEXT, t08_vrc);
 INSERT INTO t08_comercial VALUES
     (1, 'b2', 2005, 'P', 100000), (1, 'O''B', 2005, 'E ', 60101), (1, 'NUL', 2005, 'P', NULL),
-    (1, 'MAL', 2005, 'P', '12x');
+    (1, 'MAL', 2005, 'P', '12x'), (1, 'C3  ', 2005, 'P', 5000);
 CREATE TABLE t09_industrial (t09_codmun INTEGER, t09_zonind TEXT COLLATE NOCASE, t09_ano INTEGER,
     t09_mone TEXT, t09_vri);
 INSERT INTO t09_industrial VALUES
@@ -214,6 +214,9 @@ TEST_F(ConsultasTest, CommercialAndIndustrialValuesQuoteTheirCodes)
         {true, "L'ALDE ", 2005,
          "select  t09_mone,t09_vri from t09_industrial where t09_codmun=1 and t09_zonind='L''ALDE' And t09_ano=2005",
          true, "E", 12020},
+        // a code stored with trailing blanks is found by the trimmed code
+        {true, "PI-02", 2005, nullptr, true, "P", 25000},
+        {false, "C3", 2005, nullptr, true, "P", 5000},
         {true, "PI-09", 2005, nullptr, false, "", 0},
         {true, "x' or '1'='1", 2005, nullptr, false, "", 0},
     };
