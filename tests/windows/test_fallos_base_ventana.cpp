@@ -50,9 +50,10 @@ TEST_F(FallosBaseVentana, TextPercentageLeavesTheRecordEmpty)
 
     Abrir();
 
-    ASSERT_FALSE(MsgBoxSeam::Shown().isEmpty());
-    for (const ShownMessage& s : MsgBoxSeam::Shown())
-        EXPECT_TRUE(s.text.contains(QString::fromUtf8("t02_porcom del año 2025: «ciento diez»"))) << s.text.toStdString();
+    // Said once: the activation that follows the failed load does not load again.
+    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
+    EXPECT_TRUE(MsgBoxSeam::Shown()[0].text.contains(QString::fromUtf8("t02_porcom del año 2025: «ciento diez»")))
+        << MsgBoxSeam::Shown()[0].text.toStdString();
     EXPECT_EQ(gDatosTip1().P1_SVL(), "V");
     EXPECT_DOUBLE_EQ(gDatosTip1().P1_RP(), 0);
 }

@@ -412,6 +412,8 @@ void VentanaTipologiaBase::Form_Load()
         loc_->VaciarListas();
         Cargar(true);
     });
+    // The activation that follows at once sees what this load left, even a failed one.
+    recienCargada_ = true;
 }
 
 bool VentanaTipologiaBase::Desfasada() const
@@ -424,7 +426,9 @@ void VentanaTipologiaBase::Form_Activate()
     Manejar([this] {
         // Shown again after being hidden while the language changed or the record was
         // emptied: the window is set up again as a new load would do it.
-        if (Desfasada())
+        const bool reciente = recienCargada_;
+        recienCargada_ = false;
+        if (!reciente && Desfasada())
             Cargar(false);
         SetTxtDescrip(Registro().DES(0).left(30));
         PonerFoco(txtfecv);

@@ -279,7 +279,8 @@ private:
     mutable QHash<QString, QPointer<QWidget>> controles_;
     QHash<QString, QString> etiquetas_;
     int idiomaAplicado_ = -1;             // gIdioma of the last load
-    bool fechaSinComprobar_ = false;      // the date box was left unchecked (bValidar false)
+    bool fechaSinComprobar_ = false;
+    bool recienCargada_ = false;          // loaded and not yet activated      // the date box was left unchecked (bValidar false)
 
 protected:
     // For ObtenerEtiquetas.
