@@ -122,14 +122,24 @@ OnEmpty CDatosTip::Emptying(RecordCode c) const
 bool CDatosTip::Has(const QString& code) const
 {
     const auto c = CodeFromName(code);
-    return c && Emptying(*c) != OnEmpty::none;
+    return c && Has(*c);
 }
+
+bool CDatosTip::Has(RecordCode c) const { return c != RecordCode::Count && Emptying(c) != OnEmpty::none; }
 
 QVariant CDatosTip::Get(const QString& code) const
 {
-    if (!Has(code))
+    const auto c = CodeFromName(code);
+    if (!c || !Has(*c))
         throw std::invalid_argument("typology " + std::to_string(tipo_) + " has no " + code.toStdString());
-    switch (*CodeFromName(code)) {
+    return Get(*c);
+}
+
+QVariant CDatosTip::Get(RecordCode c) const
+{
+    if (!Has(c))
+        throw std::invalid_argument("typology " + std::to_string(tipo_) + " has no " + CodeName(c).toStdString());
+    switch (c) {
 #define CODE(c, T, d, ...)                                                                         \
     case RecordCode::c:                                                                            \
         return ToVariant(f_.c);
@@ -142,9 +152,18 @@ QVariant CDatosTip::Get(const QString& code) const
 
 void CDatosTip::Set(const QString& code, const QVariant& v)
 {
-    if (!Has(code))
+    const auto c = CodeFromName(code);
+    if (!c || !Has(*c))
         throw std::invalid_argument("typology " + std::to_string(tipo_) + " has no " + code.toStdString());
-    switch (*CodeFromName(code)) {
+    Set(*c, v);
+}
+
+void CDatosTip::Set(RecordCode c, const QVariant& v)
+{
+    if (!Has(c))
+        throw std::invalid_argument("typology " + std::to_string(tipo_) + " has no " + CodeName(c).toStdString());
+    const QString code = CodeName(c);
+    switch (c) {
 #define CODE(c, T, d, ...)                                                                         \
     case RecordCode::c:                                                                            \
         Put(RecordCode::c, f_.c, FromVariant<T>(code, v));                                         \

@@ -48,6 +48,10 @@ public:
     // Stores as the typed setter does (rounding, emptying on exactly "V"). Throws std::invalid_argument,
     // storing nothing, for a code the record has not or a value that does not convert to its type.
     void Set(const QString& code, const QVariant& v);
+    // The same by code, for code that serves several records (no name to look up).
+    bool Has(RecordCode c) const;
+    QVariant Get(RecordCode c) const;
+    void Set(RecordCode c, const QVariant& v);
 
     // Description lines 0 to 3; another index throws std::out_of_range.
     QString DES(int16_t index) const;

@@ -101,55 +101,55 @@ double Menor(const RectasSH& r, double s, const QString& tipoSuperficie)
 
 // --- the chains ------------------------------------------------------------------------------------
 
-double Leer(const CDatosTip& r, const char* codigo)
+double Leer(const CDatosTip& r, RecordCode codigo)
 {
-    return r.Get(QString::fromLatin1(codigo)).toDouble();
+    return r.Get(codigo).toDouble();
 }
 
-void Poner(CDatosTip& r, const char* codigo, double v)
+void Poner(CDatosTip& r, RecordCode codigo, double v)
 {
-    r.Set(QString::fromLatin1(codigo), Comprobado(v));
+    r.Set(codigo, Comprobado(v));
 }
 
 void Ceros(CDatosTip& r)
 {
-    for (const char* codigo : {"VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
+    for (RecordCode codigo : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
         Poner(r, codigo, 0);
 }
 
 // VAD := v, then the value at the valuation date, the checked value and the final value.
 void CadenaComun(CDatosTip& r, double v)
 {
-    Poner(r, "VAD", v);
-    Poner(r, "VAC", Leer(r, "COA") * Leer(r, "VAD"));
-    Poner(r, "VCO", Leer(r, "RP") * Leer(r, "VAC"));
-    Poner(r, "VAF", Leer(r, "PTI") * Leer(r, "VCO") / 100);
+    Poner(r, RecordCode::VAD, v);
+    Poner(r, RecordCode::VAC, Leer(r, RecordCode::COA) * Leer(r, RecordCode::VAD));
+    Poner(r, RecordCode::VCO, Leer(r, RecordCode::RP) * Leer(r, RecordCode::VAC));
+    Poner(r, RecordCode::VAF, Leer(r, RecordCode::PTI) * Leer(r, RecordCode::VCO) / 100);
 }
 
 // The common chain, then the land part of the final value in the ratio of the land share
 // `suelo` to V, and the construction part.
 void CadenaConSuelo(CDatosTip& r, double v, const auto& suelo)
 {
-    Poner(r, "VAD", v);
+    Poner(r, RecordCode::VAD, v);
     const double s = Comprobado(suelo());
-    Poner(r, "VAC", Leer(r, "COA") * Leer(r, "VAD"));
-    Poner(r, "VCO", Leer(r, "RP") * Leer(r, "VAC"));
-    Poner(r, "VAF", Leer(r, "PTI") * Leer(r, "VCO") / 100);
-    Poner(r, "VSF", Leer(r, "VAD") == 0 ? 0 : Leer(r, "VAF") * s / Leer(r, "VAD"));
-    Poner(r, "VCF", Leer(r, "VAF") - Leer(r, "VSF"));
+    Poner(r, RecordCode::VAC, Leer(r, RecordCode::COA) * Leer(r, RecordCode::VAD));
+    Poner(r, RecordCode::VCO, Leer(r, RecordCode::RP) * Leer(r, RecordCode::VAC));
+    Poner(r, RecordCode::VAF, Leer(r, RecordCode::PTI) * Leer(r, RecordCode::VCO) / 100);
+    Poner(r, RecordCode::VSF, Leer(r, RecordCode::VAD) == 0 ? 0 : Leer(r, RecordCode::VAF) * s / Leer(r, RecordCode::VAD));
+    Poner(r, RecordCode::VCF, Leer(r, RecordCode::VAF) - Leer(r, RecordCode::VSF));
 }
 
 // Records valued by [Z * CL + (1.38 * CC + 0.38 * Z * CL) * (1 - D)] * SH, Z the zone value
 // (VRR, VRC or VRI), written ((Z * 0.38 * CL + CC * 1.38) * (1 - D) + CL * Z) * SH; land CL * Z * SH.
 // With `guardaCero` a zone value of 0 sets the six results to 0.
-void Residencial(CDatosTip& r, const char* zona, bool guardaCero)
+void Residencial(CDatosTip& r, RecordCode zona, bool guardaCero)
 {
     if (guardaCero && Leer(r, zona) == 0) {
         Ceros(r);
         return;
     }
-    const double z = Leer(r, zona), cl = Leer(r, "CCL"), cc = Leer(r, "CCO"), dep = Leer(r, "DEP"),
-                 sh = Leer(r, "SHO");
+    const double z = Leer(r, zona), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO), dep = Leer(r, RecordCode::DEP),
+                 sh = Leer(r, RecordCode::SHO);
     CadenaConSuelo(r, ((z * 0.38 * cl + cc * 1.38) * dep + cl * z) * sh, [&] { return cl * z * sh; });
 }
 
@@ -259,48 +259,48 @@ void ValorarRegistro(CDatosTip& r, OrdenOperandos orden)
     switch (r.Tipo()) {
     case 1:
         // No zero guard: a zone without values gives 0 through the formula.
-        Residencial(r, "VRR", false);
+        Residencial(r, RecordCode::VRR, false);
         return;
     case 2:
         if (orden == OrdenOperandos::CalcularValores) {
-            Residencial(r, "VRR", true);
+            Residencial(r, RecordCode::VRR, true);
             return;
         }
         // The same V in the order of the displayed formula.
-        if (Leer(r, "VRR") == 0) {
+        if (Leer(r, RecordCode::VRR) == 0) {
             Ceros(r);
             return;
         }
         {
-            const double vrr = Leer(r, "VRR"), cl = Leer(r, "CCL"), cc = Leer(r, "CCO"), dep = Leer(r, "DEP"),
-                         sh = Leer(r, "SHO");
+            const double vrr = Leer(r, RecordCode::VRR), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO), dep = Leer(r, RecordCode::DEP),
+                         sh = Leer(r, RecordCode::SHO);
             CadenaConSuelo(r, (vrr * cl + (1.38 * cc + 0.38 * vrr * cl) * dep) * sh, [&] { return vrr * cl * sh; });
         }
         return;
     case 3:
         // V = MP * CS * CG, multiplied as CS * MP * CG; no land part.
-        CadenaComun(r, Leer(r, "CCS") * Leer(r, "MAP") * Leer(r, "CCG"));
+        CadenaComun(r, Leer(r, RecordCode::CCS) * Leer(r, RecordCode::MAP) * Leer(r, RecordCode::CCG));
         return;
     case 4: {
         // No age factor: V = (CL * VRC + CC * 1.38 + VRC * 0.38 * CL) * SH.
-        if (Leer(r, "VRC") == 0) {
+        if (Leer(r, RecordCode::VRC) == 0) {
             Ceros(r);
             return;
         }
-        const double vrc = Leer(r, "VRC"), cl = Leer(r, "CCL"), cc = Leer(r, "CCO"), sh = Leer(r, "SHO");
+        const double vrc = Leer(r, RecordCode::VRC), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO), sh = Leer(r, RecordCode::SHO);
         CadenaConSuelo(r, (cl * vrc + cc * 1.38 + vrc * 0.38 * cl) * sh, [&] { return cl * vrc * sh; });
         return;
     }
     case 5:
-        Residencial(r, "VRC", true);
+        Residencial(r, RecordCode::VRC, true);
         return;
     case 6:
     case 8:
     case 9:
-        Residencial(r, "VRI", true);
+        Residencial(r, RecordCode::VRI, true);
         return;
     case 7:
-        Residencial(r, "VRR", true);
+        Residencial(r, RecordCode::VRR, true);
         return;
     default:
         throw std::invalid_argument("not a typology record: " + std::to_string(r.Tipo()));

@@ -237,16 +237,16 @@ double Tipologia1::CalcularCL()
 
 void Tipologia1::SuperficieAceptada() { RecalcularSH(); }
 
-void Tipologia1::Situacion_Click(CheckBox* casilla, const char* codigo, std::initializer_list<CheckBox*> excluidas)
+void Tipologia1::Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas)
 {
     // A ticked box stores "X" and unticks the boxes it excludes (their own handling clears
     // their codes); an unticked one stores an empty code. Then CL and the chain again.
     if (casilla->Value() != 0) {
-        R1().Set(QString::fromLatin1(codigo), QStringLiteral("X"));
+        R1().Set(codigo, QStringLiteral("X"));
         for (CheckBox* otra : excluidas)
             MarcarCasilla(otra, 0);
     } else {
-        R1().Set(QString::fromLatin1(codigo), QString());
+        R1().Set(codigo, QString());
     }
     EscribirCaja(txtp1ccl, FormatNumber(CalcularCL(), txtp1ccl->formato()));
     RefrescoCadena();
@@ -254,10 +254,10 @@ void Tipologia1::Situacion_Click(CheckBox* casilla, const char* codigo, std::ini
 
 // "En sótano" excludes the ground floor and the fourth floor without lift; "En interior"
 // combines with any of them.
-void Tipologia1::Chkp1cl1_Click() { Situacion_Click(Chkp1cl1, "CL1", {Chkp1cl3, Chkp1cl4}); }
-void Tipologia1::Chkp1cl2_Click() { Situacion_Click(Chkp1cl2, "CL2", {}); }
-void Tipologia1::Chkp1cl3_Click() { Situacion_Click(Chkp1cl3, "CL3", {Chkp1cl1}); }
-void Tipologia1::Chkp1cl4_Click() { Situacion_Click(Chkp1cl4, "CL4", {Chkp1cl1}); }
+void Tipologia1::Chkp1cl1_Click() { Situacion_Click(Chkp1cl1, RecordCode::CL1, {Chkp1cl3, Chkp1cl4}); }
+void Tipologia1::Chkp1cl2_Click() { Situacion_Click(Chkp1cl2, RecordCode::CL2, {}); }
+void Tipologia1::Chkp1cl3_Click() { Situacion_Click(Chkp1cl3, RecordCode::CL3, {Chkp1cl1}); }
+void Tipologia1::Chkp1cl4_Click() { Situacion_Click(Chkp1cl4, RecordCode::CL4, {Chkp1cl1}); }
 
 void Tipologia1::optp1tvi_Click(int Index)
 {

@@ -51,7 +51,7 @@ private:
     void optp1tvi_Click(int Index);
     void optp1tsu_Click(int Index);
     // The four situation boxes: the box's code, the boxes a tick excludes, CL, the chain.
-    void Situacion_Click(CheckBox* casilla, const char* codigo, std::initializer_list<CheckBox*> excluidas);
+    void Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas);
 
     CheckBox* Chkp1cl1 = nullptr;
     CheckBox* Chkp1cl2 = nullptr;

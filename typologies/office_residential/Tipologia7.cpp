@@ -195,8 +195,8 @@ void Tipologia7::InicializaMunicipio(QString& smunicipio)
     r.setP7_NUP(0);
     r.setP7_NUR(0);
     r.setP7_NOR(QString());
-    for (const char* codigo : {"VRR", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
-        r.Set(QString::fromLatin1(codigo), 0.0);
+    for (RecordCode codigo : {RecordCode::VRR, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+        r.Set(codigo, 0.0);
 }
 
 void Tipologia7::CalcularValores()

@@ -56,7 +56,7 @@ bool ParteLocalizacion::AbrirAlTeclear(QWidget* foco)
 void ParteLocalizacion::cmbmun_Click()
 {
     const int i = cmbmun_->ListIndex();
-    if (i < 0 || cmbmun_->List(i) == v_.Registro().Get(QStringLiteral("MUN")).toString())
+    if (i < 0 || cmbmun_->List(i) == v_.Registro().Get(RecordCode::MUN).toString())
         return;
     AlCambiarMunicipio();
     QString municipio = cmbmun_->List(i);
@@ -76,7 +76,7 @@ void ParteLocalizacion::cmbmun_LostFocus()
         v_.PosicionarCombo(cmbmun_, cmbmun_->Text(), false);
     const int i = cmbmun_->ListIndex();
     if (i >= 0) {
-        if (cmbmun_->List(i) != r.Get(QStringLiteral("MUN")).toString()) {
+        if (cmbmun_->List(i) != r.Get(RecordCode::MUN).toString()) {
             AlCambiarMunicipio();
             if (!ListaDependienteVacia())
                 return;
@@ -88,7 +88,7 @@ void ParteLocalizacion::cmbmun_LostFocus()
             v_.PresentaDatos();
         }
     } else {
-        const QString municipio = r.Get(QStringLiteral("MUN")).toString();
+        const QString municipio = r.Get(RecordCode::MUN).toString();
         cmbmun_->SetText(municipio);
         v_.PosicionarCombo(cmbmun_, municipio, true);
     }

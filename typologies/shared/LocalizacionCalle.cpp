@@ -69,8 +69,8 @@ QString LocalizacionCalle::ConsultaCalles() const
     const CDatosTip& r = v_.Registro();
     return QStringLiteral("select distinct t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre where t05_codmun=") +
            QString::number(CodigoMunicipio()) + QStringLiteral(" And t05_ano<=") +
-           QString::number(r.Get(QStringLiteral("EJER")).toInt()) + QStringLiteral(" And t05_ver<=") +
-           QString::number(r.Get(QStringLiteral("VER")).toInt()) +
+           QString::number(r.Get(RecordCode::EJER).toInt()) + QStringLiteral(" And t05_ver<=") +
+           QString::number(r.Get(RecordCode::VER).toInt()) +
            QStringLiteral(" order by t05_ano desc,t05_ver desc,t05_nomcal");
 }
 
@@ -82,8 +82,8 @@ void LocalizacionCalle::Presenta()
 {
     const CDatosTip& r = v_.Registro();
     // The lists are positioned on exactly the record's names.
-    v_.PosicionarCombo(cmbmun_, r.Get(QStringLiteral("MUN")).toString(), true);
-    const QString calle = r.Get(QStringLiteral("CAL")).toString();
+    v_.PosicionarCombo(cmbmun_, r.Get(RecordCode::MUN).toString(), true);
+    const QString calle = r.Get(RecordCode::CAL).toString();
     v_.PosicionarCombo(cmbcal_, calle, true);
     // Opened again over a record with a street: the street list is loaded and the record's
     // street selected, so that a new portal looks the zone up in that street.
@@ -102,7 +102,7 @@ void LocalizacionCalle::Presenta()
 void LocalizacionCalle::RecalcularCadena()
 {
     const CDatosTip& r = v_.Registro();
-    if (!r.Get(QStringLiteral("CAL")).toString().isEmpty() && r.Get(QStringLiteral("NUP")).toInt() != 0) {
+    if (!r.Get(RecordCode::CAL).toString().isEmpty() && r.Get(RecordCode::NUP).toInt() != 0) {
         QString calle;
         int16_t portal = 0;
         v_.AnalisisCambio(false, calle, portal);
@@ -113,12 +113,12 @@ void LocalizacionCalle::cmbcal_Click()
 {
     CDatosTip& r = v_.Registro();
     const int i = cmbcal_->ListIndex();
-    if (i < 0 || cmbcal_->List(i) == r.Get(QStringLiteral("CAL")).toString())
+    if (i < 0 || cmbcal_->List(i) == r.Get(RecordCode::CAL).toString())
         return;
-    QString calleAnterior = r.Get(QStringLiteral("CAL")).toString();
-    auto portalAnterior = static_cast<int16_t>(r.Get(QStringLiteral("NUP")).toInt());
-    r.Set(QStringLiteral("CAL"), cmbcal_->List(i));
-    if (r.Get(QStringLiteral("NUP")).toInt() != 0)
+    QString calleAnterior = r.Get(RecordCode::CAL).toString();
+    auto portalAnterior = static_cast<int16_t>(r.Get(RecordCode::NUP).toInt());
+    r.Set(RecordCode::CAL, cmbcal_->List(i));
+    if (r.Get(RecordCode::NUP).toInt() != 0)
         v_.AnalisisCambio(true, calleAnterior, portalAnterior);
     v_.PresentaDatos();
 }
@@ -127,13 +127,13 @@ void LocalizacionCalle::cmbcal_LostFocus()
 {
     const CDatosTip& r = v_.Registro();
     if (cmbcal_->Text().isEmpty() || cmbmun_->Text().isEmpty())
-        cmbcal_->SetText(r.Get(QStringLiteral("CAL")).toString());
+        cmbcal_->SetText(r.Get(RecordCode::CAL).toString());
     if (cmbcal_->ListIndex() < 0)
         v_.PosicionarCombo(cmbcal_, cmbcal_->Text(), false);
     if (cmbcal_->ListIndex() < 0) {
         // A street that is not in the list is not taken: the stored street, the one valued
         // and printed, is shown again.
-        const QString calle = r.Get(QStringLiteral("CAL")).toString();
+        const QString calle = r.Get(RecordCode::CAL).toString();
         cmbcal_->SetText(calle);
         v_.PosicionarCombo(cmbcal_, calle, true);
     }
@@ -145,7 +145,7 @@ void LocalizacionCalle::txtnup_LostFocus()
 {
     CDatosTip& r = v_.Registro();
     const int n = static_cast<int>(Val(txtnup_->texto()));
-    const int guardado = r.Get(QStringLiteral("NUP")).toInt();
+    const int guardado = r.Get(RecordCode::NUP).toInt();
     if (n == 0) {
         v_.EscribirCaja(txtnup_, FormatNumber(guardado, txtnup_->formato()));
         if (!bFocoPortal) {
@@ -156,10 +156,10 @@ void LocalizacionCalle::txtnup_LostFocus()
     }
     if (n == guardado)
         return;
-    QString calleAnterior = r.Get(QStringLiteral("CAL")).toString();
+    QString calleAnterior = r.Get(RecordCode::CAL).toString();
     auto portalAnterior = static_cast<int16_t>(guardado);
-    r.Set(QStringLiteral("NUP"), static_cast<int>(std::lround(ParseNumber(txtnup_->texto()))));
-    if (!r.Get(QStringLiteral("CAL")).toString().isEmpty())
+    r.Set(RecordCode::NUP, static_cast<int>(std::lround(ParseNumber(txtnup_->texto()))));
+    if (!r.Get(RecordCode::CAL).toString().isEmpty())
         v_.AnalisisCambio(true, calleAnterior, portalAnterior);
     v_.PresentaDatos();
 }
@@ -175,7 +175,7 @@ void LocalizacionCalle::Localizar(QString& calleAnterior, int16_t& portalAnterio
                                              QStringLiteral("Aukeratutako kalea ez dago udalerriko kale zerrendan."))
                                      .toStdString());
     const std::optional<valoracion::Tramo> tramo = valoracion::BuscarTramo(
-        CodigoMunicipio(), cmbcal_->ItemData(cal), *lista, r.Get(QStringLiteral("NUP")).toInt(), ConSubzona());
+        CodigoMunicipio(), cmbcal_->ItemData(cal), *lista, r.Get(RecordCode::NUP).toInt(), ConSubzona());
     if (!tramo || (p.zonaNoNumericaSinFila && !valoracion::EsCodigoZona(tramo->zona))) {
         SinTramo();
         v_.CalcularValores();
@@ -186,11 +186,11 @@ void LocalizacionCalle::Localizar(QString& calleAnterior, int16_t& portalAnterio
         // Not valued here: the previous street and portal come back, the valuation stays.
         MsgBox(Res(p.idZona9xx));
         cmbcal_->SetText(calleAnterior);
-        r.Set(QStringLiteral("CAL"), calleAnterior);
+        r.Set(RecordCode::CAL, calleAnterior);
         const QString anterior = QString::number(portalAnterior);
         v_.EscribirCaja(txtnup_, anterior);
         txtnup_->setValor(anterior);
-        r.Set(QStringLiteral("NUP"), static_cast<int>(portalAnterior));
+        r.Set(RecordCode::NUP, static_cast<int>(portalAnterior));
         v_.PonerFoco(txtnup_);
         return;
     }
@@ -227,7 +227,7 @@ bool LocalizacionCalleResidencial::LeerValorZona()
     for (const auto& importe : p.importesZona)
         campos << importe.campo;
     const std::optional<valoracion::FilaZona> fila = valoracion::FilaResidencial(
-        municipio, r.Get(QStringLiteral("NUR")).toInt(), r.Get(QStringLiteral("AÑOP")).toInt(), campos);
+        municipio, r.Get(RecordCode::NUR).toInt(), r.Get(RecordCode::AÑOP).toInt(), campos);
     if (!fila || (p.importeNuloSinFila && fila->faltaImporte)) {
         v_.EscribirCaja(txtnur_, QString());
         v_.EscribirTexto(txtnor_, QString());
@@ -236,7 +236,7 @@ bool LocalizacionCalleResidencial::LeerValorZona()
         return true;
     }
     v_.EscribirTexto(txtnor_, fila->nombre);
-    const QString moneda = r.Get(QStringLiteral("MON")).toString();
+    const QString moneda = r.Get(RecordCode::MON).toString();
     for (std::size_t k = 0; k < p.importesZona.size(); ++k)
         r.Set(p.importesZona[k].codigo, fila->EnMoneda(k, moneda));
     return true;
@@ -266,12 +266,12 @@ bool LocalizacionCalleComercial::LeerValorZona()
         return false;
     CDatosTip& r = v_.Registro();
     const std::optional<valoracion::FilaValor> fila = valoracion::ValorComercial(
-        municipio, r.Get(QStringLiteral("NUS")).toString(), r.Get(QStringLiteral("AÑOP")).toInt());
+        municipio, r.Get(RecordCode::NUS).toString(), r.Get(RecordCode::AÑOP).toInt());
     if (!fila) {
         v_.EscribirTexto(txtnus_, QString());
-        r.Set(QStringLiteral("VRC"), 0);
+        r.Set(RecordCode::VRC, 0);
         return true;
     }
-    r.Set(QStringLiteral("VRC"), fila->EnMoneda(r.Get(QStringLiteral("MON")).toString()));
+    r.Set(RecordCode::VRC, fila->EnMoneda(r.Get(RecordCode::MON).toString()));
     return true;
 }

@@ -18,15 +18,15 @@ void LocalizacionIndustrial::InicializaMunicipio(CDatosTip& r, const QString& sm
 {
     r.Set(kMUN, smunicipio);
     r.Set(kNUI, QString());
-    for (const char* codigo : {"VRI", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
-        r.Set(QString::fromLatin1(codigo), 0.0);
+    for (RecordCode codigo : {RecordCode::VRI, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+        r.Set(codigo, 0.0);
 }
 
 void LocalizacionIndustrial::ValorarConCosteFijo(ParteLocalizacion& parte, CDatosTip& r)
 {
     const bool leida = parte.LeerValorZona();
-    r.Set(QStringLiteral("CCO"), valoracion::CosteConstruccionFijo(r.Tipo(), r.Get(QStringLiteral("EJER")).toInt(),
-                                                                    r.Get(QStringLiteral("MON")).toString()));
+    r.Set(RecordCode::CCO, valoracion::CosteConstruccionFijo(r.Tipo(), r.Get(RecordCode::EJER).toInt(),
+                                                                    r.Get(RecordCode::MON).toString()));
     if (leida)
         valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
 }
@@ -69,8 +69,8 @@ bool LocalizacionIndustrial::LeerValorZona()
         return false;
     CDatosTip& r = v_.Registro();
     const std::optional<valoracion::FilaValor> fila =
-        valoracion::ValorIndustrial(municipio, r.Get(kNUI).toString(), r.Get(QStringLiteral("AÑOP")).toInt());
-    r.Set(kVRI, fila ? fila->EnMoneda(r.Get(QStringLiteral("MON")).toString()) : 0.0);
+        valoracion::ValorIndustrial(municipio, r.Get(kNUI).toString(), r.Get(RecordCode::AÑOP).toInt());
+    r.Set(kVRI, fila ? fila->EnMoneda(r.Get(RecordCode::MON).toString()) : 0.0);
     return true;
 }
 
@@ -93,7 +93,7 @@ void LocalizacionIndustrial::CargarListaDependiente()
     const int municipio = CodigoMunicipio();
     if (municipio < 0)
         return;
-    const QStringList zonas = valoracion::ZonasIndustriales(municipio, v_.Registro().Get(QStringLiteral("AÑOP")).toInt());
+    const QStringList zonas = valoracion::ZonasIndustriales(municipio, v_.Registro().Get(RecordCode::AÑOP).toInt());
     for (const QString& zona : zonas)
         cmbnui_->AddItem(zona);
 }

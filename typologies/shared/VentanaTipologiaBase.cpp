@@ -418,7 +418,7 @@ void VentanaTipologiaBase::Form_Load()
 
 bool VentanaTipologiaBase::Desfasada() const
 {
-    return idiomaAplicado_ != gIdioma || Registro().Get(QStringLiteral("SVL")).toString() == QLatin1String("V");
+    return idiomaAplicado_ != gIdioma || Registro().Get(RecordCode::SVL).toString() == QLatin1String("V");
 }
 
 void VentanaTipologiaBase::Form_Activate()
@@ -441,14 +441,14 @@ void VentanaTipologiaBase::Form_Resize()
         return;
     Manejar([this] {
         CDatosTip& r = Registro();
-        if (!r.Get(QStringLiteral("MIN")).toBool()) {
+        if (!r.Get(RecordCode::MIN).toBool()) {
             // Never left minimised: hidden, back to the panel, still loaded.
-            r.Set(QStringLiteral("MIN"), true);
+            r.Set(RecordCode::MIN, true);
             Hide();
         } else {
             // Shown again by the panel while still minimised.
             SetWindowState(2);
-            r.Set(QStringLiteral("MIN"), false);
+            r.Set(RecordCode::MIN, false);
         }
     });
 }
@@ -511,9 +511,9 @@ void VentanaTipologiaBase::FormatosMoneda(QString& Moneda)
 void VentanaTipologiaBase::InicializaDatos()
 {
     ModificaDatos();
-    QString moneda = Registro().Get(QStringLiteral("MON")).toString();
+    QString moneda = Registro().Get(RecordCode::MON).toString();
     FormatosMoneda(moneda);
-    loc_->CargarMunicipios(static_cast<int16_t>(Registro().Get(QStringLiteral("EJER")).toInt()));
+    loc_->CargarMunicipios(static_cast<int16_t>(Registro().Get(RecordCode::EJER).toInt()));
     // While the window is being loaded it is not shown yet and takes no focus.
     PonerFoco(txtfecv);
 }
@@ -529,7 +529,7 @@ void VentanaTipologiaBase::PresentaDatos()
             PresentaSituacion();
         PresentaOpcion(Nombre("opt", o.codigo));
     }
-    if (Registro().Has(QStringLiteral("ANTTIPO")))
+    if (Registro().Has(RecordCode::ANTTIPO))
         PresentaEdad();
     PresentaFechaValoracion();
 }
@@ -557,7 +557,7 @@ void VentanaTipologiaBase::PresentaCajas()
             break;
         case Regla::Moneda:
             if (v != 0)
-                t = r.Get(QStringLiteral("MON")).toString() == QLatin1String("P") ? FormatNumber(v, caja->formato())
+                t = r.Get(RecordCode::MON).toString() == QLatin1String("P") ? FormatNumber(v, caja->formato())
                                                                                 : FormatNumber(v / 100, caja->formato());
             break;
         case Regla::Texto:
@@ -583,7 +583,7 @@ void VentanaTipologiaBase::PresentaOpcion(const QString& grupo)
 void VentanaTipologiaBase::PresentaEdad()
 {
     CDatosTip& r = Registro();
-    const bool porFecha = r.Get(QStringLiteral("ANTTIPO")).toString() != QLatin1String("A");
+    const bool porFecha = r.Get(RecordCode::ANTTIPO).toString() != QLatin1String("A");
     // The age-mode option's own work (resetting the age) must not run on a redraw.
     bPresentando = true;
     try {
@@ -594,7 +594,7 @@ void VentanaTipologiaBase::PresentaEdad()
     }
     bPresentando = false;
     MostrarCajasEdad(porFecha);
-    const int32_t antdat = r.Get(QStringLiteral("ANTDAT")).toInt();
+    const int32_t antdat = r.Get(RecordCode::ANTDAT).toInt();
     if (!porFecha)
         EscribirCaja(txtantd1, antdat == 0 ? QString() : QString::number(antdat));
     else if (txtantd2)
@@ -625,7 +625,7 @@ void VentanaTipologiaBase::MostrarCajasEdad(bool porFecha)
 void VentanaTipologiaBase::PresentaFechaValoracion()
 {
     if (txtfecv)
-        txtfecv->SetText(gFecha().LongToString(Registro().Get(QStringLiteral("FECV")).toInt()));
+        txtfecv->SetText(gFecha().LongToString(Registro().Get(RecordCode::FECV).toInt()));
 }
 
 // Dates ---------------------------------------------------------------------------------------
@@ -664,7 +664,7 @@ bool VentanaTipologiaBase::ValidarFechaR(QString& sFecha)
         return false;
     }
     const int32_t n = gFecha().StringToLong(sFecha, 0);
-    const int32_t fecv = Registro().Get(QStringLiteral("FECV")).toInt();
+    const int32_t fecv = Registro().Get(RecordCode::FECV).toInt();
     if (n > fecv) {
         MsgBox(Res(109) + (p_.dosPuntosTrasFechaR ? QStringLiteral(":") : QString()) +
                    gFecha().LongToString(fecv).trimmed(),
@@ -680,32 +680,32 @@ bool VentanaTipologiaBase::ComprobarFecha()
     if (!ValidarFechaV(s))
         return false;
     CDatosTip& r = Registro();
-    r.Set(QStringLiteral("FECV"), gFecha().StringToLong(s, 0));
+    r.Set(RecordCode::FECV, gFecha().StringToLong(s, 0));
     int16_t version = 0;
     const int16_t ano = ObtenerEjercicio(gFecha().StringToLong(txtfecv->Text(), 0), version);
-    const bool tieneVersion = r.Has(QStringLiteral("VER"));
-    const bool tieneEdad = r.Has(QStringLiteral("ANTTIPO"));
-    if (ano != r.Get(QStringLiteral("EJER")).toInt() ||
-        (tieneVersion && version != r.Get(QStringLiteral("VER")).toInt())) {
+    const bool tieneVersion = r.Has(RecordCode::VER);
+    const bool tieneEdad = r.Has(RecordCode::ANTTIPO);
+    if (ano != r.Get(RecordCode::EJER).toInt() ||
+        (tieneVersion && version != r.Get(RecordCode::VER).toInt())) {
         // Another valuation period: the record starts again, with this date.
-        r.Set(QStringLiteral("EJER"), ano);
+        r.Set(RecordCode::EJER, ano);
         if (tieneVersion)
-            r.Set(QStringLiteral("VER"), version);
-        r.Set(QStringLiteral("SVL"), QStringLiteral("V"));
+            r.Set(RecordCode::VER, version);
+        r.Set(RecordCode::SVL, QStringLiteral("V"));
         InicializaFechaV();
         loc_->CargarMunicipios(ano);
         // The emptied record has no description: the summary box follows it.
         SetTxtDescrip(r.DES(0).left(30));
-    } else if (tieneEdad && r.Get(QStringLiteral("ANTTIPO")).toString() == QLatin1String("F") &&
-               r.Get(QStringLiteral("ANTDAT")).toInt() != 0 &&
-               r.Get(QStringLiteral("ANTDAT")).toInt() > r.Get(QStringLiteral("FECV")).toInt()) {
+    } else if (tieneEdad && r.Get(RecordCode::ANTTIPO).toString() == QLatin1String("F") &&
+               r.Get(RecordCode::ANTDAT).toInt() != 0 &&
+               r.Get(RecordCode::ANTDAT).toInt() > r.Get(RecordCode::FECV).toInt()) {
         // The construction date now lies after the valuation date.
-        r.Set(QStringLiteral("SVL"), QStringLiteral("V"));
+        r.Set(RecordCode::SVL, QStringLiteral("V"));
         InicializaFechaV();
         SetTxtDescrip(r.DES(0).left(30));
     } else {
         if (tieneEdad) {
-            QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+            QString tipo = r.Get(RecordCode::ANTTIPO).toString();
             CalcularDepreciacion(tipo);
         }
         RecalcularCadena();
@@ -723,7 +723,7 @@ void VentanaTipologiaBase::txtfecv_LostFocus()
     if (txtfecv->Text() == gFecha().FecVacia())
         txtfecv->SetText(gFecha().LongToString(gEntrada().P_FECV()));
     if (!ComprobarFecha()) {
-        txtfecv->SetText(gFecha().LongToString(Registro().Get(QStringLiteral("FECV")).toInt()));
+        txtfecv->SetText(gFecha().LongToString(Registro().Get(RecordCode::FECV).toInt()));
         PonerFoco(txtfecv);
     }
 }
@@ -743,10 +743,10 @@ void VentanaTipologiaBase::CalcularDepreciacion(QString& sTipoAnt)
     } else {
         // Whole years between two yyyymmdd numbers: the month-and-day part of the
         // difference never reaches 10000.
-        const int32_t d = r.Get(QStringLiteral("FECV")).toInt() - r.Get(QStringLiteral("ANTDAT")).toInt();
+        const int32_t d = r.Get(RecordCode::FECV).toInt() - r.Get(RecordCode::ANTDAT).toInt();
         EscribirCaja(txtant, FormatNumber(d, QStringLiteral("00000000")).left(4));
     }
-    auto anos = static_cast<int16_t>(r.Get(QStringLiteral("ANT")).toInt());
+    auto anos = static_cast<int16_t>(r.Get(RecordCode::ANT).toInt());
     EscribirCaja(txtdep, TextoNumero(CalcularD(anos)));
 }
 
@@ -760,18 +760,18 @@ void VentanaTipologiaBase::optanttipo_Click(int Index)
     if (txtantd1)
         txtantd1->setValor(QStringLiteral("0"));
     if (txtantd2)
-        txtantd2->SetText(gFecha().LongToString(r.Get(QStringLiteral("FECV")).toInt()));
+        txtantd2->SetText(gFecha().LongToString(r.Get(RecordCode::FECV).toInt()));
     if (Index != 0) {
-        r.Set(QStringLiteral("ANTTIPO"), QStringLiteral("F"));
+        r.Set(RecordCode::ANTTIPO, QStringLiteral("F"));
         MostrarCajasEdad(true);
-        r.Set(QStringLiteral("ANTDAT"), gFecha().StringToLong(txtantd2 ? txtantd2->Text() : QString(), 0));
+        r.Set(RecordCode::ANTDAT, gFecha().StringToLong(txtantd2 ? txtantd2->Text() : QString(), 0));
     } else {
-        r.Set(QStringLiteral("ANTTIPO"), QStringLiteral("A"));
+        r.Set(RecordCode::ANTTIPO, QStringLiteral("A"));
         MostrarCajasEdad(false);
-        r.Set(QStringLiteral("ANTDAT"),
+        r.Set(RecordCode::ANTDAT,
               static_cast<int>(std::lround(ParseNumber(txtantd1 ? txtantd1->texto() : QString()))));
     }
-    QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+    QString tipo = r.Get(RecordCode::ANTTIPO).toString();
     CalcularDepreciacion(tipo);
     RefrescoCadena();
 }
@@ -780,10 +780,10 @@ void VentanaTipologiaBase::txtantd1_LostFocus()
 {
     CDatosTip& r = Registro();
     const double v = ParseNumber(txtantd1->texto());
-    if (v == r.Get(QStringLiteral("ANTDAT")).toDouble())
+    if (v == r.Get(RecordCode::ANTDAT).toDouble())
         return;
-    r.Set(QStringLiteral("ANTDAT"), static_cast<int>(std::lround(v)));
-    QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+    r.Set(RecordCode::ANTDAT, static_cast<int>(std::lround(v)));
+    QString tipo = r.Get(RecordCode::ANTTIPO).toString();
     CalcularDepreciacion(tipo);
     RefrescoCadena();
 }
@@ -791,15 +791,15 @@ void VentanaTipologiaBase::txtantd1_LostFocus()
 void VentanaTipologiaBase::txtantd2_LostFocus()
 {
     CDatosTip& r = Registro();
-    const auto guardada = [&] { return gFecha().LongToString(r.Get(QStringLiteral("ANTDAT")).toInt()); };
+    const auto guardada = [&] { return gFecha().LongToString(r.Get(RecordCode::ANTDAT).toInt()); };
     // The box cannot be emptied: the stored date comes back.
     if (txtantd2->Text() == gFecha().FecVacia())
         txtantd2->SetText(guardada());
     QString s = txtantd2->Text();
     if (ValidarFechaR(s)) {
         if (txtantd2->Text() != guardada()) {
-            r.Set(QStringLiteral("ANTDAT"), gFecha().StringToLong(txtantd2->Text(), 0));
-            QString tipo = r.Get(QStringLiteral("ANTTIPO")).toString();
+            r.Set(RecordCode::ANTDAT, gFecha().StringToLong(txtantd2->Text(), 0));
+            QString tipo = r.Get(RecordCode::ANTTIPO).toString();
             CalcularDepreciacion(tipo);
             RefrescoCadena();
         }
@@ -816,14 +816,14 @@ void VentanaTipologiaBase::txtsbu_LostFocus()
     CDatosTip& r = Registro();
     const QString t = txtsbu->texto();
     const double v = ParseNumber(t);
-    const double guardada = r.Get(QStringLiteral("SBU")).toDouble();
+    const double guardada = r.Get(RecordCode::SBU).toDouble();
     if (t.trimmed().isEmpty() || v == 0) {
         // An emptied surface is no error: the stored one comes back.
         EscribirCaja(txtsbu, guardada == 0 ? QString() : FormatNumber(guardada, txtsbu->formato()));
         return;
     }
     if (p_.tomaValorIgual || t != TextoNumero(guardada)) {
-        r.Set(QStringLiteral("SBU"), v);
+        r.Set(RecordCode::SBU, v);
         SuperficieAceptada();
     }
 }
@@ -835,7 +835,7 @@ void VentanaTipologiaBase::txtpti_LostFocus()
                                             static_cast<int16_t>(txtpti->decimales()), 100);
     const QString t = txtpti->texto();
     const double v = ParseNumber(t);
-    const QString guardada = FormatNumber(r.Get(QStringLiteral("PTI")).toDouble(), txtpti->formato());
+    const QString guardada = FormatNumber(r.Get(RecordCode::PTI).toDouble(), txtpti->formato());
     if (v > limite) {
         MsgBox(Res(110), 48, Res(50));
         EscribirCaja(txtpti, guardada);
@@ -846,8 +846,8 @@ void VentanaTipologiaBase::txtpti_LostFocus()
         EscribirCaja(txtpti, guardada);
         return;
     }
-    if (p_.tomaValorIgual || t != TextoNumero(r.Get(QStringLiteral("PTI")).toDouble())) {
-        r.Set(QStringLiteral("PTI"), v);
+    if (p_.tomaValorIgual || t != TextoNumero(r.Get(RecordCode::PTI).toDouble())) {
+        r.Set(RecordCode::PTI, v);
         RefrescoCadena();
     }
 }
@@ -860,10 +860,10 @@ void VentanaTipologiaBase::PonenciaCambios()
     if (municipio < 0)
         return;
     CDatosTip& r = Registro();
-    const std::optional<int> ano = valoracion::AnoPonencia(municipio, r.Get(QStringLiteral("EJER")).toInt());
+    const std::optional<int> ano = valoracion::AnoPonencia(municipio, r.Get(RecordCode::EJER).toInt());
     EscribirCaja(txtañop, ano ? QString::number(*ano) : QString());
-    const double coa = FactorIncremento(static_cast<int16_t>(r.Get(QStringLiteral("AÑOP")).toInt()),
-                                        static_cast<int16_t>(r.Get(QStringLiteral("EJER")).toInt()));
+    const double coa = FactorIncremento(static_cast<int16_t>(r.Get(RecordCode::AÑOP).toInt()),
+                                        static_cast<int16_t>(r.Get(RecordCode::EJER).toInt()));
     EscribirCaja(txtcoa, FormatNumber(valoracion::Comprobado(coa), txtcoa->formato()));
 }
 
@@ -890,8 +890,8 @@ void VentanaTipologiaBase::optmon_Click(int Index)
     if (!opcion || !opcion->Value())
         return;
     CDatosTip& r = Registro();
-    r.Set(QStringLiteral("MON"), Index != 0 ? QStringLiteral("E") : QStringLiteral("P"));
-    QString moneda = r.Get(QStringLiteral("MON")).toString();
+    r.Set(RecordCode::MON, Index != 0 ? QStringLiteral("E") : QStringLiteral("P"));
+    QString moneda = r.Get(RecordCode::MON).toString();
     FormatosMoneda(moneda);
     CalcularValores();
     PresentaDatos();
@@ -902,7 +902,7 @@ void VentanaTipologiaBase::optmon_Click(int Index)
 void VentanaTipologiaBase::txtvaf_Change()
 {
     if (cmdimprimir)
-        cmdimprimir->setEnabled(Registro().Get(QStringLiteral("VAF")).toDouble() != 0);
+        cmdimprimir->setEnabled(Registro().Get(RecordCode::VAF).toDouble() != 0);
 }
 
 void VentanaTipologiaBase::cmdayuda_Click()
@@ -924,7 +924,7 @@ void VentanaTipologiaBase::cmdlimpiar_Click()
 {
     bValidar = true;
     fechaSinComprobar_ = false;
-    Registro().Set(QStringLiteral("SVL"), QStringLiteral("V"));
+    Registro().Set(RecordCode::SVL, QStringLiteral("V"));
     SetTxtDescrip(QString());
     InicializaDatos();
     PresentaDatos();
@@ -1070,7 +1070,7 @@ QString VentanaTipologiaBase::RotuloOpcionElegida(const QString& grupo) const
 
 double VentanaTipologiaBase::CalcularSH(QString& clase, QString& tipoSuperficie)
 {
-    return valoracion::SuperficieHomogeneizada(p_.tipo, Registro().Get(QStringLiteral("SBU")).toDouble(), clase,
+    return valoracion::SuperficieHomogeneizada(p_.tipo, Registro().Get(RecordCode::SBU).toDouble(), clase,
                                                tipoSuperficie);
 }
 
@@ -1078,15 +1078,15 @@ void VentanaTipologiaBase::optsu_Click(int Index)
 {
     if (!OpcionMarcada(Nombre("opt", "tsu"), Index))
         return;
-    Registro().Set(QStringLiteral("TSU"), Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
+    Registro().Set(RecordCode::TSU, Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
     RecalcularSH();
 }
 
 void VentanaTipologiaBase::RecalcularSH()
 {
     const CDatosTip& r = Registro();
-    QString clase = r.Has(QStringLiteral("TVI")) ? r.Get(QStringLiteral("TVI")).toString() : QString();
-    QString tipo = r.Has(QStringLiteral("TSU")) ? r.Get(QStringLiteral("TSU")).toString() : QString();
+    QString clase = r.Has(RecordCode::TVI) ? r.Get(RecordCode::TVI).toString() : QString();
+    QString tipo = r.Has(RecordCode::TSU) ? r.Get(RecordCode::TSU).toString() : QString();
     const double sh = CalcularSH(clase, tipo);
     EscribirCaja(Ctl<CajaNum>(Nombre("txt", "sho")), sh == 0 ? QString() : TextoNumero(sh));
     RefrescoCadena();

@@ -198,8 +198,8 @@ void Tipologia2::InicializaMunicipio(QString& smunicipio)
     r.setP2_NUP(0);
     r.setP2_NUR(0);
     r.setP2_NOR(QString());
-    for (const char* codigo : {"VRR", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
-        r.Set(QString::fromLatin1(codigo), 0.0);
+    for (RecordCode codigo : {RecordCode::VRR, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+        r.Set(codigo, 0.0);
 }
 
 void Tipologia2::Paso(const std::function<void()>& paso, const std::function<void()>& alFallar)
@@ -262,8 +262,8 @@ void Tipologia2::Resultados(valoracion::OrdenOperandos orden)
     // Inside the zone lookup a chain that fails values nothing.
     Paso([&] { valoracion::ValorarRegistro(r, orden); },
          [&r] {
-             for (const char* codigo : {"VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
-                 r.Set(QString::fromLatin1(codigo), 0.0);
+             for (RecordCode codigo : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+                 r.Set(codigo, 0.0);
          });
 }
 

@@ -193,8 +193,8 @@ void Tipologia4::InicializaMunicipio(QString& smunicipio)
     r.setP4_CAL(QString());
     r.setP4_NUP(0);
     r.setP4_NUS(QString());
-    for (const char* codigo : {"VRC", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
-        r.Set(QString::fromLatin1(codigo), 0.0);
+    for (RecordCode codigo : {RecordCode::VRC, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+        r.Set(codigo, 0.0);
 }
 
 void Tipologia4::CalcularValores()
@@ -224,19 +224,19 @@ double Tipologia4::CalcularCL() const
 
 void Tipologia4::SuperficieAceptada() { RecalcularSH(); }
 
-void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, "CL1", Chkp4cl2); }
+void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, RecordCode::CL1, Chkp4cl2); }
 
-void Tipologia4::Chkp4cl2_Click() { Situacion_Click(Chkp4cl2, "CL2", Chkp4cl1); }
+void Tipologia4::Chkp4cl2_Click() { Situacion_Click(Chkp4cl2, RecordCode::CL2, Chkp4cl1); }
 
-void Tipologia4::Situacion_Click(CheckBox* casilla, const char* codigo, CheckBox* otra)
+void Tipologia4::Situacion_Click(CheckBox* casilla, RecordCode codigo, CheckBox* otra)
 {
     cDatosTip4& r = R4();
     if (casilla->Value() != 0) {
-        r.Set(QString::fromLatin1(codigo), QStringLiteral("X"));
+        r.Set(codigo, QStringLiteral("X"));
         // The other box's own handler clears its flag.
         MarcarCasilla(otra, 0);
     } else {
-        r.Set(QString::fromLatin1(codigo), QString());
+        r.Set(codigo, QString());
     }
     EscribirCaja(txtp4ccl, FormatNumber(CalcularCL(), txtp4ccl->formato()));
     RefrescoCadena();
