@@ -9,6 +9,8 @@
 void FixtureTipologiaBase::SetUp()
 {
     ASSERT_TRUE(db_.ok());
+    if (SoloEsquema())
+        db_.VaciarTablas();
     for (const char* s : p_.filas)
         db_.Execute(QString::fromUtf8(s));
     gEntrada().LeerT01();
@@ -73,4 +75,11 @@ void FixtureTipologiaBase::Localizar(const QString& calle, const QString& portal
     Elegir(QStringLiteral("cmbp%1mun").arg(p_.tipologia), QStringLiteral("PRUEBA"));
     Elegir(QStringLiteral("cmbp%1cal").arg(p_.tipologia), calle);
     Teclear(QStringLiteral("txtp%1nup").arg(p_.tipologia), portal);
+}
+
+void FixtureTipologiaBase::LocalizarZona(const QString& municipio, const QString& zona)
+{
+    Elegir(QStringLiteral("cmbp%1mun").arg(p_.tipologia), municipio);
+    if (!zona.isEmpty())
+        Elegir(QStringLiteral("cmbp%1nui").arg(p_.tipologia), zona);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A typology window on a copy of the demo database with a fixture's rows added: settings in
-// Spanish and pesetas at the fixture's valuation date, one printer, message boxes recorded
-// instead of shown. The window is driven by control names (ConduccionVentana); the helpers
+// A typology window on a copy of the demo database (or on its schema alone, SoloEsquema) with
+// a fixture's rows added: settings in Spanish and pesetas at the fixture's valuation date, one
+// printer, message boxes recorded instead of shown. The window is driven by control names (ConduccionVentana); the helpers
 // here fail the test when the control or the list entry they need is missing.
 #include <QString>
 #include <cstdint>
@@ -37,8 +37,15 @@ protected:
     void Pulsar(const QString& nombre);
     // PRUEBA, the street and the portal.
     void Localizar(const QString& calle, const QString& portal);
+    // The municipality and, when given, the industrial zone chosen from their lists (windows
+    // located by industrial zone: cmbpNmun, cmbpNnui).
+    void LocalizarZona(const QString& municipio, const QString& zona = QString());
 
     DemoDatabaseCopy db_;
+
+    // True: the copy is emptied to its schema before the fixture's rows are run, so the rows
+    // (settings row included) are all the data there is.
+    virtual bool SoloEsquema() const { return false; }
 
 private:
     // Keeps the typology's window as the fixture's window type; false when it is another.

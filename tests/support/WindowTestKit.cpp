@@ -163,6 +163,18 @@ void DemoDatabaseCopy::Execute(const QString& sql)
     gConexion().execute(sql);
 }
 
+void DemoDatabaseCopy::VaciarTablas()
+{
+    QStringList tablas;
+    Recordset rs = gConexion().openRecordset(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
+    for (; !rs.EOF_(); rs.MoveNext())
+        tablas << rs.Field(0).toString();
+    rs.Close();
+    for (const QString& t : tablas)
+        gConexion().execute(QStringLiteral("DELETE FROM \"%1\"").arg(t));
+}
+
 QVariant DemoDatabaseCopy::Value(const QString& sql)
 {
     Recordset rs = gConexion().openRecordset(sql);

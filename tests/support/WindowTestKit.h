@@ -61,6 +61,9 @@ public:
     QString path() const { return path_; }
     // Runs a statement on the copy (for fixtures).
     void Execute(const QString& sql);
+    // Empties every table of the copy: the schema alone stays, for a fixture that writes all
+    // of its rows itself (the settings row included).
+    void VaciarTablas();
     // First column of the first row of a query on the copy (invalid when no row).
     QVariant Value(const QString& sql);
 

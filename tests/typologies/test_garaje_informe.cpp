@@ -1,7 +1,7 @@
 // The garage report printed from the window, in Spanish and in Basque: the page goes to PDF
 // and its texts are read back where the layout puts them; no printer, no report.
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/Globals.h"
@@ -17,10 +17,12 @@ namespace {
 
 class InformeGaraje : public Garaje {
 protected:
-    static QString Pdf(bool eu)
+    // Each test prints into a folder of its own, removed with it.
+    QString Pdf(bool eu) const
     {
-        return QDir::temp().filePath(eu ? QStringLiteral("informe_garaje_eu.pdf") : QStringLiteral("informe_garaje_es.pdf"));
+        return carpeta_.filePath(eu ? QStringLiteral("informe_garaje_eu.pdf") : QStringLiteral("informe_garaje_es.pdf"));
     }
+    QTemporaryDir carpeta_;
 
     // The worked example (a garage of 25 m2 usable, MP 12000 pesetas) with two description
     // lines, printed in the settings' language.
@@ -260,8 +262,7 @@ TEST_F(InformeGaraje, WithoutPrinterNothingIsPrinted)
     Localizar(QStringLiteral("CALLE MAYOR"), QStringLiteral("17"));
     Teclear(QStringLiteral("txtp3sbu"), QStringLiteral("25"));
     Printer::SetPrinterCountForTests(0);
-    const QString pdf = QDir::temp().filePath(QStringLiteral("informe_garaje_sin_impresora.pdf"));
-    QFile::remove(pdf);
+    const QString pdf = carpeta_.filePath(QStringLiteral("informe_garaje_sin_impresora.pdf"));
     Printer::SetOutputPdfForTests(pdf);
     Pulsar(QStringLiteral("cmdimprimir"));
     ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);

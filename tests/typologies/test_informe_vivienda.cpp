@@ -2,7 +2,7 @@
 // names and captions, printed to PDF, its texts read back where the layout puts them.
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,15 +85,16 @@ DatosInforme Datos(bool eu)
     return d;
 }
 
-// Both pages are printed once, to the temporary folder, where they can also be looked at.
+// Both pages are printed for each test into a folder of its own, removed with it.
 class InformeVivienda : public ::testing::Test {
 protected:
-    static QString Pdf(bool eu)
+    QString Pdf(bool eu) const
     {
-        return QDir::temp().filePath(eu ? U("informe_vivienda_eu.pdf") : U("informe_vivienda_es.pdf"));
+        return carpeta_.filePath(eu ? U("informe_vivienda_eu.pdf") : U("informe_vivienda_es.pdf"));
     }
-    static void SetUpTestSuite()
+    void SetUp() override
     {
+        ASSERT_TRUE(carpeta_.isValid());
         for (bool eu : {false, true}) {
             Printer::SetOutputPdfForTests(Pdf(eu));
             auto w = VentanaVivienda(eu);
@@ -101,6 +102,7 @@ protected:
         }
         Printer::SetOutputPdfForTests(QString());
     }
+    QTemporaryDir carpeta_;
 };
 
 TEST_F(InformeVivienda, SpanishPageHasItsTextsWhereTheLayoutPutsThem)

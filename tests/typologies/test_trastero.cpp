@@ -1,7 +1,7 @@
 // The storage-room valuation driven through its window: coefficients, fixed construction cost,
 // value chain with its zero guard, age, date checks, percentage, zone refusals, skipped
 // lookup failures and the redraw.
-#include <QDir>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -651,7 +651,8 @@ TEST_F(Trastero, ReportInBothLanguages)
     Teclear("txtp2pti", "50");
     ASSERT_TRUE(C("cmdimprimir")->isEnabled());
 
-    const QString es = QDir::temp().filePath(QStringLiteral("informe_trastero_es.pdf"));
+    QTemporaryDir carpeta;
+    const QString es = carpeta.filePath(QStringLiteral("informe_trastero_es.pdf"));
     Printer::SetOutputPdfForTests(es);
     Pulsar("cmdimprimir");
     EXPECT_TRUE(Mensajes().isEmpty());
@@ -683,7 +684,7 @@ TEST_F(Trastero, ReportInBothLanguages)
     ventana_->Unload();
     Abrir();
     Pulsar("Chkp2cl1");
-    const QString eu = QDir::temp().filePath(QStringLiteral("informe_trastero_eu.pdf"));
+    const QString eu = carpeta.filePath(QStringLiteral("informe_trastero_eu.pdf"));
     Printer::SetOutputPdfForTests(eu);
     Pulsar("cmdimprimir");
     EXPECT_TRUE(Mensajes().isEmpty());

@@ -168,6 +168,13 @@ TEST_F(Vivienda, WorkedExamplesOfTheCoefficientsAndTheChain)
     Pulsar("Chkp1cl3");
     Pulsar("Chkp1cl4");
     EXPECT_EQ(T("txtp1ccl"), "0,80");
+    // The fourth floor without lift ticked alone gives 0,80 as well.
+    Pulsar("Chkp1cl3");
+    EXPECT_EQ(gDatosTip1().P1_CL4(), "X");
+    EXPECT_EQ(gDatosTip1().P1_CL3(), "");
+    EXPECT_DOUBLE_EQ(gDatosTip1().P1_CCL(), 0.8);
+    EXPECT_EQ(T("txtp1ccl"), "0,80");
+    Pulsar("Chkp1cl3");
     Pulsar("Chkp1cl1");
     EXPECT_EQ(gDatosTip1().P1_CL3(), "");
     EXPECT_EQ(gDatosTip1().P1_CL4(), "");

@@ -1,0 +1,233 @@
+#include "typologies/commercial_residential/Tipologia5.h"
+
+#include "core/GAyuda.h"
+#include "core/Globals.h"
+#include "core/Valoracion.h"
+#include "platform/CajaNum.h"
+#include "platform/Option.h"
+#include "typologies/commercial_residential/InformeComercialResidencial.h"
+
+namespace {
+
+ParametrosVentana ParametrosComercialResidencial()
+{
+    ParametrosVentana p;
+    p.tipo = 5;
+    p.idTitulo = 134;
+    p.idSeparadorRango = 112;
+    p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
+    p.idZona9xx = 133;
+    p.zonaNoNumericaSinFila = true;
+    p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
+    // The age box of the other mode is hidden and disabled.
+    p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
+    // Surface and percentage are compared with a text that never matches: every non-zero entry
+    // is taken and recomputed.
+    p.tomaValorIgual = true;
+
+    using D = Destino;
+    p.rotulos = {
+        {QString(), 134, D::Ventana},
+        {"Frame1", 91, D::Rotulo},
+        {"Label7", 130, D::Rotulo},
+        {"Label3", 99, D::Rotulo},
+        {"Label2", 98, D::Rotulo},
+        {"Label4", 129, D::Rotulo},
+        {"Label1", 96, D::Rotulo},
+        {"Label5", 128, D::Rotulo},
+        {"Label6", 94, D::Rotulo},
+        {"Label8", 92, D::Rotulo},
+        {"Frame5", 81, D::Rotulo},
+        {"Chkp5cl1", 85, D::RotuloYAyuda},
+        {"Label11", 87, D::Rotulo},
+        {"Label10", 86, D::Rotulo},
+        {"Frame3", 80, D::Rotulo},
+        {"Frame4", 78, D::Rotulo},
+        {"Label9", 79, D::Rotulo},
+        {"Frame2", 75, D::Rotulo},
+        {"optp5tsu(1)", 77, D::Rotulo},
+        {"optp5tsu(0)", 76, D::Rotulo},
+        {"Frame7", 59, D::Rotulo},
+        {"cmdayuda", 63, D::Ayuda},
+        {"cmdimprimir", 62, D::Ayuda},
+        {"cmdlimpiar", 61, D::Ayuda},
+        {"cmdsalir", 60, D::Ayuda},
+        {"Frame8", 16, D::Rotulo},
+        {"optp5mon(0)", 18, D::Rotulo},
+        {"optp5mon(1)", 17, D::Rotulo},
+        {"Label16", 74, D::Rotulo},
+        {"Label15", 135, D::Rotulo},
+        {"Label14", 72, D::Rotulo},
+        {"Label17", 71, D::Rotulo},
+        {"Label19", 70, D::Rotulo},
+        {"Label18", 69, D::Rotulo},
+        {"Label20", 68, D::Rotulo},
+        {"Label21", 67, D::Rotulo},
+        {"Label22", 66, D::Rotulo},
+        {"Label23", 65, D::Rotulo},
+        {"Label24", 64, D::Rotulo},
+        {"Label25", 64, D::Rotulo},
+        {"Frame6", 54, D::Rotulo},
+        {"optp5anttipo(1)", 55, D::Rotulo},
+        {"optp5anttipo(0)", 56, D::Rotulo},
+        {"Label12", 58, D::Rotulo},
+        {"Label13", 57, D::Rotulo},
+        {"Label26", 100, D::Rotulo},
+    };
+
+    using R = Regla;
+    p.cajas = {
+        {"NUP", R::Plana},     {"NUS", R::Texto},     {"ANT", R::Plana},     {"DEP", R::CeroVacio},
+        {"SBU", R::CeroVacio}, {"SHO", R::CeroVacio}, {"CCL", R::CeroVacio}, {"VRC", R::Moneda},
+        {"CCO", R::Moneda},    {"VAD", R::Moneda},    {"VAC", R::Moneda},    {"VCO", R::Moneda},
+        {"VAF", R::Moneda},    {"VSF", R::Moneda},    {"VCF", R::Moneda},    {"PTI", R::Plana},
+        {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio}, {"RP", R::CeroVacio},
+    };
+
+    using G = Guardado;
+    p.guardan = {
+        {"ANT", G::Entero}, {"AÑOP", G::Entero}, {"CCL", G::Numero}, {"COA", G::Numero},
+        {"DEP", G::Numero}, {"RP", G::Numero},    {"SHO", G::Numero}, {"NUS", G::Texto},
+    };
+
+    const QString resultadoP = QStringLiteral("##,###,###,###");
+    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
+    p.monedas = {
+        {"VRC", "#,###,###", "#,###,##0.00"},
+        {"CCO", "###,###", "###,##0.00"},
+        {"VAD", resultadoP, resultadoE},
+        {"VAC", resultadoP, resultadoE},
+        {"VCO", resultadoP, resultadoE},
+        {"VAF", resultadoP, resultadoE},
+        {"VSF", resultadoP, resultadoE},
+        {"VCF", resultadoP, resultadoE},
+    };
+
+    // Redrawn in this order; the check box between the two (PresentaSituacion).
+    p.opciones = {
+        {"TSU", "C", 0},
+        {"MON", "P", 0},
+    };
+    return p;
+}
+
+cDatosTip5& R5() { return gDatosTip5(); }
+
+const RegistroVentanaTipologia registro(5, [] { return new Tipologia5; });
+
+}  // namespace
+
+Tipologia5::Tipologia5()
+    : VentanaTipologiaBase(QStringLiteral("Tipologia5"), ParametrosComercialResidencial())
+{
+    Disenar();
+    ConectarControles();
+    ConectarPropios();
+}
+
+CDatosTip& Tipologia5::Registro() const { return gDatosTip5(); }
+
+void Tipologia5::ConectarPropios()
+{
+    for (int i = 0; i < 2; ++i)
+        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp5tsu"), i)), &OptionButton::Click,
+                 [this, i] { optsu_Click(i); });
+    // Chkp5cl1 has no click handling: CL is a constant and the redraw ticks the box again.
+}
+
+// Defaults ------------------------------------------------------------------------------------
+
+double Tipologia5::CosteConstruccion(int16_t ejercicio, const QString& moneda)
+{
+    return valoracion::CosteConstruccionFijo(5, ejercicio, moneda);
+}
+
+void Tipologia5::ModificaDatos()
+{
+    cDatosTip5& r = R5();
+    if (r.P5_SVL() != QLatin1String("V"))
+        return;
+    r.setP5_SVL(QStringLiteral("L"));
+    r.setP5_FECV(gEntrada().P_FECV());
+    r.setP5_TSU(QStringLiteral("U"));
+    r.setP5_MON(gEntrada().P_MON());
+    int16_t version = 0;
+    r.setP5_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
+    r.setP5_VER(version);
+    r.setP5_CCO(CosteConstruccion(r.P5_EJER(), r.P5_MON()));
+    r.setP5_PTI(100);
+    r.setP5_ANTTIPO(QStringLiteral("A"));
+    r.setP5_CCL(CalcularCL());
+    r.setP5_RP(ObtenerPorcom(r.P5_EJER()) / 100);
+    ValoresIniciales();
+    Localizacion().VaciarLista();
+}
+
+void Tipologia5::InicializaFechaV()
+{
+    cDatosTip5& r = R5();
+    r.setP5_SVL(QStringLiteral("L"));
+    r.setP5_TSU(QStringLiteral("U"));
+    r.setP5_ANTTIPO(QStringLiteral("A"));
+    r.setP5_CCL(CalcularCL());
+    r.setP5_PTI(100);
+    r.setP5_RP(ObtenerPorcom(r.P5_EJER()) / 100);
+    // The record keeps its currency across the change of period: the cost follows it.
+    r.setP5_CCO(CosteConstruccion(r.P5_EJER(), r.P5_MON()));
+    ValoresIniciales();
+    Localizacion().VaciarLista();
+}
+
+// Location ------------------------------------------------------------------------------------
+
+void Tipologia5::InicializaMunicipio(QString& smunicipio)
+{
+    // The location and what was valued from it; the fixed construction cost stays.
+    cDatosTip5& r = R5();
+    r.setP5_MUN(smunicipio);
+    r.setP5_CAL(QString());
+    r.setP5_NUP(0);
+    r.setP5_NUS(QString());
+    for (RecordCode codigo : {RecordCode::VRC, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+        r.Set(codigo, 0.0);
+}
+
+// Valuation -----------------------------------------------------------------------------------
+
+void Tipologia5::CalcularValores()
+{
+    cDatosTip5& r = R5();
+    // VRC of the subzone for the ponencia year (no row: the subzone emptied, VRC 0; a row
+    // without value: VRC 0, the subzone kept). Without a municipality only CC is set.
+    const bool hayMunicipio = Localizacion().LeerValorZona();
+    // The cost is always in the unit of the record's amounts, whatever the row's currency.
+    r.setP5_CCO(CosteConstruccion(r.P5_EJER(), r.P5_MON()));
+    if (hayMunicipio)
+        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
+}
+
+void Tipologia5::CadenaValores()
+{
+    valoracion::ValorarRegistro(R5(), valoracion::OrdenOperandos::CadenaValores);
+}
+
+// Entries -------------------------------------------------------------------------------------
+
+void Tipologia5::SuperficieAceptada() { RecalcularSH(); }
+
+// Presentation --------------------------------------------------------------------------------
+
+void Tipologia5::PresentaSituacion() { MarcarCasilla(Chkp5cl1, R5().P5_CL1().isEmpty() ? 0 : 1); }
+
+// Report ----------------------------------------------------------------------------------------
+
+void Tipologia5::ObtenerEtiquetas()
+{
+    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp5tsu")));
+    // The check box's caption whether it is ticked or not: CL is the same either way.
+    PonerEtiqueta(QStringLiteral("sEtiquetaCL"), QLatin1Char('(') + Chkp5cl1->text() + QLatin1Char(')'));
+}
+
+void Tipologia5::DatosDescripcion() { ImprimirTabla(InformeComercialResidencialEs()); }
+
+void Tipologia5::DatosDescripcionE() { ImprimirTabla(InformeComercialResidencialEu()); }
