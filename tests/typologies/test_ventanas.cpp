@@ -60,8 +60,8 @@ ParametrosVentana Tabla()
 {
     ParametrosVentana p;
     p.tipo = 2;
-    p.cajas = {{"NUP", Regla::Plana}, {"VSF", Regla::Moneda}};
-    p.monedas = {{"VSF", "##,###,###,###", "##,###,###,##0.00"}};
+    p.cajas = {{RecordCode::NUP, Regla::Plana}, {RecordCode::VSF, Regla::Moneda}};
+    p.monedas = {{RecordCode::VSF, "##,###,###,###", "##,###,###,##0.00"}};
     return p;
 }
 
@@ -77,13 +77,19 @@ TEST(VentanasTipologia, ATableNamingWhatDoesNotExistStopsConstruction)
         std::function<void(ParametrosVentana&)> cambio;
         const char* nombrado;
     } casos[] = {
-        {"a code no record has", [](ParametrosVentana& p) { p.cajas[1].codigo = "VSX"; }, "VSX"},
-        {"a code of another record", [](ParametrosVentana& p) { p.guardan = {{"VRC", Guardado::Numero}}; }, "VRC"},
-        {"a box the window lacks", [](ParametrosVentana& p) { p.cajas.push_back({"VCF", Regla::Moneda}); }, "txtp2vcf"},
-        {"a money box that is no numeric box", [](ParametrosVentana& p) { p.monedas = {{"NOR", "#", "#"}}; }, "txtp2nor"},
-        {"an option pair the window lacks", [](ParametrosVentana& p) { p.opciones = {{"MON", "P", 0}}; }, "optp2mon(0)"},
+        // (a code no record has does not compile: the tables name codes by RecordCode)
+        {"a code of another record", [](ParametrosVentana& p) { p.cajas[1].codigo = RecordCode::VRC; }, "VRC"},
+        {"a stored code of another record",
+         [](ParametrosVentana& p) { p.guardan = {{RecordCode::NUI, Guardado::Texto}}; }, "NUI"},
+        {"a box the window lacks", [](ParametrosVentana& p) { p.cajas.push_back({RecordCode::VCF, Regla::Moneda}); },
+         "txtp2vcf"},
+        {"a money box that is no numeric box",
+         [](ParametrosVentana& p) { p.monedas = {{RecordCode::NOR, "#", "#"}}; }, "txtp2nor"},
+        {"an option pair the window lacks", [](ParametrosVentana& p) { p.opciones = {{RecordCode::MON, "P", 0}}; },
+         "optp2mon(0)"},
         {"a caption of a control it lacks", [](ParametrosVentana& p) { p.rotulos = {{"Label99", 1, Destino::Rotulo}}; }, "Label99"},
-        {"a zone amount into a code it has not", [](ParametrosVentana& p) { p.importesZona = {{"t07_vrr", "VRX"}}; }, "VRX"},
+        {"a zone amount into a code it has not",
+         [](ParametrosVentana& p) { p.importesZona = {{"t07_vrr", RecordCode::VRI}}; }, "VRI"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);

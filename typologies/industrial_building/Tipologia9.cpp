@@ -71,35 +71,35 @@ ParametrosVentana ParametrosPabellonIndustrial()
 
     using R = Regla;
     p.cajas = {
-        {"ANT", R::Plana},     {"DEP", R::CeroVacio}, {"SBU", R::CeroVacio}, {"SHO", R::CeroVacio},
-        {"CCL", R::CeroVacio}, {"VRI", R::Moneda},    {"CCO", R::Moneda},    {"VAD", R::Moneda},
-        {"VAC", R::Moneda},    {"VCO", R::Moneda},    {"VAF", R::Moneda},    {"VSF", R::Moneda},
-        {"VCF", R::Moneda},    {"PTI", R::Plana},     {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio},
-        {"RP", R::CeroVacio},
+        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio}, {RecordCode::SHO, R::CeroVacio},
+        {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRI, R::Moneda},    {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},
+        {RecordCode::VAC, R::Moneda},    {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
+        {RecordCode::RP, R::CeroVacio},
     };
 
     // Neither CL nor RP is stored back when drawn: the RP box shows 1,13 for a record's 1,125.
     using G = Guardado;
     p.guardan = {
-        {"ANT", G::Entero}, {"AÑOP", G::Entero}, {"COA", G::Numero}, {"DEP", G::Numero}, {"SHO", G::Numero},
+        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"VRI", "#,###,###", "#,###,##0.00"},
-        {"CCO", "###,###", "###,##0.00"},
-        {"VAD", resultadoP, resultadoE},
-        {"VAC", resultadoP, resultadoE},
-        {"VCO", resultadoP, resultadoE},
-        {"VAF", resultadoP, resultadoE},
-        {"VSF", resultadoP, resultadoE},
-        {"VCF", resultadoP, resultadoE},
+        {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
+        {RecordCode::CCO, "###,###", "###,##0.00"},
+        {RecordCode::VAD, resultadoP, resultadoE},
+        {RecordCode::VAC, resultadoP, resultadoE},
+        {RecordCode::VCO, resultadoP, resultadoE},
+        {RecordCode::VAF, resultadoP, resultadoE},
+        {RecordCode::VSF, resultadoP, resultadoE},
+        {RecordCode::VCF, resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"TSU", "C", 0},
-        {"MON", "P", 0},
+        {RecordCode::TSU, "C", 0},
+        {RecordCode::MON, "P", 0},
     };
     return p;
 }

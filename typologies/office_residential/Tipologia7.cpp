@@ -22,7 +22,7 @@ ParametrosVentana ParametrosOficina()
     p.idZona9xx = 144;
     p.localizacion = TipoLocalizacion::CalleZonaResidencial;
     // The zone row gives VRR only; a Null value counts 0 (and values nothing).
-    p.importesZona = {{"t07_vrr", "VRR"}};
+    p.importesZona = {{"t07_vrr", RecordCode::VRR}};
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
     p.importeNuloSinFila = false;
 
@@ -79,39 +79,39 @@ ParametrosVentana ParametrosOficina()
 
     using R = Regla;
     p.cajas = {
-        {"NUP", R::Plana},      {"NUR", R::Plana},      {"NOR", R::Texto},
-        {"ANT", R::Plana},      {"DEP", R::CeroVacio},  {"SBU", R::CeroVacio},
-        {"SHO", R::CeroVacio},  {"CCL", R::CeroVacio},  {"VRR", R::Moneda},
-        {"CCO", R::Moneda},     {"VAD", R::Moneda},     {"VAC", R::Moneda},
-        {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"VSF", R::Moneda},
-        {"VCF", R::Moneda},     {"PTI", R::Plana},      {"AÑOP", R::CeroVacio},
-        {"COA", R::CeroVacio},  {"RP", R::CeroVacio},
+        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
+        {RecordCode::ANT, R::Plana},      {RecordCode::DEP, R::CeroVacio},  {RecordCode::SBU, R::CeroVacio},
+        {RecordCode::SHO, R::CeroVacio},  {RecordCode::CCL, R::CeroVacio},  {RecordCode::VRR, R::Moneda},
+        {RecordCode::CCO, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio},
+        {RecordCode::COA, R::CeroVacio},  {RecordCode::RP, R::CeroVacio},
     };
 
     // (1 - D) is stored as a number like the others: an empty box stores 0.
     using G = Guardado;
     p.guardan = {
-        {"NUR", G::Entero},  {"NOR", G::Texto},   {"CCL", G::Numero},
-        {"SHO", G::Numero},  {"ANT", G::Entero},  {"AÑOP", G::Entero},
-        {"COA", G::Numero},  {"RP", G::Numero},   {"DEP", G::Numero},
+        {RecordCode::NUR, G::Entero},  {RecordCode::NOR, G::Texto},   {RecordCode::CCL, G::Numero},
+        {RecordCode::SHO, G::Numero},  {RecordCode::ANT, G::Entero},  {RecordCode::AÑOP, G::Entero},
+        {RecordCode::COA, G::Numero},  {RecordCode::RP, G::Numero},   {RecordCode::DEP, G::Numero},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"VRR", "#,###,###", "#,###,##0.00"},
-        {"CCO", "###,###", "###,##0.00"},
-        {"VAD", resultadoP, resultadoE},
-        {"VAC", resultadoP, resultadoE},
-        {"VCO", resultadoP, resultadoE},
-        {"VAF", resultadoP, resultadoE},
-        {"VSF", resultadoP, resultadoE},
-        {"VCF", resultadoP, resultadoE},
+        {RecordCode::VRR, "#,###,###", "#,###,##0.00"},
+        {RecordCode::CCO, "###,###", "###,##0.00"},
+        {RecordCode::VAD, resultadoP, resultadoE},
+        {RecordCode::VAC, resultadoP, resultadoE},
+        {RecordCode::VCO, resultadoP, resultadoE},
+        {RecordCode::VAF, resultadoP, resultadoE},
+        {RecordCode::VSF, resultadoP, resultadoE},
+        {RecordCode::VCF, resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"TSU", "C", 0},
-        {"MON", "P", 0},
+        {RecordCode::TSU, "C", 0},
+        {RecordCode::MON, "P", 0},
     };
     return p;
 }

@@ -22,7 +22,7 @@ ParametrosVentana ParametrosGaraje()
     p.idSeparadorRango = 112;
     p.idZona9xx = 0;  // zones of 900 and above are valued like any other
     // A Null module counts as no zone row.
-    p.importesZona = {{"t07_mp", "MAP"}};
+    p.importesZona = {{"t07_mp", RecordCode::MAP}};
     p.importeNuloSinFila = true;
     p.zonaNoNumericaSinFila = true;
 
@@ -70,34 +70,34 @@ ParametrosVentana ParametrosGaraje()
 
     using R = Regla;
     p.cajas = {
-        {"NUP", R::Plana},      {"NUR", R::Plana},      {"NOR", R::Texto},
-        {"CCG", R::Plana},      {"SBU", R::CeroVacio},  {"CCS", R::CeroVacio},
-        {"MAP", R::Moneda},     {"VAD", R::Moneda},     {"VAC", R::Moneda},
-        {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"PTI", R::Plana},
-        {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio}, {"RP", R::CeroVacio},
+        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
+        {RecordCode::CCG, R::Plana},      {RecordCode::SBU, R::CeroVacio},  {RecordCode::CCS, R::CeroVacio},
+        {RecordCode::MAP, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::PTI, R::Plana},
+        {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio}, {RecordCode::RP, R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {"AÑOP", G::Entero}, {"COA", G::Numero}, {"RP", G::Numero},
-        {"CCG", G::Numero},   {"CCS", G::Numero}, {"NUR", G::Entero},
-        {"NOR", G::Texto},
+        {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
+        {RecordCode::CCG, G::Numero},   {RecordCode::CCS, G::Numero}, {RecordCode::NUR, G::Entero},
+        {RecordCode::NOR, G::Texto},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"MAP", "##,###,###", "##,###,##0.00"},
-        {"VAD", resultadoP, resultadoE},
-        {"VAC", resultadoP, resultadoE},
-        {"VCO", resultadoP, resultadoE},
-        {"VAF", resultadoP, resultadoE},
+        {RecordCode::MAP, "##,###,###", "##,###,##0.00"},
+        {RecordCode::VAD, resultadoP, resultadoE},
+        {RecordCode::VAC, resultadoP, resultadoE},
+        {RecordCode::VCO, resultadoP, resultadoE},
+        {RecordCode::VAF, resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"TGA", "G", 0},
-        {"TSU", "C", 0},
-        {"MON", "P", 0},
+        {RecordCode::TGA, "G", 0},
+        {RecordCode::TSU, "C", 0},
+        {RecordCode::MON, "P", 0},
     };
     return p;
 }

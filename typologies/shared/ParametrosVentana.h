@@ -2,10 +2,12 @@
 // A typology window as data: its number and messages, the captions it sets, the boxes it
 // redraws and in which way, the boxes that store their text back into the record, the money
 // patterns, the option pairs shown from record codes and the way it locates the property.
-// The boxes and option pairs are named by the record code they show: code "VRR" in window 1
-// is the box "txtp1vrr", code "TVI" the option pair "optp1tvi".
+// The boxes and option pairs are named by the record code they show: code VRR in window 1 is
+// the box "txtp1vrr", code TVI the option pair "optp1tvi".
 #include <QString>
 #include <vector>
+
+#include "core/Registros.h"
 
 // How PresentaDatos writes a record value into its box.
 enum class Regla {
@@ -20,7 +22,7 @@ enum class Regla {
 // code "VRR" in window 1 is the box "txtp1vrr", code "TVI" the option pair "optp1tvi".
 
 struct CajaDeRegistro {
-    QString codigo;
+    RecordCode codigo;
     Regla regla;
 };
 
@@ -33,13 +35,13 @@ enum class Guardado {
 };
 
 struct CajaQueGuarda {
-    QString codigo;
+    RecordCode codigo;
     Guardado como;
 };
 
 // Money box and its two patterns (FormatosMoneda sets them in this order).
 struct CajaDeMoneda {
-    QString codigo;
+    RecordCode codigo;
     QString pesetas;
     QString euros;
 };
@@ -56,7 +58,7 @@ struct Rotulacion {
 // An option pair that shows a record code: entry `entradaSiIgual` is selected when the code
 // equals `valor`, the other entry for any other code. Used by PresentaDatos.
 struct OpcionDeRegistro {
-    QString codigo;  // "TVI": the entries are "optp1tvi(0)" and "optp1tvi(1)"
+    RecordCode codigo;  // "TVI": the entries are "optp1tvi(0)" and "optp1tvi(1)"
     QString valor;
     int entradaSiIgual;
 };
@@ -79,7 +81,7 @@ enum class CajasEdad {
 // An amount of the residential zone row and the record code it is stored in.
 struct ImporteDeZona {
     QString campo;   // "t07_vrr"
-    QString codigo;  // "VRR"
+    RecordCode codigo;  // VRR
 };
 
 // What one typology window is, as data.

@@ -86,6 +86,11 @@ QString VentanaTipologiaBase::Nombre(const char* clase, const QString& codigo) c
     return QString::fromUtf8(clase) + QLatin1Char('p') + QString::number(p_.tipo) + codigo.toLower();
 }
 
+QString VentanaTipologiaBase::Nombre(const char* clase, RecordCode codigo) const
+{
+    return Nombre(clase, CDatosTip::CodeName(codigo));
+}
+
 QString VentanaTipologiaBase::Opcion(const QString& grupo, int indice)
 {
     return grupo + QLatin1Char('(') + QString::number(indice) + QLatin1Char(')');
@@ -206,9 +211,10 @@ void VentanaTipologiaBase::ComprobarTabla() const
         if (!Buscar(nombre))
             falta(QStringLiteral("its table names the control ") + nombre + QStringLiteral(", which the window has not"));
     };
-    const auto codigo = [&](const QString& c) {
+    const auto codigo = [&](RecordCode c) {
         if (!r.Has(c))
-            falta(QStringLiteral("its table names the code ") + c + QStringLiteral(", which its record has not"));
+            falta(QStringLiteral("its table names the code ") + CDatosTip::CodeName(c) +
+                  QStringLiteral(", which its record has not"));
     };
     for (const auto& ro : p_.rotulos)
         if (ro.destino != Destino::Ventana)
@@ -525,7 +531,7 @@ void VentanaTipologiaBase::PresentaDatos()
     PresentaCajas();
     PresentaLocalizacion();
     for (const auto& o : p_.opciones) {
-        if (o.codigo == QLatin1String("MON"))
+        if (o.codigo == RecordCode::MON)
             PresentaSituacion();
         PresentaOpcion(Nombre("opt", o.codigo));
     }

@@ -75,6 +75,8 @@ public:
     QString Nombre(const char* clase, const char* codigo) const;
     // The same from a record code: Nombre("txt", "AÑOP") is "txtp1añop".
     QString Nombre(const char* clase, const QString& codigo) const;
+    // The same from a record code: Nombre("txt", RecordCode::VRR) is "txtp1vrr" in window 1.
+    QString Nombre(const char* clase, RecordCode codigo) const;
     static QString Opcion(const QString& grupo, int indice);
 
     // --- the shared cycle ----------------------------------------------------------------

@@ -24,7 +24,7 @@ ParametrosVentana ParametrosTrastero()
     p.idSeparadorRango = 112;
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 103;
-    p.importesZona = {{"t07_vrr", "VRR"}};
+    p.importesZona = {{"t07_vrr", RecordCode::VRR}};
     p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
 
     using D = Destino;
@@ -82,39 +82,39 @@ ParametrosVentana ParametrosTrastero()
 
     using R = Regla;
     p.cajas = {
-        {"NUP", R::Plana},      {"NUR", R::Plana},      {"NOR", R::Texto},
-        {"ANT", R::Plana},      {"DEP", R::CeroVacio},  {"SBU", R::CeroVacio},
-        {"SHO", R::CeroVacio},  {"CCL", R::CeroVacio},  {"VRR", R::Moneda},
-        {"CCO", R::Moneda},     {"VAD", R::Moneda},     {"VAC", R::Moneda},
-        {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"VSF", R::Moneda},
-        {"VCF", R::Moneda},     {"PTI", R::Plana},      {"AÑOP", R::CeroVacio},
-        {"COA", R::CeroVacio},  {"RP", R::CeroVacio},
+        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
+        {RecordCode::ANT, R::Plana},      {RecordCode::DEP, R::CeroVacio},  {RecordCode::SBU, R::CeroVacio},
+        {RecordCode::SHO, R::CeroVacio},  {RecordCode::CCL, R::CeroVacio},  {RecordCode::VRR, R::Moneda},
+        {RecordCode::CCO, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio},
+        {RecordCode::COA, R::CeroVacio},  {RecordCode::RP, R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {"NUR", G::Entero},   {"NOR", G::Texto},  {"CCL", G::Numero},
-        {"SHO", G::Numero},   {"ANT", G::Entero}, {"DEP", G::NumeroSiNoVacio},
-        {"AÑOP", G::Entero}, {"COA", G::Numero}, {"RP", G::Numero},
+        {RecordCode::NUR, G::Entero},   {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
+        {RecordCode::SHO, G::Numero},   {RecordCode::ANT, G::Entero}, {RecordCode::DEP, G::NumeroSiNoVacio},
+        {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"VRR", "#,###,###", "#,###,##0.00"},
-        {"CCO", "###,###", "###,##0.00"},
-        {"VAD", resultadoP, resultadoE},
-        {"VAC", resultadoP, resultadoE},
-        {"VCO", resultadoP, resultadoE},
-        {"VAF", resultadoP, resultadoE},
-        {"VSF", resultadoP, resultadoE},
-        {"VCF", resultadoP, resultadoE},
+        {RecordCode::VRR, "#,###,###", "#,###,##0.00"},
+        {RecordCode::CCO, "###,###", "###,##0.00"},
+        {RecordCode::VAD, resultadoP, resultadoE},
+        {RecordCode::VAC, resultadoP, resultadoE},
+        {RecordCode::VCO, resultadoP, resultadoE},
+        {RecordCode::VAF, resultadoP, resultadoE},
+        {RecordCode::VSF, resultadoP, resultadoE},
+        {RecordCode::VCF, resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"TVI", "P", 1},
-        {"TSU", "C", 0},
-        {"MON", "P", 0},
+        {RecordCode::TVI, "P", 1},
+        {RecordCode::TSU, "C", 0},
+        {RecordCode::MON, "P", 0},
     };
     return p;
 }

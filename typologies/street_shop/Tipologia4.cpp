@@ -77,35 +77,35 @@ ParametrosVentana ParametrosLocal()
 
     using R = Regla;
     p.cajas = {
-        {"NUP", R::Plana},      {"NUS", R::Texto},      {"SBU", R::CeroVacio},  {"SHO", R::CeroVacio},
-        {"CCL", R::CeroVacio},  {"VRC", R::Moneda},     {"CCO", R::Moneda},     {"VAD", R::Moneda},
-        {"VAC", R::Moneda},     {"VCO", R::Moneda},     {"VAF", R::Moneda},     {"VSF", R::Moneda},
-        {"VCF", R::Moneda},     {"PTI", R::Plana},      {"AÑOP", R::CeroVacio}, {"COA", R::CeroVacio},
-        {"RP", R::CeroVacio},
+        {RecordCode::NUP, R::Plana},      {RecordCode::NUS, R::Texto},      {RecordCode::SBU, R::CeroVacio},  {RecordCode::SHO, R::CeroVacio},
+        {RecordCode::CCL, R::CeroVacio},  {RecordCode::VRC, R::Moneda},     {RecordCode::CCO, R::Moneda},     {RecordCode::VAD, R::Moneda},
+        {RecordCode::VAC, R::Moneda},     {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
+        {RecordCode::RP, R::CeroVacio},
     };
 
     // The coefficient RP is shown and never stored back.
     using G = Guardado;
     p.guardan = {
-        {"NUS", G::Texto}, {"AÑOP", G::Entero}, {"CCL", G::Numero}, {"COA", G::Numero}, {"SHO", G::Numero},
+        {RecordCode::NUS, G::Texto}, {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero}, {RecordCode::COA, G::Numero}, {RecordCode::SHO, G::Numero},
     };
 
     const QString resultadoP = QStringLiteral("##,###,###,###");
     const QString resultadoE = QStringLiteral("##,###,###,##0.00");
     p.monedas = {
-        {"VRC", "#,###,###", "#,###,##0.00"},
-        {"CCO", "###,###", "###,##0.00"},
-        {"VAD", resultadoP, resultadoE},
-        {"VAC", resultadoP, resultadoE},
-        {"VCO", resultadoP, resultadoE},
-        {"VAF", resultadoP, resultadoE},
-        {"VSF", resultadoP, resultadoE},
-        {"VCF", resultadoP, resultadoE},
+        {RecordCode::VRC, "#,###,###", "#,###,##0.00"},
+        {RecordCode::CCO, "###,###", "###,##0.00"},
+        {RecordCode::VAD, resultadoP, resultadoE},
+        {RecordCode::VAC, resultadoP, resultadoE},
+        {RecordCode::VCO, resultadoP, resultadoE},
+        {RecordCode::VAF, resultadoP, resultadoE},
+        {RecordCode::VSF, resultadoP, resultadoE},
+        {RecordCode::VCF, resultadoP, resultadoE},
     };
 
     p.opciones = {
-        {"TSU", "C", 0},
-        {"MON", "P", 0},
+        {RecordCode::TSU, "C", 0},
+        {RecordCode::MON, "P", 0},
     };
     return p;
 }
