@@ -142,7 +142,7 @@ void Tipologia6::Defectos()
     r.setP6_ANTTIPO(QStringLiteral("A"));
     r.setP6_CCL(1.0);
     r.setP6_PTI(100);
-    r.setP6_CCO(valoracion::CosteConstruccionFijo(6, r.P6_EJER(), r.P6_MON()));
+    PonerCosteFijo();
     ValoresIniciales();
     Localizacion().VaciarLista();
 }
@@ -175,29 +175,9 @@ void Tipologia6::InicializaFechaV()
 
 // Location and valuation -------------------------------------------------------------------------
 
-void Tipologia6::InicializaMunicipio(QString& smunicipio)
-{
-    LocalizacionIndustrial::InicializaMunicipio(R6(), smunicipio);
-}
-
-void Tipologia6::CalcularValores()
-{
-    cDatosTip6& r = R6();
-    // VRI of the zone, unless no municipality is selected (then VRI and the results stay).
-    const bool leida = Localizacion().LeerValorZona();
-    // The fixed cost in the record's currency, whatever the currency of the zone row.
-    r.setP6_CCO(valoracion::CosteConstruccionFijo(6, r.P6_EJER(), r.P6_MON()));
-    if (leida)
-        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
-}
-
-void Tipologia6::CadenaValores() { valoracion::ValorarRegistro(R6(), valoracion::OrdenOperandos::CadenaValores); }
-
 // Coefficients and entries -------------------------------------------------------------------------
 
 double Tipologia6::CalcularCL() const { return Chkp6cl1 && Chkp6cl1->Value() != 0 ? 0.7 : 1.0; }
-
-void Tipologia6::SuperficieAceptada() { RecalcularSH(); }
 
 void Tipologia6::Chkp6cl1_Click()
 {

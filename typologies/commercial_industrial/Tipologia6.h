@@ -19,11 +19,6 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    // VRI of the zone in the record's currency, the fixed CC, then the chain; with no
-    // municipality selected only CC is set.
-    void CalcularValores() override;
-    void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
@@ -32,7 +27,6 @@ public:
     double CalcularCL() const;
 
 protected:
-    void SuperficieAceptada() override;
     void PresentaSituacion() override;
 
     // The window flags under this window's names.

@@ -137,11 +137,6 @@ void Tipologia5::ConectarPropios()
 
 // Defaults ------------------------------------------------------------------------------------
 
-double Tipologia5::CosteConstruccion(int16_t ejercicio, const QString& moneda)
-{
-    return valoracion::CosteConstruccionFijo(5, ejercicio, moneda);
-}
-
 void Tipologia5::ModificaDatos()
 {
     cDatosTip5& r = R5();
@@ -154,7 +149,7 @@ void Tipologia5::ModificaDatos()
     int16_t version = 0;
     r.setP5_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
     r.setP5_VER(version);
-    r.setP5_CCO(CosteConstruccion(r.P5_EJER(), r.P5_MON()));
+    PonerCosteFijo();
     r.setP5_PTI(100);
     r.setP5_ANTTIPO(QStringLiteral("A"));
     r.setP5_CCL(CalcularCL());
@@ -173,47 +168,16 @@ void Tipologia5::InicializaFechaV()
     r.setP5_PTI(100);
     r.setP5_RP(ObtenerPorcom(r.P5_EJER()) / 100);
     // The record keeps its currency across the change of period: the cost follows it.
-    r.setP5_CCO(CosteConstruccion(r.P5_EJER(), r.P5_MON()));
+    PonerCosteFijo();
     ValoresIniciales();
     Localizacion().VaciarLista();
 }
 
 // Location ------------------------------------------------------------------------------------
 
-void Tipologia5::InicializaMunicipio(QString& smunicipio)
-{
-    // The location and what was valued from it; the fixed construction cost stays.
-    cDatosTip5& r = R5();
-    r.setP5_MUN(smunicipio);
-    r.setP5_CAL(QString());
-    r.setP5_NUP(0);
-    r.setP5_NUS(QString());
-    for (RecordCode codigo : {RecordCode::VRC, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
-        r.Set(codigo, 0.0);
-}
-
 // Valuation -----------------------------------------------------------------------------------
 
-void Tipologia5::CalcularValores()
-{
-    cDatosTip5& r = R5();
-    // VRC of the subzone for the ponencia year (no row: the subzone emptied, VRC 0; a row
-    // without value: VRC 0, the subzone kept). Without a municipality only CC is set.
-    const bool hayMunicipio = Localizacion().LeerValorZona();
-    // The cost is always in the unit of the record's amounts, whatever the row's currency.
-    r.setP5_CCO(CosteConstruccion(r.P5_EJER(), r.P5_MON()));
-    if (hayMunicipio)
-        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
-}
-
-void Tipologia5::CadenaValores()
-{
-    valoracion::ValorarRegistro(R5(), valoracion::OrdenOperandos::CadenaValores);
-}
-
 // Entries -------------------------------------------------------------------------------------
-
-void Tipologia5::SuperficieAceptada() { RecalcularSH(); }
 
 // Presentation --------------------------------------------------------------------------------
 

@@ -18,23 +18,14 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    // VRC of the subzone for the ponencia year in the record's currency, the fixed CC of
-    // the valuation year, then the chain. Without a municipality only CC is set.
-    void CalcularValores() override;
-    void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
 
     // The situation coefficient, whatever the check box shows.
     static double CalcularCL() { return 0.7; }
-    // CC of a valuation year in the unit of the record's currency: 80000 pesetas for 1999,
-    // else 90000; in euro cents for any currency but "P".
-    static double CosteConstruccion(int16_t ejercicio, const QString& moneda);
 
 protected:
-    void SuperficieAceptada() override;
     void PresentaSituacion() override;
 
 private:

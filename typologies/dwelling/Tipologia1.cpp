@@ -189,37 +189,6 @@ void Tipologia1::TrasLimpiar() { Localizacion().VaciarLista(); }
 
 // Valuation -----------------------------------------------------------------------------------
 
-void Tipologia1::InicializaMunicipio(QString& smunicipio)
-{
-    CDatosTip1& r = R1();
-    r.setP1_MUN(smunicipio);
-    r.setP1_CAL(QString());
-    r.setP1_NUP(0);
-    r.setP1_NUR(0);
-    r.setP1_NOR(QString());
-    r.setP1_VRR(0);
-    r.setP1_CCO(0);
-    r.setP1_VAD(0);
-    r.setP1_VAC(0);
-    r.setP1_VCO(0);
-    r.setP1_VAF(0);
-    r.setP1_VSF(0);
-    r.setP1_VCF(0);
-}
-
-void Tipologia1::CalcularValores()
-{
-    // The zone row's VRR and CC in the record's currency (no row: zone, VRR and CC emptied),
-    // then the chain; nothing while no municipality is selected.
-    if (Localizacion().LeerValorZona())
-        CadenaValores();
-}
-
-void Tipologia1::CadenaValores()
-{
-    valoracion::ValorarRegistro(R1(), valoracion::OrdenOperandos::CalcularValores);
-}
-
 double Tipologia1::CalcularCL()
 {
     if (Chkp1cl1->Value() != 0)
@@ -234,8 +203,6 @@ double Tipologia1::CalcularCL()
 }
 
 // Handlers of the dwelling's own controls ---------------------------------------------------------
-
-void Tipologia1::SuperficieAceptada() { RecalcularSH(); }
 
 void Tipologia1::Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas)
 {

@@ -19,9 +19,6 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    void CalcularValores() override;
-    void CadenaValores() override;
     void PresentaDatos() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
@@ -31,7 +28,6 @@ public:
     double CalcularCL();
 
 protected:
-    void SuperficieAceptada() override;
     void TrasLimpiar() override;
 
 private:

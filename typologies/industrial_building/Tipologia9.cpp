@@ -166,7 +166,7 @@ void Tipologia9::InicializaFechaV()
 void Tipologia9::Defectos()
 {
     cDatosTip9& r = R9();
-    r.setP9_CCO(valoracion::CosteConstruccionFijo(9, r.P9_EJER(), r.P9_MON()));
+    PonerCosteFijo();
     r.setP9_ANTTIPO(QStringLiteral("A"));
     r.setP9_CCL(1.0);
     // The record keeps the quotient as it is (112,5 % gives 1,125).
@@ -177,17 +177,6 @@ void Tipologia9::Defectos()
 }
 
 // Location and valuation -------------------------------------------------------------------------
-
-void Tipologia9::InicializaMunicipio(QString& smunicipio)
-{
-    LocalizacionIndustrial::InicializaMunicipio(R9(), smunicipio);
-}
-
-void Tipologia9::CalcularValores() { LocalizacionIndustrial::ValorarConCosteFijo(Localizacion(), R9()); }
-
-void Tipologia9::CadenaValores() { valoracion::ValorarRegistro(R9(), valoracion::OrdenOperandos::CadenaValores); }
-
-void Tipologia9::SuperficieAceptada() { RecalcularSH(); }
 
 // Presentation --------------------------------------------------------------------------------------
 

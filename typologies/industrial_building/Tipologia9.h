@@ -21,17 +21,11 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    // VRI of the zone in the record's currency, the fixed CC, then the chain; with no
-    // municipality selected only CC is set.
-    void CalcularValores() override;
-    void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
 
 protected:
-    void SuperficieAceptada() override;
     // No press hooks on "Limpiar" and "Salir": the pointer over "Salir" lowers the date check
     // while it is there.
     void ConectarBotonesSinValidar() override;

@@ -143,7 +143,7 @@ void Tipologia8::Defectos()
     r.setP8_CCL(1.0);
     r.setP8_PTI(100);
     r.setP8_RP(ObtenerPorcom(r.P8_EJER()) / 100);
-    r.setP8_CCO(valoracion::CosteConstruccionFijo(8, r.P8_EJER(), r.P8_MON()));
+    PonerCosteFijo();
     ValoresIniciales();
     Localizacion().VaciarLista();
 }
@@ -170,29 +170,9 @@ void Tipologia8::InicializaFechaV()
 
 // Location and valuation -------------------------------------------------------------------------
 
-void Tipologia8::InicializaMunicipio(QString& smunicipio)
-{
-    LocalizacionIndustrial::InicializaMunicipio(R8(), smunicipio);
-}
-
-void Tipologia8::CalcularValores()
-{
-    cDatosTip8& r = R8();
-    // VRI of the zone, unless no municipality is selected (then VRI and the results stay).
-    const bool leida = Localizacion().LeerValorZona();
-    // The fixed cost in the record's currency, whatever the currency of the zone row.
-    r.setP8_CCO(valoracion::CosteConstruccionFijo(8, r.P8_EJER(), r.P8_MON()));
-    if (leida)
-        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
-}
-
-void Tipologia8::CadenaValores() { valoracion::ValorarRegistro(R8(), valoracion::OrdenOperandos::CadenaValores); }
-
 // Coefficients ------------------------------------------------------------------------------------
 
 double Tipologia8::CalcularCL() const { return Chkp8cl1 && Chkp8cl1->Value() != 0 ? 0.3 : 1.0; }
-
-void Tipologia8::SuperficieAceptada() { RecalcularSH(); }
 
 void Tipologia8::Chkp8cl1_Click()
 {

@@ -142,12 +142,6 @@ void Tipologia7::ConectarPropios()
 
 // Defaults ------------------------------------------------------------------------------------
 
-void Tipologia7::CosteFijo()
-{
-    cDatosTip7& r = R7();
-    r.setP7_CCO(valoracion::CosteConstruccionFijo(7, r.P7_EJER(), r.P7_MON()));
-}
-
 void Tipologia7::ModificaDatos()
 {
     cDatosTip7& r = R7();
@@ -160,7 +154,7 @@ void Tipologia7::ModificaDatos()
     int16_t version = 0;
     r.setP7_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
     r.setP7_VER(version);
-    CosteFijo();
+    PonerCosteFijo();
     r.setP7_ANTTIPO(QStringLiteral("A"));
     r.setP7_CCL(1.0);
     r.setP7_RP(ObtenerPorcom(r.P7_EJER()) / 100);
@@ -178,7 +172,7 @@ void Tipologia7::InicializaFechaV()
     r.setP7_ANTTIPO(QStringLiteral("A"));
     r.setP7_CCL(1.0);
     r.setP7_PTI(100);
-    CosteFijo();
+    PonerCosteFijo();
     r.setP7_RP(ObtenerPorcom(r.P7_EJER()) / 100);
     ValoresIniciales();
     Localizacion().VaciarLista();
@@ -186,36 +180,9 @@ void Tipologia7::InicializaFechaV()
 
 // Valuation -----------------------------------------------------------------------------------
 
-void Tipologia7::InicializaMunicipio(QString& smunicipio)
-{
-    // The location and what was valued from it; the fixed construction cost stays.
-    cDatosTip7& r = R7();
-    r.setP7_MUN(smunicipio);
-    r.setP7_CAL(QString());
-    r.setP7_NUP(0);
-    r.setP7_NUR(0);
-    r.setP7_NOR(QString());
-    for (RecordCode codigo : {RecordCode::VRR, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
-        r.Set(codigo, 0.0);
-}
-
-void Tipologia7::CalcularValores()
-{
-    // The construction cost is the fixed one in the record's currency whatever the row's
-    // currency.
-    const bool hayMunicipio = Localizacion().LeerValorZona();
-    CosteFijo();
-    if (hayMunicipio)
-        valoracion::ValorarRegistro(R7(), valoracion::OrdenOperandos::CalcularValores);
-}
-
-void Tipologia7::CadenaValores() { valoracion::ValorarRegistro(R7(), valoracion::OrdenOperandos::CadenaValores); }
-
 double Tipologia7::CalcularCL() { return Chkp7cl1->Value() != 0 ? 0.30 : 1.0; }
 
 // Handlers of the office's own controls -----------------------------------------------------------
-
-void Tipologia7::SuperficieAceptada() { RecalcularSH(); }
 
 void Tipologia7::Chkp7cl1_Click()
 {

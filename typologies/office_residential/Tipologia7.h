@@ -17,12 +17,6 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    // The zone value of the stored zone (t07_vrr, in the record's currency), the fixed
-    // construction cost and the value chain; only the cost while no municipality is chosen.
-    void CalcularValores() override;
-    // The value chain from the record (AnalisisCambio without lookup), with the zero guard.
-    void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
@@ -31,7 +25,6 @@ public:
     double CalcularCL();
 
 protected:
-    void SuperficieAceptada() override;
     void PresentaSituacion() override;
 
     // The date-check flag of the shared window under this window's name: leaving the
@@ -41,8 +34,6 @@ protected:
 private:
     void Disenar();
     void ConectarPropios();
-    // The fixed construction cost of the record's year in the record's currency.
-    void CosteFijo();
 
     void Chkp7cl1_Click();
 

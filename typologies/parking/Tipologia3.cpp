@@ -168,34 +168,6 @@ void Tipologia3::DefectosEjercicio()
 
 // Valuation -----------------------------------------------------------------------------------
 
-void Tipologia3::InicializaMunicipio(QString& smunicipio)
-{
-    CDatosTip3& r = R3();
-    r.setP3_MUN(smunicipio);
-    // What depended on the location; surface, type, coefficients and percentage stay.
-    r.setP3_CAL(QString());
-    r.setP3_NUP(0);
-    r.setP3_NUR(0);
-    r.setP3_NOR(QString());
-    r.setP3_MAP(0);
-    r.setP3_VAD(0);
-    r.setP3_VAC(0);
-    r.setP3_VCO(0);
-    r.setP3_VAF(0);
-}
-
-void Tipologia3::CalcularValores()
-{
-    // A zone without a parking module is no zone for this window.
-    if (Localizacion().LeerValorZona())
-        CadenaValores();
-}
-
-void Tipologia3::CadenaValores()
-{
-    valoracion::ValorarRegistro(R3(), valoracion::OrdenOperandos::CadenaValores);
-}
-
 double Tipologia3::CalcularCS(QString& tipoSuperficie) const
 {
     return valoracion::SuperficieHomogeneizada(3, R3().P3_SBU(), QString(), tipoSuperficie);

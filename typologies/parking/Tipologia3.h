@@ -14,9 +14,6 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    void CalcularValores() override;
-    void CadenaValores() override;
     void PresentaDatos() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;

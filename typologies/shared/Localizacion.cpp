@@ -34,6 +34,15 @@ void ParteLocalizacion::Conectar()
     v_.AlPulsarCombo(cmbmun_, [this] { cmbmun_Click(); });
 }
 
+void ParteLocalizacion::InicializaMunicipio(CDatosTip& r, const QString& smunicipio)
+{
+    r.Set(RecordCode::MUN, smunicipio);
+    VaciarLugar(r);
+    for (RecordCode c : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+        if (r.Has(c))
+            r.Set(c, 0.0);
+}
+
 void ParteLocalizacion::CargarMunicipios(int16_t ejercicio) { ::CargarMunicipios(*cmbmun_, ejercicio); }
 
 int ParteLocalizacion::CodigoMunicipio() const

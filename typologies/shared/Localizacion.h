@@ -69,6 +69,10 @@ public:
     // construction (std::logic_error naming it).
     virtual void Conectar();
 
+    // A new municipality in the record: MUN, the place the part keeps and its zone values
+    // emptied, the results 0. Ponencia year, coefficient and every input stay.
+    void InicializaMunicipio(CDatosTip& r, const QString& smunicipio);
+
     // Municipality list of a valuation year.
     void CargarMunicipios(int16_t ejercicio);
     // Code of the selected municipality, or -1 when none is selected.
@@ -110,6 +114,8 @@ protected:
     virtual bool ListaDependienteVacia() const = 0;
     // Another municipality was chosen: the next load of the dependent list empties it first.
     virtual void AlCambiarMunicipio() {}
+    // The codes of the place and of its zone values, emptied for a new municipality.
+    virtual void VaciarLugar(CDatosTip& r) = 0;
     // The part's reset after the window's InicializaMunicipio.
     virtual void TrasInicializarMunicipio() {}
 

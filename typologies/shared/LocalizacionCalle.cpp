@@ -207,6 +207,16 @@ void LocalizacionCalleResidencial::Conectar()
     txtnor_ = Requerido<QLineEdit>("txt", "nor");
 }
 
+void LocalizacionCalleResidencial::VaciarLugar(CDatosTip& r)
+{
+    r.Set(RecordCode::CAL, QString());
+    r.Set(RecordCode::NUP, 0);
+    r.Set(RecordCode::NUR, 0);
+    r.Set(RecordCode::NOR, QString());
+    for (const auto& importe : v_.Parametros().importesZona)
+        r.Set(importe.codigo, 0.0);
+}
+
 bool LocalizacionCalleResidencial::ConSubzona() const { return false; }
 
 void LocalizacionCalleResidencial::TramoEncontrado(int16_t zona, const valoracion::Tramo&)
@@ -248,6 +258,14 @@ void LocalizacionCalleComercial::Conectar()
 {
     LocalizacionCalle::Conectar();
     txtnus_ = Requerido<QLineEdit>("txt", "nus");
+}
+
+void LocalizacionCalleComercial::VaciarLugar(CDatosTip& r)
+{
+    r.Set(RecordCode::CAL, QString());
+    r.Set(RecordCode::NUP, 0);
+    r.Set(RecordCode::NUS, QString());
+    r.Set(RecordCode::VRC, 0.0);
 }
 
 bool LocalizacionCalleComercial::ConSubzona() const { return true; }

@@ -58,6 +58,8 @@ class LocalizacionCalleResidencial : public LocalizacionCalle {
 public:
     using LocalizacionCalle::LocalizacionCalle;
     void Conectar() override;
+    // Street, portal, zone code and name, and the amounts of the window's data.
+    void VaciarLugar(CDatosTip& r) override;
     // The zone row of t07_residencial: the zone name into its box and each amount of the
     // window's data, in the record's currency, into the record. No row (and, where the data
     // say so, a Null amount) empties the zone code and name and sets the amounts to 0.
@@ -77,6 +79,8 @@ class LocalizacionCalleComercial : public LocalizacionCalle {
 public:
     using LocalizacionCalle::LocalizacionCalle;
     void Conectar() override;
+    // Street, portal, subzone and VRC.
+    void VaciarLugar(CDatosTip& r) override;
     // VRC of the stored subzone from t08_comercial, in the record's currency. No row empties
     // the subzone and sets VRC to 0.
     bool LeerValorZona() override;

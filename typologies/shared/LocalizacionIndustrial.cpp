@@ -6,29 +6,10 @@
 #include "core/Valoracion.h"
 #include "platform/ComboBox.h"
 
-namespace {
-
-const QString kMUN = QStringLiteral("MUN");
-const QString kNUI = QStringLiteral("NUI");
-const QString kVRI = QStringLiteral("VRI");
-
-}  // namespace
-
-void LocalizacionIndustrial::InicializaMunicipio(CDatosTip& r, const QString& smunicipio)
+void LocalizacionIndustrial::VaciarLugar(CDatosTip& r)
 {
-    r.Set(kMUN, smunicipio);
-    r.Set(kNUI, QString());
-    for (RecordCode codigo : {RecordCode::VRI, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
-        r.Set(codigo, 0.0);
-}
-
-void LocalizacionIndustrial::ValorarConCosteFijo(ParteLocalizacion& parte, CDatosTip& r)
-{
-    const bool leida = parte.LeerValorZona();
-    r.Set(RecordCode::CCO, valoracion::CosteConstruccionFijo(r.Tipo(), r.Get(RecordCode::EJER).toInt(),
-                                                                    r.Get(RecordCode::MON).toString()));
-    if (leida)
-        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
+    r.Set(RecordCode::NUI, QString());
+    r.Set(RecordCode::VRI, 0.0);
 }
 
 void LocalizacionIndustrial::Conectar()
@@ -58,7 +39,7 @@ bool LocalizacionIndustrial::AbrirAlTeclear(QWidget* foco)
     return false;
 }
 
-bool LocalizacionIndustrial::HayZona() const { return !v_.Registro().Get(kNUI).toString().isEmpty(); }
+bool LocalizacionIndustrial::HayZona() const { return !v_.Registro().Get(RecordCode::NUI).toString().isEmpty(); }
 
 // Zone value and chain -----------------------------------------------------------------------------
 
@@ -69,8 +50,8 @@ bool LocalizacionIndustrial::LeerValorZona()
         return false;
     CDatosTip& r = v_.Registro();
     const std::optional<valoracion::FilaValor> fila =
-        valoracion::ValorIndustrial(municipio, r.Get(kNUI).toString(), r.Get(RecordCode::AÑOP).toInt());
-    r.Set(kVRI, fila ? fila->EnMoneda(r.Get(RecordCode::MON).toString()) : 0.0);
+        valoracion::ValorIndustrial(municipio, r.Get(RecordCode::NUI).toString(), r.Get(RecordCode::AÑOP).toInt());
+    r.Set(RecordCode::VRI, fila ? fila->EnMoneda(r.Get(RecordCode::MON).toString()) : 0.0);
     return true;
 }
 
@@ -111,14 +92,14 @@ void LocalizacionIndustrial::CambiarMunicipio(const QString& municipio)
     if (cmbnui_->ListCount() == 1) {
         // A single zone is valued at once; it is stored as the list shows it, so that the
         // list can show it.
-        r.Set(kNUI, cmbnui_->List(0));
+        r.Set(RecordCode::NUI, cmbnui_->List(0));
         QString calle;
         int16_t portal = 0;
         v_.AnalisisCambio(true, calle, portal);
     } else {
         // No zone, or a zone to choose: nothing is valued yet.
-        r.Set(kNUI, QString());
-        r.Set(kVRI, 0.0);
+        r.Set(RecordCode::NUI, QString());
+        r.Set(RecordCode::VRI, 0.0);
     }
     v_.PresentaDatos();
 }
@@ -126,7 +107,7 @@ void LocalizacionIndustrial::CambiarMunicipio(const QString& municipio)
 void LocalizacionIndustrial::cmbmun_Click()
 {
     const int i = cmbmun_->ListIndex();
-    if (i < 0 || cmbmun_->List(i) == v_.Registro().Get(kMUN).toString())
+    if (i < 0 || cmbmun_->List(i) == v_.Registro().Get(RecordCode::MUN).toString())
         return;
     CambiarMunicipio(cmbmun_->List(i));
 }
@@ -138,7 +119,7 @@ void LocalizacionIndustrial::cmbmun_LostFocus()
     if (cmbmun_->ListIndex() < 0)
         v_.PosicionarCombo(cmbmun_, cmbmun_->Text(), false);
     const int i = cmbmun_->ListIndex();
-    const QString guardado = v_.Registro().Get(kMUN).toString();
+    const QString guardado = v_.Registro().Get(RecordCode::MUN).toString();
     if (i < 0) {
         // Nothing matched: the record's municipality is shown again; the record, the zone
         // list and the results stay.
@@ -154,7 +135,7 @@ void LocalizacionIndustrial::cmbmun_LostFocus()
 
 void LocalizacionIndustrial::TomarZona(const QString& zona)
 {
-    v_.Registro().Set(kNUI, zona);
+    v_.Registro().Set(RecordCode::NUI, zona);
     QString calle;
     int16_t portal = 0;
     v_.AnalisisCambio(true, calle, portal);
@@ -164,14 +145,14 @@ void LocalizacionIndustrial::TomarZona(const QString& zona)
 void LocalizacionIndustrial::cmbnui_Click()
 {
     const int i = cmbnui_->ListIndex();
-    if (i < 0 || cmbnui_->List(i) == v_.Registro().Get(kNUI).toString())
+    if (i < 0 || cmbnui_->List(i) == v_.Registro().Get(RecordCode::NUI).toString())
         return;
     TomarZona(cmbnui_->List(i));
 }
 
 void LocalizacionIndustrial::cmbnui_LostFocus()
 {
-    const QString guardada = v_.Registro().Get(kNUI).toString();
+    const QString guardada = v_.Registro().Get(RecordCode::NUI).toString();
     if (!cmbmun_->Text().isEmpty() && !cmbnui_->Text().isEmpty()) {
         // A typed zone selects the first zone it begins (as typed or in upper case), which
         // takes it through the Click; an entry already selected stays as it is. A text that
@@ -186,7 +167,7 @@ void LocalizacionIndustrial::cmbnui_LostFocus()
         v_.PosicionarCombo(cmbnui_, guardada, true);
     }
     const int i = cmbnui_->ListIndex();
-    if (i >= 0 && cmbnui_->List(i) != v_.Registro().Get(kNUI).toString())
+    if (i >= 0 && cmbnui_->List(i) != v_.Registro().Get(RecordCode::NUI).toString())
         TomarZona(cmbnui_->List(i));
 }
 
@@ -195,8 +176,8 @@ void LocalizacionIndustrial::cmbnui_LostFocus()
 void LocalizacionIndustrial::Presenta()
 {
     const CDatosTip& r = v_.Registro();
-    v_.PosicionarCombo(cmbmun_, r.Get(kMUN).toString(), true);
-    const QString zona = r.Get(kNUI).toString();
+    v_.PosicionarCombo(cmbmun_, r.Get(RecordCode::MUN).toString(), true);
+    const QString zona = r.Get(RecordCode::NUI).toString();
     v_.PosicionarCombo(cmbnui_, zona, true);
     // Loaded again over a record with a zone: the zone list of the municipality's ponencia
     // year is read and the record's zone selected in it (nothing to read while no

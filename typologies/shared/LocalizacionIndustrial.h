@@ -25,16 +25,8 @@ class LocalizacionIndustrial : public ParteLocalizacion {
 public:
     using ParteLocalizacion::ParteLocalizacion;
 
-    // The location-dependent part of a record for a new municipality: MUN, the zone emptied,
-    // VRI and the six results 0. Ponencia year, coefficient and every input stay. For the
-    // windows' InicializaMunicipio.
-    static void InicializaMunicipio(CDatosTip& r, const QString& smunicipio);
-    // The valuation of an industrial window whose construction cost is fixed by valuation year
-    // (its CalcularValores): VRI of the record's zone through `parte` when a municipality is
-    // selected, the fixed cost in the record's currency whatever the zone row's, then the
-    // record's chain; with no municipality selected only the cost is set.
-    static void ValorarConCosteFijo(ParteLocalizacion& parte, CDatosTip& r);
-
+    // The industrial zone and VRI.
+    void VaciarLugar(CDatosTip& r) override;
     void Conectar() override;
     void VaciarListas() override;
     void TrasLimpiar() override {}

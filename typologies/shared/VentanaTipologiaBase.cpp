@@ -882,6 +882,35 @@ void VentanaTipologiaBase::AnalisisCambio(bool bBuscar, QString& calleAnterior, 
     loc_->Localizar(calleAnterior, portalAnterior);
 }
 
+void VentanaTipologiaBase::InicializaMunicipio(QString& smunicipio)
+{
+    loc_->InicializaMunicipio(Registro(), smunicipio);
+}
+
+void VentanaTipologiaBase::PonerCosteFijo()
+{
+    CDatosTip& r = Registro();
+    r.Set(RecordCode::CCO, valoracion::CosteConstruccionFijo(p_.tipo, r.Get(RecordCode::EJER).toInt(),
+                                                              r.Get(RecordCode::MON).toString()));
+}
+
+void VentanaTipologiaBase::CalcularValores()
+{
+    const bool leida = loc_->LeerValorZona();
+    // The fixed cost is in the record's currency whatever the currency of the zone row.
+    if (valoracion::TieneCosteFijo(p_.tipo))
+        PonerCosteFijo();
+    if (leida)
+        valoracion::ValorarRegistro(Registro(), valoracion::OrdenOperandos::CalcularValores);
+}
+
+void VentanaTipologiaBase::CadenaValores()
+{
+    valoracion::ValorarRegistro(Registro(), valoracion::OrdenOperandos::CadenaValores);
+}
+
+void VentanaTipologiaBase::SuperficieAceptada() { RecalcularSH(); }
+
 void VentanaTipologiaBase::RefrescoCadena()
 {
     RecalcularCadena();

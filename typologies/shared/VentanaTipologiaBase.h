@@ -28,7 +28,7 @@
 //  - writes controls only through EscribirCaja, EscribirTexto, MarcarOpcion, MarcarCasilla,
 //    PosicionarCombo and PonerFoco inside handlers, so that a failure in a handler they raise
 //    reaches the guard of the handler running;
-//  - registers itself: static RegistroVentanaTipologia registro(N, [] { return new TipologiaN; });
+//  - is registered by number in app/Tipologias.cpp (RegistrarTipologias).
 #include <QHash>
 #include <QPoint>
 #include <QRect>
@@ -100,17 +100,22 @@ public:
     virtual bool ValidarFechaR(QString& sFecha);
 
     // --- location -----------------------------------------------------------------------
-    // Stores a new municipality and clears what depended on the old one.
-    void InicializaMunicipio(QString& smunicipio) override = 0;
+    // Stores a new municipality and clears what depended on the old one (the location part
+    // knows what that is).
+    void InicializaMunicipio(QString& smunicipio) override;
     // Ponencia year of the selected municipality and the update coefficient.
     void PonenciaCambios() override;
     // bBuscar: look the zone up for the stored street and portal (refusing zones of 900 and
     // above when the window does), then CalcularValores; otherwise only the value chain.
     void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
-    // Zone values of the stored zone, in the record's currency, and the value chain.
-    void CalcularValores() override = 0;
-    // The window's formula and the chain of derived values, from the record.
-    virtual void CadenaValores() = 0;
+    // Zone values of the stored zone, in the record's currency, the fixed construction cost
+    // of the typology (where it has one), and, with a municipality selected, the value chain
+    // in the operand order of this procedure.
+    void CalcularValores() override;
+    // The record's value chain from the record, in the operand order of this procedure.
+    virtual void CadenaValores();
+    // The typology's fixed construction cost for the record's year, in its currency.
+    void PonerCosteFijo();
 
     // --- age ------------------------------------------------------------------------------
     // Age in years into txtpNant and (1 - D) into txtpNdep; "A": years typed, else from dates.
@@ -189,8 +194,8 @@ protected:
     QString RotuloOpcionElegida(const QString& grupo) const;
     // Recomputes the value chain from the record when the location is complete.
     void RecalcularCadena();
-    // A new surface was accepted into the record.
-    virtual void SuperficieAceptada() = 0;
+    // A new surface was accepted into the record: SH again (RecalcularSH).
+    virtual void SuperficieAceptada();
     // SH of the stored class and surface type into the SH box, then the chain refresh.
     void RecalcularSH();
     // "(" + caption of the first ticked box + ")", else the general situation in the

@@ -164,7 +164,7 @@ void Tipologia2::ModificaDatos()
     r.setP2_ANTTIPO(QStringLiteral("A"));
     r.setP2_MON(gEntrada().P_MON());
     // The cost in the unit of the record's amounts.
-    r.setP2_CCO(valoracion::CosteConstruccionFijo(2, r.P2_EJER(), r.P2_MON()));
+    PonerCosteFijo();
     ValoresIniciales();
     r.setP2_FECV(gEntrada().P_FECV());
     r.setP2_RP(ObtenerPorcom(r.P2_EJER()) / 100);
@@ -183,24 +183,11 @@ void Tipologia2::InicializaFechaV()
     ValoresIniciales();
     r.setP2_RP(ObtenerPorcom(r.P2_EJER()) / 100);
     // The record keeps its currency across the change of period: the cost follows it.
-    r.setP2_CCO(valoracion::CosteConstruccionFijo(2, r.P2_EJER(), r.P2_MON()));
+    PonerCosteFijo();
     Localizacion().VaciarLista();
 }
 
 // Valuation -----------------------------------------------------------------------------------
-
-void Tipologia2::InicializaMunicipio(QString& smunicipio)
-{
-    // The location and what was valued from it; the fixed construction cost stays.
-    cDatosTip2& r = R2();
-    r.setP2_MUN(smunicipio);
-    r.setP2_CAL(QString());
-    r.setP2_NUP(0);
-    r.setP2_NUR(0);
-    r.setP2_NOR(QString());
-    for (RecordCode codigo : {RecordCode::VRR, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
-        r.Set(codigo, 0.0);
-}
 
 void Tipologia2::Paso(const std::function<void()>& paso, const std::function<void()>& alFallar)
 {
@@ -244,7 +231,7 @@ void Tipologia2::CalcularValores()
     // A zone value that cannot be read is no value (never the previous zone's).
     Paso([&] { hayMunicipio = Localizacion().LeerValorZona(); },
          [&] { r.setP2_VRR(0); });
-    r.setP2_CCO(valoracion::CosteConstruccionFijo(2, r.P2_EJER(), r.P2_MON()));
+    PonerCosteFijo();
     if (!hayMunicipio)
         return;
     Resultados(valoracion::OrdenOperandos::CalcularValores);
@@ -270,8 +257,6 @@ void Tipologia2::Resultados(valoracion::OrdenOperandos orden)
 double Tipologia2::CalcularCL() { return Chkp2cl1->Value() != 0 ? 0.30 : 0.35; }
 
 // Handlers of the storage room's own controls ----------------------------------------------------
-
-void Tipologia2::SuperficieAceptada() { RecalcularSH(); }
 
 void Tipologia2::Chkp2cl1_Click()
 {

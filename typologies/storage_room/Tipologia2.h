@@ -21,7 +21,6 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
     // The zone lookup skips its failures: a zone that cannot be read counts as no zone.
     void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
     void CalcularValores() override;
@@ -35,7 +34,6 @@ public:
     double CalcularCL();
 
 protected:
-    void SuperficieAceptada() override;
     void PresentaSituacion() override;
 
     // The date-check flag of the shared window under this window's name: leaving the

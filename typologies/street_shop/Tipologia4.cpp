@@ -113,11 +113,6 @@ ParametrosVentana ParametrosLocal()
 cDatosTip4& R4() { return gDatosTip4(); }
 
 // The fixed construction cost of the record's valuation year in the record's currency.
-double CosteDelEjercicio(const cDatosTip4& r)
-{
-    return valoracion::CosteConstruccionFijo(4, r.P4_EJER(), r.P4_MON());
-}
-
 const RegistroVentanaTipologia registro(4, [] { return new Tipologia4; });
 
 }  // namespace
@@ -175,7 +170,7 @@ void Tipologia4::InicializaFechaV()
 void Tipologia4::DefectosEjercicio()
 {
     cDatosTip4& r = R4();
-    r.setP4_CCO(CosteDelEjercicio(r));
+    PonerCosteFijo();
     r.setP4_CCL(kCLGeneral);
     r.setP4_PTI(100);
     r.setP4_RP(ObtenerPorcom(r.P4_EJER()) / 100);
@@ -184,32 +179,6 @@ void Tipologia4::DefectosEjercicio()
 }
 
 // Valuation -----------------------------------------------------------------------------------
-
-void Tipologia4::InicializaMunicipio(QString& smunicipio)
-{
-    // The location and what was valued from it; CC, SH, CL and the percentage stay.
-    cDatosTip4& r = R4();
-    r.setP4_MUN(smunicipio);
-    r.setP4_CAL(QString());
-    r.setP4_NUP(0);
-    r.setP4_NUS(QString());
-    for (RecordCode codigo : {RecordCode::VRC, RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
-        r.Set(codigo, 0.0);
-}
-
-void Tipologia4::CalcularValores()
-{
-    // VRC of the subzone row (no row: subzone emptied and VRC 0); nothing while no
-    // municipality is selected, when only CC is set.
-    cDatosTip4& r = R4();
-    const bool hayMunicipio = Localizacion().LeerValorZona();
-    // CC always follows the record's currency, whatever the row's.
-    r.setP4_CCO(CosteDelEjercicio(r));
-    if (hayMunicipio)
-        valoracion::ValorarRegistro(r, valoracion::OrdenOperandos::CalcularValores);
-}
-
-void Tipologia4::CadenaValores() { valoracion::ValorarRegistro(R4(), valoracion::OrdenOperandos::CadenaValores); }
 
 double Tipologia4::CalcularCL() const
 {
@@ -221,8 +190,6 @@ double Tipologia4::CalcularCL() const
 }
 
 // Handlers of the shop's own controls ------------------------------------------------------------
-
-void Tipologia4::SuperficieAceptada() { RecalcularSH(); }
 
 void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, RecordCode::CL1, Chkp4cl2); }
 

@@ -16,11 +16,6 @@ public:
 
     void ModificaDatos() override;
     void InicializaFechaV() override;
-    void InicializaMunicipio(QString& smunicipio) override;
-    // VRC of the subzone row in the record's currency, CC of the year, then the chain.
-    void CalcularValores() override;
-    // The chain from the record, without lookup (all six results 0 while VRC is 0).
-    void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
@@ -30,7 +25,6 @@ public:
     double CalcularCL() const;
 
 protected:
-    void SuperficieAceptada() override;
     void PresentaSituacion() override;
     // The street list is emptied after the redraw of "Limpiar".
     void TrasLimpiar() override;
