@@ -50,6 +50,7 @@ struct Printer::Impl {
     QRgb fillColor = qRgb(0, 0, 0);
     QRgb foreColor = qRgb(0, 0, 0);
     double currentXmm = 0.0, currentYmm = 0.0; // kept in millimetres, whatever the scale
+    QString docName;
 
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<QPainter> painter;
@@ -66,6 +67,7 @@ struct Printer::Impl {
     void newPrinter()
     {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(docName);
         if (!pdfOutput().isEmpty()) {
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdfOutput());
@@ -297,8 +299,18 @@ void Printer::EndDoc()
         d->painter.reset();
     }
     d->printer.reset();
+    d->docName.clear();
     d->currentXmm = 0.0;
     d->currentYmm = 0.0;
+}
+
+QString Printer::DocName() const { return d->docName; }
+
+void Printer::SetDocName(const QString& name)
+{
+    d->docName = name;
+    if (d->printer && !d->painter)
+        d->printer->setDocName(name);
 }
 
 bool Printer::IsPrinting() const { return d->painter != nullptr; }

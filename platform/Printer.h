@@ -69,6 +69,11 @@ public:
     void Box(double x1, double y1, double x2, double y2);
     // Picture stretched into the rectangle (x, y, w, h).
     void PaintPicture(const QImage& picture, double x, double y, double w, double h);
+    // Name of the print job of the next document (the report's title): what a print queue
+    // shows and what a PDF printer names its file after. Set before the first drawing call;
+    // a document's end clears it, so the next document carries no stale name.
+    QString DocName() const;
+    void SetDocName(const QString& name);
     // Starts a new page of the current document.
     void NewPage();
     // Ends the document (sends the page); the next drawing starts a new one.

@@ -170,9 +170,8 @@ TEST_F(InformeComercialIndustrial, TablesReadOnlyTheWindowsControlsAndKeepTheirH
         EXPECT_TRUE(ControlesAusentes(tabla, V()).isEmpty()) << eu;
         // Both pages print the department line with its trailing blank, and the heading once.
         std::vector<ItemInforme> copia = tabla;
-        const ItemInforme* departamento = informe::ItemNumero(copia, 10);
-        ASSERT_NE(departamento, nullptr);
-        EXPECT_EQ(departamento->texto, "Departamento para la Fiscalidad y las Finanzas ");
+        EXPECT_EQ(informe::Fila(copia, QStringLiteral("departamento")).texto,
+                  "Departamento para la Fiscalidad y las Finanzas ");
         int decretos = 0;
         for (const ItemInforme& it : tabla)
             decretos += it.y == 100 ? 1 : 0;

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <stdexcept>
 
 #include "platform/CajaNum.h"
@@ -148,21 +149,76 @@ TEST(ControlesAusentes, NamesEveryControlTheTableReadsAndTheWindowLacks)
     EXPECT_EQ(ControlesAusentes(items, v.w), (QStringList{U("Label9"), U("txtp1sho")}));
 }
 
-TEST(RenombrarControles, DerivesAnotherWindowsTable)
+// Renaming by an explicit map goes by whole names: "Label1" does not touch "Label12" nor a
+// literal that happens to read "Label1", and a map that shifts names renames each item once.
+TEST(RenombrarControles, ByWholeNamesEachItemOnce)
 {
     std::vector<ItemInforme> items = {
-        Izq(11, 100, 103, Arial(9, "B"), Fec(U("txtp1fecv"))),
-        Izq(18, 27, 141, Arial(8, "I"), Rot(U("Label1"), U(":"))),
-        Izq(56, 58, 198, Arial(9), Ctl(U("txtp1añop"))),
-        Izq(8, 119, 87.5, Arial(11, "B"), Lit(U("VIVIENDAS p1"))),
+        Izq(1, 0, 0, Arial(8), Rot(U("Label1"), U(":"))),
+        Izq(2, 0, 0, Arial(8), Rot(U("Label12"))),
+        Izq(3, 0, 0, Arial(8), Rot(U("Label10"))),
+        Izq(4, 0, 0, Arial(8), Rot(U("Label9"))),
+        Izq(5, 0, 0, Arial(8), Fec(U("txtp1fecv"))),
+        Izq(6, 0, 0, Arial(8), Ctl(U("txtp1fecv2"))),
+        Izq(7, 0, 0, Arial(8), Lit(U("Label1"))),
+        Izq(8, 0, 0, Arial(8), Etq(U("Label1"))),
     };
-    RenombrarControles(items, U("p1"), U("p2"));
-    ItemNumero(items, 8)->texto = U("TRASTEROS");
-    EXPECT_EQ(items[0].texto, U("txtp2fecv"));
-    EXPECT_EQ(items[1].texto, U("Label1"));
-    EXPECT_EQ(items[2].texto, U("txtp2añop"));
-    EXPECT_EQ(items[3].texto, U("TRASTEROS"));
-    EXPECT_EQ(ItemNumero(items, 99), nullptr);
+    RenombrarControles(items, {{U("Label1"), U("Frame5")},
+                               {U("Label10"), U("Label9")},
+                               {U("Label9"), U("Label8")},
+                               {U("txtp1fecv"), U("txtp2fecv")}});
+    const char* esperados[] = {"Frame5", "Label12", "Label9", "Label8", "txtp2fecv", "txtp1fecv2", "Label1", "Label1"};
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(items[i].texto, U(esperados[i])) << i;
+    EXPECT_EQ(items[0].sufijo, U(":"));
+}
+
+// A derived table patches rows by name; a name the base table does not hold once is a broken
+// derivation and stops it, instead of printing the base's row unchanged.
+TEST(PatchByName, ChangesReplacesAndDropsNamedRowsAndRefusesUnknownOnes)
+{
+    const std::vector<ItemInforme> base = {
+        Izq(1, 69, 35, Times(12, "BI"), Lit(U("Orvellanko Foru Aldundia"))),
+        Nombrada("titulo", Izq(2, 119, 87.5, Arial(11, "B"), Lit(U("VIVIENDAS")))),
+        Nombrada("cl_datos", Izq(3, 87, 179, Arial(8, "I"), Lit(U("Datos:")))),
+        Nombrada("cl_situacion", Izq(4, 97, 178.5, Arial(9, "I"), Etq(U("sEtiquetaCL")))),
+        Regla(190),
+    };
+    std::vector<ItemInforme> t = base;
+    Fila(t, U("titulo")).texto = U("TRASTEROS");
+    ReemplazarFila(t, U("cl_datos"), Izq(9, 80, 180, Arial(8), Rot(U("Frame5"))));
+    QuitarFilas(t, {U("cl_situacion")});
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[1].texto, U("TRASTEROS"));
+    EXPECT_EQ(t[1].x, 119);
+    EXPECT_EQ(t[2].texto, U("Frame5"));
+    EXPECT_EQ(t[2].nombre, U("cl_datos")) << "a replaced row keeps its place and name";
+    EXPECT_EQ(t[3].dibujo, DibujoInforme::Regla);
+
+    const struct {
+        const char* caso;
+        const char* falta;  // the row name the error must give
+        std::function<void(std::vector<ItemInforme>&)> parche;
+    } errores[] = {
+        {"change", "titulos", [](auto& v) { Fila(v, U("titulos")).texto = U("x"); }},
+        {"replace", "pie", [](auto& v) { ReemplazarFila(v, U("pie"), Regla(200)); }},
+        {"drop", "superficie", [](auto& v) { QuitarFilas(v, {U("titulo"), U("superficie")}); }},
+        {"drop twice", "titulo", [](auto& v) { QuitarFilas(v, {U("titulo"), U("titulo")}); }},
+        {"a name on two rows", "titulo", [](auto& v) {
+             v.push_back(Nombrada("titulo", Regla(200)));
+             Fila(v, U("titulo")).x = 1;
+         }},
+    };
+    for (const auto& e : errores) {
+        std::vector<ItemInforme> copia = base;
+        try {
+            e.parche(copia);
+            ADD_FAILURE() << e.caso << ": no error";
+        } catch (const std::logic_error& error) {
+            EXPECT_NE(std::string(error.what()).find(std::string("'") + e.falta + "'"), std::string::npos)
+                << e.caso << ": " << error.what();
+        }
+    }
 }
 
 // Drawing: a small table rendered to PDF.
@@ -359,6 +415,30 @@ TEST_F(ImprimirInformeTest, LinesBoxesAndLogoAsTheItemsSayWhateverThePrinterHeld
     EXPECT_TRUE(qRed(rojo) > 245 && qGreen(rojo) < 10 && qBlue(rojo) < 10) << "logo";
     EXPECT_TRUE(Blanco(PixelPdf(pagina, 41, 93, ppp))) << "below the logo";
     EXPECT_TRUE(Blanco(PixelPdf(pagina, 52, 81, ppp))) << "right of the logo";
+}
+
+// A report starts with thin lines whatever the one before left on the printer: the first
+// report ends at draw width 40, the second draws a line without setting a width.
+TEST_F(ImprimirInformeTest, EveryReportStartsAtDrawWidthOne)
+{
+    const int ppp = 300;
+    // Pixels the line across x 40 at y 40 marks (a thin line comes out grey at this resolution).
+    const auto marcados = [&] {
+        const QImage pagina = PaginaPdf(pdf, ppp);
+        int n = 0;
+        for (double y = 37; y <= 43; y += 25.4 / ppp)
+            n += !Blanco(PixelPdf(pagina, 40, y, ppp));
+        return n;
+    };
+    Ventana v;
+    ImprimirInforme({Grosor(40), Linea(20, 40, 120, 40)}, v.w, DatosInforme{});
+    ASSERT_EQ(Printer::Get().DrawWidth(), 40);
+    EXPECT_GE(marcados(), 8);
+
+    ImprimirInforme({Linea(20, 40, 120, 40)}, v.w, DatosInforme{});
+    const int fina = marcados();
+    EXPECT_GE(fina, 1);
+    EXPECT_LE(fina, 2);
 }
 
 TEST_F(ImprimirInformeTest, WithoutLogoTheCellStaysEmpty)

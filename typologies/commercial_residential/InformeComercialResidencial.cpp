@@ -1,5 +1,7 @@
 #include "typologies/commercial_residential/InformeComercialResidencial.h"
 
+#include "typologies/shared/InformeMembrete.h"
+
 using namespace informe;
 
 namespace {
@@ -13,40 +15,20 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const auto L = [eu](const char* es, const char* vasco) { return Lit(U(eu ? vasco : es)); };
-    const FuenteInforme T12BI = Times(12, "BI"), A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
                         A8BIU = Arial(8, "BIU"), A9 = Arial(9), A9I = Arial(9, "I"), A9B = Arial(9, "B"),
-                        A9U = Arial(9, "U"), A10 = Arial(10), A11B = Arial(11, "B");
+                        A9U = Arial(9, "U"), A11B = Arial(11, "B");
     const QString dosPuntos = QStringLiteral(":");
 
-    return {
-        // Double frame (drawn thick), the logo cell and the logo.
-        Grosor(6),
-        Linea(22, 26, 24, 26),
-        Recuadro(22, 26, 177, 250, 6),
-        Recuadro(23, 27, 176, 249, 6),
-        Grosor(1),
-        Linea(62, 27, 62, 69),
-        Linea(62.5, 27, 62.5, 69),
-        Logo(32, 38, 18, 22),
-        // The authority; the Spanish department line keeps its trailing blank.
-        Izq(6, 69, 35, T12BI, Lit(U("Orvellanko Foru Aldundia"))),
-        Izq(7, 69, 40, T12BI, Lit(U("Diputación Foral de Orvellan"))),
-        Izq(8, 69, 52, T12BI, Lit(U("Fiskalitaterako eta Finantzetarako Departamentua"))),
-        Izq(9, 69, 57, T12BI,
-            L("Departamento para la Fiscalidad y las Finanzas ", "Departamento para la Fiscalidad y las Finanzas")),
-        Regla(69),
-        Cen(12, 23, 73, 153, A10,
-            L("Impuesto sobre Transmisiones Patrimoniales y Actos Jurídicos Documentados",
-              "Ondare Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga")),
-        Cen(13, 23, 77, 153, A10, L("Impuesto sobre Sucesiones y Donaciones", "Oinordetza eta Dohaintzen gaineko Zerga")),
-        Regla(84),
-        Cen(16, 23, 88, 153, A9U, L("COMPROBACIÓN DE VALORES:", "BALIO EGIAZTAPENA:")),
+    // The letterhead with the frame's stub; only the Spanish department line keeps its
+    // trailing blank.
+    std::vector<ItemInforme> t = FilasMembrete(Membrete{.tacon = true, .departamentoConBlanco = !eu}, eu);
+    Anadir(t, {
+        Cen(16, 23, 88, 153, A9U, Comprobacion(eu)),
         Cen(17, 23, 93, 153, A11B,
             L("LOCAL COMERCIAL en Edificio Comercial en Zona Residencial",
               "MERKATARITZA LOKALA, Merkataritza Eraikuntzan eta Etxegunea Batean")),
-        Cen(18, 23, 100, 153, A8,
-            L("(Decreto Foral 6/1999, de 26 de enero y demás disposiciones vigentes)",
-              "(Urtarrilaren 26ko 6/1999 Foru Dekretua eta indarrean dauden bestelako xedapenak)")),
+        FilaDecreto(18, 100, eu),
         Regla(106),
         Izq(21, E(72, 77), 108.5, A8, L("Fecha de Valoración:", "Balorazio data:")),
         Izq(22, 100, 108, A9B, eu ? Fec(U("txtp5fecv")) : Ctl(U("txtp5fecv"))),
@@ -115,32 +97,13 @@ std::vector<ItemInforme> Tabla(bool eu)
         Der(95, 172, 221.5, A9, Ctl(U("txtp5vsf"))),
         Izq(96, E(112, 119), 227, A8, eu ? Rot(U("Label21")) : Lit(U("Valor de la construcción"))),
         Der(97, 172, 226.5, A9, Ctl(U("txtp5vcf"))),
-        Regla(232),
-        // Legal basis and purpose.
-        Izq(100, 27, 235, A8,
-            L("Importes calculados conforme a lo dispuesto en el Decreto Foral 6/1999, de 26 de enero y demás "
-              "disposiciones",
-              "Urtarrilaren 26ko 6/1999 Foru Dekretuan eta indarrean dauden bestelako xedapenetan kalkulaturiko "
-              "zenbatekoak,")),
-        Izq(101, 27, 239, A8,
-            L("vigentes, atendiendo a los datos del bien inmueble consignados.",
-              "ondasun higiezinari buruzko datuei jarraituz.")),
-        Izq(102, 27, 243, A8,
-            L("Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
-              "Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.")),
-    };
+    });
+    Anadir(t, FilasPie(eu));
+    return t;
 }
 
 }  // namespace
 
-const std::vector<ItemInforme>& InformeComercialResidencialEs()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(false);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeComercialResidencialEs() { return TablaDeIdioma<Tabla>(false); }
 
-const std::vector<ItemInforme>& InformeComercialResidencialEu()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(true);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeComercialResidencialEu() { return TablaDeIdioma<Tabla>(true); }

@@ -1,5 +1,5 @@
 #pragma once
-// The dwelling report: the layout tables of the Spanish and the Basque page, drawn by
+// The dwelling report: the page shared with the storage room, Spanish and Basque, drawn by
 // ImprimirInforme with the dwelling window's controls and the labels it builds
 // ("sEtiquetaTVI", "sEtiquetaTSU", "sEtiquetaCL").
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
-// The report of industrial buildings: the industrial-zone office's page with this window's
-// controls, its own title row and department line, the CL row without situation, the age row
-// upright and the result labels of this window (Label11 to Label18). Drawn by ImprimirInforme
+// The report of industrial buildings: the shared letterhead and its own title row over the
+// industrial body read through this window's controls, with its captions (Frame5, Label8 to
+// Label18), the CL row without situation and the age row upright. Drawn by ImprimirInforme
 // with the label "sEtiquetaTSU" the window builds.
 #include <vector>
 

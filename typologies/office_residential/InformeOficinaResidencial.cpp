@@ -1,5 +1,7 @@
 #include "typologies/office_residential/InformeOficinaResidencial.h"
 
+#include "typologies/shared/InformeMembrete.h"
+
 using namespace informe;
 
 namespace {
@@ -20,41 +22,22 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const auto L = [eu](const char* es, const char* vasco) { return Lit(U(eu ? vasco : es)); };
-    const FuenteInforme TNR12BI = Times(12, "BI"), A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
                         A8BIU = Arial(8, "BIU"), A9 = Arial(9), A9B = Arial(9, "B"), A9I = Arial(9, "I"),
-                        A9U = Arial(9, "U"), A10 = Arial(10), A11B = Arial(11, "B");
+                        A9U = Arial(9, "U"), A11B = Arial(11, "B");
     const QString dosPuntos = QStringLiteral(":");
     // Rows where the Spanish page prints a literal and the Basque one a caption of the window.
     const auto LitORot = [eu](const char* es, const char* control, const QString& sufijo = QString()) {
         return eu ? Rot(U(control), sufijo) : Lit(U(es));
     };
 
-    return {
-        // Double frame with its stub at the top left, logo cell and logo. The stub is drawn
-        // at the frame's width: lines take the width last set.
-        Grosor(6),
-        Numerada(1, Linea(22, 34, 24, 34)),
-        Numerada(2, Recuadro(22, 34, 177, 250, 6)),
-        Numerada(3, Recuadro(23, 35, 176, 249, 6)),
-        Numerada(4, Linea(62, 35, 62, 76)),
-        Numerada(5, Linea(62.5, 35, 62.5, 76)),
-        Logo(32, 46, 18, 22),
-        // The authority, the same in both languages.
-        Izq(6, 69, 42, TNR12BI, Lit(U("Orvellanko Foru Aldundia"))),
-        Izq(7, 69, 47, TNR12BI, Lit(U("Diputación Foral de Orvellan"))),
-        Izq(8, 69, 59, TNR12BI, Lit(U("Fiskalitaterako eta Finantzetarako Departamentua"))),
-        Izq(9, 69, 64, TNR12BI, Lit(U("Departamento para la Fiscalidad y las Finanzas "))),
-        Numerada(10, Regla(76)),
-        Cen(11, 23, 80, 153, A10,
-            L("Impuesto sobre Transmisiones Patrimoniales y Actos Jurídicos Documentados",
-              "Ondare Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga")),
-        Cen(12, 23, 84, 153, A10, L("Impuesto sobre Sucesiones y Donaciones", "Oinordetza eta Dohaintzen gaineko Zerga")),
-        Numerada(13, Regla(90)),
-        Izq(14, E(39, 52), 93, A9U, L("COMPROBACIÓN DE VALORES:", "BALIO EGIAZTAPENA:")),
+    // The letterhead of a frame from y 34 with its stub, the logo lower too.
+    const Membrete membrete{.marco = 34, .dy = 7, .logo = 46, .reglaImpuestos = 90, .tacon = true};
+    std::vector<ItemInforme> t = FilasMembrete(membrete, eu);
+    Anadir(t, {
+        Izq(14, E(39, 52), 93, A9U, Comprobacion(eu)),
         Izq(15, E(93, 92), 92.5, A11B, L("OFICINA EN ZONA RESIDENCIAL", "BULEGOA ETXEGUNE BATEAN")),
-        Cen(16, 23, 100, 153, A8,
-            L("(Decreto Foral 6/1999, de 26 de enero y demás disposiciones vigentes)",
-              "(Urtarrilaren 26ko 6/1999 Foru Dekretua eta indarrean dauden bestelako xedapenak)")),
+        FilaDecreto(16, 100, eu),
         Numerada(17, Regla(106)),
         Izq(18, E(72, 77), 108.5, A8, L("Fecha de Valoración:", "Balorazio data:")),
         Izq(19, 100, 108, A9B, eu ? Fec(U("txtp7fecv")) : Ctl(U("txtp7fecv"))),
@@ -124,32 +107,13 @@ std::vector<ItemInforme> Tabla(bool eu)
         Der(89, 172, 221.5, A9, Ctl(U("txtp7vsf"))),
         Izq(90, E(112, 119), 227, A8, LitORot("Valor de la construcción", "Label21")),
         Der(91, 172, 226.5, A9, Ctl(U("txtp7vcf"))),
-        Numerada(92, Regla(232)),
-        // Legal basis and purpose.
-        Izq(93, 27, 235, A8,
-            L("Importes calculados conforme a lo dispuesto en el Decreto Foral 6/1999, de 26 de enero y demás "
-              "disposiciones",
-              "Urtarrilaren 26ko 6/1999 Foru Dekretuan eta indarrean dauden bestelako xedapenetan kalkulaturiko "
-              "zenbatekoak,")),
-        Izq(94, 27, 239, A8,
-            L("vigentes, atendiendo a los datos del bien inmueble consignados.",
-              "ondasun higiezinari buruzko datuei jarraituz.")),
-        Izq(95, 27, 243, A8,
-            L("Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
-              "Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.")),
-    };
+    });
+    Anadir(t, FilasPie(eu));
+    return t;
 }
 
 }  // namespace
 
-const std::vector<ItemInforme>& InformeOficinaResidencialEs()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(false);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeOficinaResidencialEs() { return TablaDeIdioma<Tabla>(false); }
 
-const std::vector<ItemInforme>& InformeOficinaResidencialEu()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(true);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeOficinaResidencialEu() { return TablaDeIdioma<Tabla>(true); }

@@ -1,5 +1,7 @@
 #include "typologies/parking/InformeGaraje.h"
 
+#include "typologies/shared/InformeMembrete.h"
+
 using namespace informe;
 
 namespace {
@@ -13,34 +15,17 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const auto L = [eu](const char* es, const char* vasco) { return Lit(U(eu ? vasco : es)); };
-    const FuenteInforme TNR12BI = Times(12, "BI"), A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
                         A8BIU = Arial(8, "BIU"), A9 = Arial(9), A9B = Arial(9, "B"), A9U = Arial(9, "U"),
-                        A10 = Arial(10), A11B = Arial(11, "B");
+                        A11B = Arial(11, "B");
     const QString dosPuntos = QStringLiteral(":");
 
-    return {
-        // Double frame, logo cell and logo.
-        Recuadro(22, 26, 177, 250, 6),
-        Recuadro(23, 27, 176, 249, 6),
-        Linea(62, 27, 62, 69),
-        Linea(62.5, 27, 62.5, 69),
-        Logo(32, 38, 18, 22),
-        // The authority, the same in both languages.
-        Izq(6, 69, 35, TNR12BI, Lit(U("Orvellanko Foru Aldundia"))),
-        Izq(7, 69, 40, TNR12BI, Lit(U("Diputación Foral de Orvellan"))),
-        Izq(8, 69, 52, TNR12BI, Lit(U("Fiskalitaterako eta Finantzetarako Departamentua"))),
-        Izq(9, 69, 57, TNR12BI, Lit(U("Departamento para la Fiscalidad y las Finanzas "))),
-        Regla(69),
-        Cen(12, 23, 73, 153, A10,
-            L("Impuesto sobre Transmisiones Patrimoniales y Actos Jurídicos Documentados",
-              "Ondasun Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga")),
-        Cen(13, 23, 77, 153, A10, L("Impuesto sobre Sucesiones y Donaciones", "Oinordetza eta Dohaintzen gaineko Zerga")),
-        Regla(84),
-        Izq(16, E(49, 60), 88, A9U, L("COMPROBACIÓN DE VALORES:", "BALIO EGIAZTAPENA:")),
+    // The letterhead; the Basque transfer tax reads "Ondasun".
+    std::vector<ItemInforme> t = FilasMembrete(Membrete{.ondasun = true}, eu);
+    Anadir(t, {
+        Izq(16, E(49, 60), 88, A9U, Comprobacion(eu)),
         Izq(17, E(104, 100), 87.5, A11B, L("GARAJES / APARCAMIENTOS", "GARAJEAK / APARKALEKUAK")),
-        Cen(18, 23, 95, 153, A8,
-            L("(Decreto Foral 6/1999, de 26 de enero y demás disposiciones vigentes)",
-              "(Urtarrilaren 26ko 6/1999 Foru Dekretua eta indarrean dauden bestelako xedapenak)")),
+        FilaDecreto(18, 95, eu),
         Regla(100),
         Izq(21, E(72, 77), 103.5, A8, L("Fecha de Valoración:", "Balorazio data:")),
         Izq(22, 100, 103, A9B, eu ? Fec(U("txtp3fecv")) : Ctl(U("txtp3fecv"))),
@@ -98,32 +83,14 @@ std::vector<ItemInforme> Tabla(bool eu)
         Izq(79, E(53, 66), 216, A8I, Rot(U("Label15"))),
         Caja(81, E(112, 119), 215, E(127, 134), 220, A9B, Ctl(U("txtp3pti"))),
         CajaGris(83, 143, 215, 172, 220, 170, 215.5, A9B, Ctl(U("txtp3vaf"))),
-        Regla(232),
-        // Legal basis and purpose, in bold: the bold of the final value stays on.
-        Izq(86, 27, 235, A8B,
-            L("Importes calculados conforme a lo dispuesto en el Decreto Foral 6/1999, de 26 de enero y demás "
-              "disposiciones",
-              "Urtarrilaren 26ko 6/1999 Foru Dekretuan eta indarrean dauden bestelako xedapenetan kalkulaturiko "
-              "zenbatekoak,")),
-        Izq(87, 27, 239, A8B,
-            L("vigentes, atendiendo a los datos del bien inmueble consignados.",
-              "ondasun higiezinari buruzko datuei jarraituz.")),
-        Izq(88, 27, 243, A8B,
-            L("Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
-              "Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.")),
-    };
+    });
+    // The legal lines in bold: the bold of the final value stays on.
+    Anadir(t, FilasPie(eu, true));
+    return t;
 }
 
 }  // namespace
 
-const std::vector<ItemInforme>& InformeGarajeEs()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(false);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeGarajeEs() { return TablaDeIdioma<Tabla>(false); }
 
-const std::vector<ItemInforme>& InformeGarajeEu()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(true);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeGarajeEu() { return TablaDeIdioma<Tabla>(true); }

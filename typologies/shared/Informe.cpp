@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "core/GAyuda.h"
@@ -184,9 +186,31 @@ QStringList ControlesAusentes(const std::vector<ItemInforme>& items, const QWidg
     return faltan;
 }
 
+QString TituloInforme(const std::vector<ItemInforme>& items, const QWidget& ventana, const DatosInforme& datos)
+{
+    const auto esTexto = [](const ItemInforme& it) {
+        return it.origen != OrigenTexto::Ninguno && it.dibujo != DibujoInforme::Imagen;
+    };
+    const auto cabecera = std::find_if(items.begin(), items.end(),
+                                       [&](const ItemInforme& it) { return esTexto(it) && it.fuente.subrayado; });
+    if (cabecera == items.end())
+        return ventana.windowTitle();
+    std::vector<const ItemInforme*> linea;
+    for (const auto& it : items)
+        if (esTexto(it) && std::abs(it.y - cabecera->y) <= 1.0)
+            linea.push_back(&it);
+    std::stable_sort(linea.begin(), linea.end(), [](const ItemInforme* a, const ItemInforme* b) { return a->x < b->x; });
+    QStringList partes;
+    for (const ItemInforme* it : linea)
+        partes << TextoItem(*it, ventana, datos).simplified();
+    partes.removeAll(QString());
+    return partes.join(QLatin1Char(' '));
+}
+
 void ImprimirInforme(const std::vector<ItemInforme>& items, QWidget& ventana, const DatosInforme& datos)
 {
     Printer& p = Printer::Get();
+    p.SetDocName(TituloInforme(items, ventana, datos));
     const int escala = p.ScaleMode();
     const QString fuente = p.FontName();
     const auto restaurar = [&] {
@@ -195,6 +219,8 @@ void ImprimirInforme(const std::vector<ItemInforme>& items, QWidget& ventana, co
     };
 
     p.SetScaleMode(6);
+    // Thin lines until an item says otherwise: a report never inherits the last one's width.
+    p.SetDrawWidth(1);
     p.SetDrawStyle(0);
     p.SetFillStyle(0);
     try {
@@ -333,19 +359,47 @@ ItemInforme Grosor(int grosor)
     return it;
 }
 
-ItemInforme* ItemNumero(std::vector<ItemInforme>& items, int numero)
+ItemInforme Nombrada(const char* nombre, ItemInforme item)
 {
-    for (auto& it : items)
-        if (it.numero == numero)
-            return &it;
-    return nullptr;
+    item.nombre = QString::fromUtf8(nombre);
+    return item;
 }
 
-void RenombrarControles(std::vector<ItemInforme>& items, const QString& de, const QString& a)
+ItemInforme& Fila(std::vector<ItemInforme>& items, const QString& nombre)
+{
+    ItemInforme* hallada = nullptr;
+    for (auto& it : items) {
+        if (it.nombre != nombre)
+            continue;
+        if (hallada)
+            throw std::logic_error("report table: more than one row named '" + nombre.toStdString() + "'");
+        hallada = &it;
+    }
+    if (!hallada)
+        throw std::logic_error("report table: no row named '" + nombre.toStdString() + "'");
+    return *hallada;
+}
+
+void ReemplazarFila(std::vector<ItemInforme>& items, const QString& nombre, ItemInforme nuevo)
+{
+    ItemInforme& fila = Fila(items, nombre);
+    nuevo.nombre = nombre;
+    fila = std::move(nuevo);
+}
+
+void QuitarFilas(std::vector<ItemInforme>& items, const QStringList& nombres)
+{
+    for (const QString& nombre : nombres) {
+        const ItemInforme* fila = &Fila(items, nombre);
+        items.erase(items.begin() + (fila - items.data()));
+    }
+}
+
+void RenombrarControles(std::vector<ItemInforme>& items, const QHash<QString, QString>& mapa)
 {
     for (auto& it : items)
         if (LeeControl(it.origen))
-            it.texto.replace(de, a);
+            it.texto = mapa.value(it.texto, it.texto);
 }
 
 }  // namespace informe

@@ -57,9 +57,11 @@ enum class DibujoInforme {
 
 struct ItemInforme {
     DibujoInforme dibujo = DibujoInforme::Texto;
-    // Row number of the layout (0 for rows without one), so that a table derived from
-    // another can find the rows it changes.
+    // Row number of the layout (0 for rows without one), for reading a table against its layout.
     int numero = 0;
+    // Stable name of a row that another table patches or that a shared part provides
+    // ("titulo", "departamento"); empty for the rest. A derived table finds rows by it.
+    QString nombre;
     // Text anchor: left end, right end, or start of the band of width `ancho`.
     double x = 0, y = 0, ancho = 0;
     // Line ends, box corners, picture rectangle.
@@ -75,12 +77,18 @@ struct ItemInforme {
 };
 
 // Draws the items on the default printer as one page and ends the document. Set-up: the
-// printer's scale mode and font name are kept, millimetres, solid lines and solid fills;
-// at the end (also when drawing fails) the scale mode and font name are put back. Every
+// printer's scale mode and font name are kept; millimetres, draw width 1 (whatever the last
+// report left), solid lines and solid fills; at the end (also when drawing fails) the scale
+// mode and font name are put back. Every
 // value is the text a control of `ventana` shows now: the report computes nothing.
 // Throws std::runtime_error (message in the current language) when the printer could not
 // start the document, so that the window reports it instead of a silent nothing.
 void ImprimirInforme(const std::vector<ItemInforme>& items, QWidget& ventana, const DatosInforme& datos);
+
+// The report's title, which names the print job: the texts on the line of the first underlined
+// text (the heading, "COMPROBACIÓN DE VALORES: VIVIENDAS"), left to right; without an underlined
+// text, the window's title.
+QString TituloInforme(const std::vector<ItemInforme>& items, const QWidget& ventana, const DatosInforme& datos);
 
 // The text an item prints (source and suffix), as ImprimirInforme reads it.
 QString TextoItem(const ItemInforme& item, const QWidget& ventana, const DatosInforme& datos);
@@ -127,10 +135,28 @@ ItemInforme CajaGris(int numero, double x1, double y1, double x2, double y2, dou
 ItemInforme Logo(double x, double y, double ancho, double alto);
 ItemInforme Grosor(int grosor);
 
-// For a table derived from another: the row with this number (nullptr when none); and the
-// controls renamed, `de` replaced by `a` in every control name that holds it
-// ("p1" -> "p2": txtp1fecv -> txtp2fecv, Chkp1cl1 -> Chkp2cl1; Label1 stays).
-ItemInforme* ItemNumero(std::vector<ItemInforme>& items, int numero);
-void RenombrarControles(std::vector<ItemInforme>& items, const QString& de, const QString& a);
+// A report's two tables, each built once on first use by `construir(eu)` (false: Spanish).
+template <auto construir>
+const std::vector<ItemInforme>& TablaDeIdioma(bool eu)
+{
+    static const std::vector<ItemInforme> es = construir(false), vasco = construir(true);
+    return eu ? vasco : es;
+}
+
+// The same item under a row name, for the rows a derived table patches by name.
+ItemInforme Nombrada(const char* nombre, ItemInforme item);
+
+// Patches of a table derived from another, by row name. A name the table does not hold once
+// exactly (none, or several) is a broken derivation: std::logic_error naming it, never a
+// silent no-op.
+ItemInforme& Fila(std::vector<ItemInforme>& items, const QString& nombre);
+// The row replaced by `nuevo`, which takes over the row's place and name.
+void ReemplazarFila(std::vector<ItemInforme>& items, const QString& nombre, ItemInforme nuevo);
+// The rows dropped, each of which must exist.
+void QuitarFilas(std::vector<ItemInforme>& items, const QStringList& nombres);
+// The controls the items read renamed by an explicit map of whole names: an item reading
+// "Label1" becomes `mapa["Label1"]`, "Label12" is touched only by its own entry. Each item is
+// renamed once, so {Label9 -> Label8, Label8 -> Frame5} swaps without chaining.
+void RenombrarControles(std::vector<ItemInforme>& items, const QHash<QString, QString>& mapa);
 
 }  // namespace informe

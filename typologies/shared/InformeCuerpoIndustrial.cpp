@@ -1,5 +1,7 @@
 #include "typologies/shared/InformeCuerpoIndustrial.h"
 
+#include "typologies/shared/InformeMembrete.h"
+
 using namespace informe;
 
 std::vector<ItemInforme> CuerpoInformeIndustrial(int tipo, bool eu)
@@ -16,10 +18,8 @@ std::vector<ItemInforme> CuerpoInformeIndustrial(int tipo, bool eu)
     const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"),
                         A9 = Arial(9), A9B = Arial(9, "B"), A9I = Arial(9, "I");
 
-    return {
-        Cen(19, 23, 100, 153, A8,
-            L("(Decreto Foral 6/1999, de 26 de enero y demás disposiciones vigentes)",
-              "(Urtarrilaren 26ko 6/1999 Foru Dekretua eta indarrean dauden bestelako xedapenak)")),
+    std::vector<ItemInforme> t = {
+        FilaDecreto(19, 100, eu),
         Regla(106),
         Izq(22, E(72, 77), 108.5, A8, L("Fecha de Valoración:", "Balorazio data:")),
         Izq(23, 100, 108, A9B, eu ? Fec(N("txt", "fecv")) : Ctl(N("txt", "fecv"))),
@@ -55,9 +55,9 @@ std::vector<ItemInforme> CuerpoInformeIndustrial(int tipo, bool eu)
         Izq(57, 27, 177, A8I, Rot(QStringLiteral("Label8"))),
         Izq(58, E(55, 59), 177, A8B, Rot(QStringLiteral("Label9"), dosPuntos)),
         Caja(60, E(62, 66), 176, E(72, 76), 181, A9B, Ctl(N("txt", "ccl"))),
-        Izq(61, 87, 177, A8I, L("Datos:", "Datuak:")),
-        Izq(62, E(97, 99), 176.5, A9I, Etq(QStringLiteral("sEtiquetaCL"))),
-        Izq(63, 27, 183, A8I, Rot(QStringLiteral("Frame6"), dosPuntos)),
+        Nombrada("cl_datos", Izq(61, 87, 177, A8I, L("Datos:", "Datuak:"))),
+        Nombrada("cl_situacion", Izq(62, E(97, 99), 176.5, A9I, Etq(QStringLiteral("sEtiquetaCL")))),
+        Nombrada("rotulo_antiguedad", Izq(63, 27, 183, A8I, Rot(QStringLiteral("Frame6"), dosPuntos))),
         Cen(64, E(45, 48), 182.5, 5, A9, Ctl(N("txt", "ant"))),
         Izq(65, E(55, 57), 183, A8, Rot(QStringLiteral("Label10"))),
         Izq(66, E(97, 94), 183, A8, L("Coeficiente", "Koefizientea")),
@@ -84,18 +84,7 @@ std::vector<ItemInforme> CuerpoInformeIndustrial(int tipo, bool eu)
         Der(92, 172, 221.5, A9, Ctl(N("txt", "vsf"))),
         Izq(93, E(112, 119), 227, A8, eu ? Rot(QStringLiteral("Label19")) : Es("Valor de la construcción")),
         Der(94, 172, 226.5, A9, Ctl(N("txt", "vcf"))),
-        Regla(232),
-        // Legal basis and purpose.
-        Izq(97, 27, 235, A8,
-            L("Importes calculados conforme a lo dispuesto en el Decreto Foral 6/1999, de 26 de enero y demás "
-              "disposiciones",
-              "Urtarrilaren 26ko 6/1999 Foru Dekretuan eta indarrean dauden bestelako xedapenetan kalkulaturiko "
-              "zenbatekoak,")),
-        Izq(98, 27, 239, A8,
-            L("vigentes, atendiendo a los datos del bien inmueble consignados.",
-              "ondasun higiezinari buruzko datuei jarraituz.")),
-        Izq(99, 27, 243, A8,
-            L("Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
-              "Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.")),
     };
+    Anadir(t, FilasPie(eu));
+    return t;
 }

@@ -2,29 +2,33 @@
 // The window every typology is valued in. The nine windows repeat one cycle: load (captions,
 // date and money formats, the defaults of an empty record), take an entry into the record,
 // recompute through the record, redraw every control from the record (PresentaDatos) and
-// print what the controls show. That cycle, the date checks, the municipality / street /
-// portal handlers, the zone lookup by portal parity, the buttons, the description dialog, the
-// minimise protocol, Enter as Tab and printing live here once. Each window gives its
-// constants and tables as data (ParametrosVentana) and its formula and quirks by overriding
-// the virtual procedures below.
+// print what the controls show. That cycle, the date checks, the age, surface and percentage
+// entries, the buttons, the description dialog, the minimise protocol, Enter as Tab and
+// printing live here once. The rest is chosen by the window's data (ParametrosVentana):
+//  - its table: captions, the boxes PresentaDatos writes and how, the boxes that store their
+//    text, the money patterns, the option pairs, messages and flags; checked at construction
+//    against the window's controls and record (ComprobarTabla);
+//  - its location part (Localizacion.h): street and residential zone, street and commercial
+//    subzone, or municipality and industrial zone;
+//  - how its age boxes follow the age mode;
+//  - its valuation, which is core's (core/Valoracion.h): the formula, age scale, fixed cost
+//    and surface coefficient of the record's typology.
 //
 // Controls are found by name: the standard ones are "<kind>p<N><code>" (txtp1fecv, cmbp1mun,
 // optp1mon(0) ...) and the buttons cmdayuda, cmdDescripcion, cmdlimpiar, cmdsalir,
-// cmdimprimir and the summary box txtdescrip. A control a window does not have is skipped.
+// cmdimprimir and the summary box txtdescrip.
 //
 // A new typology window:
-//  - builds its controls in its constructor (CrearBotonera and CrearDescripcion give the
-//    common ones), then calls ConectarControles(), then connects its own controls with
-//    Conectar(control, signal, handler) so that they run under the failure guard;
-//  - gives its ParametrosVentana (captions, the boxes PresentaDatos writes, the boxes that
-//    store their text, the money patterns, the option pairs, its message ids and flags);
-//  - implements Registro, ModificaDatos, InicializaFechaV, InicializaMunicipio,
-//    CalcularValores, CadenaValores (its formula, operand order kept), SuperficieAceptada,
-//    ObtenerEtiquetas, DatosDescripcion and DatosDescripcionE;
-//  - overrides where it differs: PresentaDatos (another order or extra steps), CalcularD (an
-//    age scale of its own), MostrarCajasEdad (age boxes enabled/disabled instead of shown),
-//    RecalcularCadena, CargarListaLocalizacion and PresentaLocalizacion (located by
-//    industrial zone), AnalisisCambio, ConectarBotonesSinValidar, TrasLimpiar, handlers;
+//  - builds its controls in its constructor from a layout table (DisenoVentana.h;
+//    CrearBotonera and CrearDescripcion give the common ones), then calls
+//    ConectarControles(), then connects its own controls with Conectar(control, signal,
+//    handler) so that they run under the failure guard;
+//  - gives its ParametrosVentana;
+//  - implements Registro, ModificaDatos, InicializaFechaV, ObtenerEtiquetas,
+//    DatosDescripcion and DatosDescripcionE;
+//  - overrides only where it differs: PresentaDatos (another order or extra steps),
+//    PresentaSituacion (its situation boxes), CalcularValores / CadenaValores (a chain with
+//    steps of its own), TrasLimpiar, its own handlers;
 //  - writes controls only through EscribirCaja, EscribirTexto, MarcarOpcion, MarcarCasilla,
 //    PosicionarCombo and PonerFoco inside handlers, so that a failure in a handler they raise
 //    reaches the guard of the handler running;

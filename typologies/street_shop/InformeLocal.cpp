@@ -1,5 +1,7 @@
 #include "typologies/street_shop/InformeLocal.h"
 
+#include "typologies/shared/InformeMembrete.h"
+
 using namespace informe;
 
 namespace {
@@ -14,40 +16,23 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const auto L = [eu](const char* es, const char* vasco) { return Lit(U(eu ? vasco : es)); };
-    const FuenteInforme TNR12BI = Times(12, "BI"), A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
                         A8BIU = Arial(8, "BIU"), A9 = Arial(9), A9B = Arial(9, "B"), A9I = Arial(9, "I"),
-                        A9U = Arial(9, "U"), A10 = Arial(10), A10B = Arial(10, "B");
+                        A9U = Arial(9, "U"), A10B = Arial(10, "B");
     const QString dosPuntos = QStringLiteral(":");
     // Left and right end of the rules, start and width of the centred band, right edge of the
     // amounts.
     const double izq = E(23, 22), der = E(176, 181), banda = der - izq, importes = E(170, 174);
 
-    return {
-        // Double frame, logo cell and logo.
-        Recuadro(E(22, 21), 26, E(177, 182), 250, 6),
-        Recuadro(E(23, 22), 27, E(176, 181), 249, 6),
-        Linea(62, 27, 62, 69),
-        Linea(62.5, 27, 62.5, 69),
-        Logo(32, 38, 18, 22),
-        // The authority, the same in both languages.
-        Izq(1, 69, 35, TNR12BI, Lit(U("Orvellanko Foru Aldundia"))),
-        Izq(2, 69, 40, TNR12BI, Lit(U("Diputación Foral de Orvellan"))),
-        Izq(3, 69, 52, TNR12BI, Lit(U("Fiskalitaterako eta Finantzetarako Departamentua"))),
-        Izq(4, 69, 57, TNR12BI, Lit(U("Departamento para la Fiscalidad y las Finanzas "))),
-        Regla(69, izq, der),
-        Cen(6, izq, 73, banda, A10,
-            L("Impuesto sobre Transmisiones Patrimoniales y Actos Jurídicos Documentados",
-              "Ondasun Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga")),
-        Cen(7, izq, 77, banda, A10, L("Impuesto sobre Sucesiones y Donaciones", "Oinordetza eta Dohaintzen gaineko Zerga")),
-        Regla(84, izq, der),
+    // The letterhead as wide as the page; the Basque transfer tax reads "Ondasun".
+    std::vector<ItemInforme> t = FilasMembrete(Membrete{.izq = izq, .der = der, .ondasun = true}, eu);
+    Anadir(t, {
         // The heading of the typology, centred.
-        Cen(9, izq, 87, banda, A9U, L("COMPROBACIÓN DE VALORES:", "BALIO EGIAZTAPENA:")),
+        Cen(9, izq, 87, banda, A9U, Comprobacion(eu)),
         Cen(10, izq, 92, banda, A10B,
             L("LOCAL COMERCIAL con Acceso Directo a la Vía Pública en Zona Residencial",
               "MERKATARITZA LOKALA, Merkataritza Zuzeneko Irteerarekin eta Etxegune Batean")),
-        Cen(11, izq, 99, banda, A8,
-            L("(Decreto Foral 6/1999, de 26 de enero y demás disposiciones vigentes)",
-              "(Urtarrilaren 26ko 6/1999 Foru Dekretua eta indarrean dauden bestelako xedapenak)")),
+        FilaDecreto(11, 99, eu, izq, der),
         Regla(104, izq, der),
         Izq(13, 72, 106.5, A8, L("Fecha de Valoración:", "Balorazio data:")),
         Izq(14, 100, 106, A9B, eu ? Fec(U("txtp4fecv")) : Ctl(U("txtp4fecv"))),
@@ -110,32 +95,13 @@ std::vector<ItemInforme> Tabla(bool eu)
         Der(76, importes, 221.5, A9, Ctl(U("txtp4vsf"))),
         Izq(77, E(112, 119), 227, A8, eu ? Rot(U("Label21")) : Lit(U("Valor de la construcción"))),
         Der(78, importes, 226.5, A9, Ctl(U("txtp4vcf"))),
-        Regla(232, izq, der),
-        // Legal basis and purpose.
-        Izq(80, 27, 235, A8,
-            L("Importes calculados conforme a lo dispuesto en el Decreto Foral 6/1999, de 26 de enero y demás "
-              "disposiciones",
-              "Urtarrilaren 26ko 6/1999 Foru Dekretuan eta indarrean dauden bestelako xedapenetan kalkulaturiko "
-              "zenbatekoak,")),
-        Izq(81, 27, 239, A8,
-            L("vigentes, atendiendo a los datos del bien inmueble consignados.",
-              "ondasun higiezinari buruzko datuei jarraituz.")),
-        Izq(82, 27, 243, A8,
-            L("Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
-              "Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.")),
-    };
+    });
+    Anadir(t, FilasPie(eu, false, izq, der));
+    return t;
 }
 
 }  // namespace
 
-const std::vector<ItemInforme>& InformeLocalEs()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(false);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeLocalEs() { return TablaDeIdioma<Tabla>(false); }
 
-const std::vector<ItemInforme>& InformeLocalEu()
-{
-    static const std::vector<ItemInforme> tabla = Tabla(true);
-    return tabla;
-}
+const std::vector<ItemInforme>& InformeLocalEu() { return TablaDeIdioma<Tabla>(true); }
