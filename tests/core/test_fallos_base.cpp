@@ -14,6 +14,7 @@
 #include "platform/MsgBox.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/DatosPrueba.h"
+#include "tests/support/FixtureArranque.h"
 
 namespace {
 
@@ -221,38 +222,13 @@ TEST_F(FilaConfiguracionTest, UnknownCodesAndTextYearsReadAsDefaults)
 // ---------------------------------------------------------------------------------------
 // Another program holding the file; a read-only file
 
-class BaseOcupadaTest : public ::testing::Test {
+class BaseOcupadaTest : public FixtureArranque {
 protected:
-    void SetUp() override
-    {
-        path = dir.filePath("trebix.mdb");
-        ASSERT_TRUE(QFile::copy(ProgramFolder() + "/Tablas/trebix.mdb", path));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        gConexion().SetRutaForTests(path);
-        ReleaseGlobals();
-        gIdioma = 0;
-        MsgBoxSeam::Install();
-        MsgBoxSeam::Clear();
-        SetTerminarPrograma([this](int codigo) { codigos.append(codigo); });
-    }
-    void TearDown() override
-    {
-        SetTerminarPrograma({});
-        SetMostrarEntrada({});
-        MsgBoxSeam::Uninstall();
-        gConexion().SetRutaForTests(QString());
-        ReleaseGlobals();
-        gIdioma = 0;
-        gFecha().setFecidioma("C");
-    }
     QString Moneda()
     {
         Recordset rs = gConexion().openRecordset(U("select T01_MON_OMIS from T01_GENERAL"));
         return rs.Field(0).toString();
     }
-    QTemporaryDir dir;
-    QString path;
-    QList<int> codigos;
 };
 
 // At start a file that another program holds is said to be in use, not unreadable; the

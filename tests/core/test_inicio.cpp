@@ -7,43 +7,20 @@
 #include "core/Inicio.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramFolder.h"
+#include "tests/support/FixtureArranque.h"
 
 namespace {
 
 // Start-up on a copy of the demo database (the copy may be changed freely).
-class InicioTest : public ::testing::Test {
+class InicioTest : public FixtureArranque {
 protected:
-    void SetUp() override
-    {
-        path = dir.filePath("trebix.mdb");
-        ASSERT_TRUE(QFile::copy(ProgramFolder() + "/Tablas/trebix.mdb", path));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        gConexion().SetRutaForTests(path);
-        ReleaseGlobals();
-        gIdioma = -1;
-        MsgBoxSeam::Install();
-        MsgBoxSeam::Clear();
-        SetTerminarPrograma([this](int codigo) { codigos.append(codigo); });
-    }
-    void TearDown() override
-    {
-        SetTerminarPrograma({});
-        SetMostrarEntrada({});
-        MsgBoxSeam::Uninstall();
-        gConexion().SetRutaForTests(QString());
-        ReleaseGlobals();
-        gIdioma = 0;
-        gFecha().setFecidioma("C");
-    }
+    InicioTest() : FixtureArranque(-1) {}
     void Idioma(const QString& codigo)
     {
         ASSERT_TRUE(gConexion().AbrirRuta(path));
         gConexion().execute("Update t01_general set T01_IDI_OMIS='" + codigo + "'");
         gConexion().SetRutaForTests(path);
     }
-    QTemporaryDir dir;
-    QString path;
-    QList<int> codigos;
 };
 
 TEST_F(InicioTest, LanguageOfTheSettingsSetsOffsetAndDates)

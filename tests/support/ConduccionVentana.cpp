@@ -33,6 +33,15 @@ QString ConduccionVentana::T(const QString& nombre) const
     return QStringLiteral("<no existe %1>").arg(nombre);
 }
 
+QStringList ConduccionVentana::Lista(const QString& combo) const
+{
+    QStringList l;
+    if (auto* c = C<ComboBox>(combo))
+        for (int i = 0; i < c->ListCount(); ++i)
+            l << c->List(i);
+    return l;
+}
+
 bool ConduccionVentana::Elegir(const QString& combo, const QString& item)
 {
     auto* c = C<ComboBox>(combo);

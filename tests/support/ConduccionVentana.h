@@ -2,6 +2,7 @@
 // Drives a window through its controls by name, as a user would: reads what a control shows,
 // picks a list entry, types into a box and leaves it, clicks a button or an option.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "tests/support/WindowTestKit.h"
@@ -21,6 +22,8 @@ public:
     // button its caption; the window itself its title); a marker text when the window has no
     // such control.
     QString T(const QString& nombre) const;
+    // The entries of a list, in order (empty when there is no such list).
+    QStringList Lista(const QString& combo) const;
 
     // Selects the entry of a list whose text is exactly `item`, as a click on it does; false
     // when the list or the entry is missing.

@@ -31,3 +31,18 @@ CDatosTip& RegistroTipologia(int n)
     default: return gDatosTip9();
     }
 }
+
+void ComprobarCodigosIguales(const CDatosTip& actual, const CDatosTip& esperado,
+                             std::initializer_list<const char*> codigos)
+{
+    for (const char* codigo : codigos)
+        EXPECT_EQ(actual.Get(QString::fromUtf8(codigo)), esperado.Get(QString::fromUtf8(codigo))) << codigo;
+}
+
+std::vector<double> ResultadosDe(const CDatosTip& r)
+{
+    std::vector<double> v;
+    for (const char* codigo : {"VAD", "VAC", "VCO", "VAF", "VSF", "VCF"})
+        v.push_back(r.Get(QString::fromLatin1(codigo)).toDouble());
+    return v;
+}

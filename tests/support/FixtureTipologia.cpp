@@ -1,5 +1,7 @@
 #include "tests/support/FixtureTipologia.h"
 
+#include <QFile>
+
 #include "core/Globals.h"
 #include "platform/Form.h"
 #include "platform/MsgBox.h"
@@ -82,4 +84,41 @@ void FixtureTipologiaBase::LocalizarZona(const QString& municipio, const QString
     Elegir(QStringLiteral("cmbp%1mun").arg(p_.tipologia), municipio);
     if (!zona.isEmpty())
         Elegir(QStringLiteral("cmbp%1nui").arg(p_.tipologia), zona);
+}
+
+void FixtureTipologiaBase::Antiguedad(const char* anos, const char* construida)
+{
+    if (anos)
+        Teclear(QStringLiteral("txtp%1antd1").arg(p_.tipologia), QString::fromUtf8(anos));
+    if (construida) {
+        Pulsar(QStringLiteral("optp%1anttipo(1)").arg(p_.tipologia));
+        Teclear(QStringLiteral("txtp%1antd2").arg(p_.tipologia), QString::fromUtf8(construida));
+    }
+}
+
+QList<ShownMessage> FixtureTipologiaBase::Mensajes()
+{
+    return MsgBoxSeam::Shown();
+}
+
+::testing::AssertionResult FixtureTipologiaBase::UnMensaje(const QString& texto, int estilo, const QString& titulo)
+{
+    const QList<ShownMessage> m = MsgBoxSeam::Shown();
+    if (m.size() == 1 && m[0].text == texto && m[0].style == estilo && m[0].title == titulo)
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult r = ::testing::AssertionFailure();
+    r << "expected one message \"" << texto.toStdString() << "\" (style " << estilo << ", title \""
+      << titulo.toStdString() << "\"); shown " << m.size() << ":";
+    for (const ShownMessage& s : m)
+        r << " [\"" << s.text.toStdString() << "\" style " << s.style << " title \"" << s.title.toStdString() << "\"]";
+    return r;
+}
+
+void FixtureTipologiaBase::ImprimirEn(const QString& pdf)
+{
+    Printer::SetOutputPdfForTests(pdf);
+    Pulsar(QStringLiteral("cmdimprimir"));
+    Printer::SetOutputPdfForTests(QString());
+    EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty()) << MsgBoxSeam::Shown().first().text.toStdString();
+    ASSERT_TRUE(QFile::exists(pdf)) << pdf.toStdString();
 }

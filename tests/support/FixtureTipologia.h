@@ -3,11 +3,13 @@
 // a fixture's rows added: settings in Spanish and pesetas at the fixture's valuation date, one
 // printer, message boxes recorded instead of shown. The window is driven by control names (ConduccionVentana); the helpers
 // here fail the test when the control or the list entry they need is missing.
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "platform/MsgBox.h"
 #include "tests/support/ConduccionVentana.h"
 
 class Form;
@@ -40,6 +42,19 @@ protected:
     // The municipality and, when given, the industrial zone chosen from their lists (windows
     // located by industrial zone: cmbpNmun, cmbpNnui).
     void LocalizarZona(const QString& municipio, const QString& zona = QString());
+
+    // The age boxes: the years typed when `anos` is given; the age by construction date (its
+    // option, then the date typed) when `construida` is given.
+    void Antiguedad(const char* anos, const char* construida = nullptr);
+
+    // The message boxes shown since the last MsgBoxSeam::Clear.
+    static QList<ShownMessage> Mensajes();
+    // Exactly one message box was shown, with this text, style and title; a failure lists the
+    // messages shown.
+    static ::testing::AssertionResult UnMensaje(const QString& texto, int estilo, const QString& titulo);
+    // Prints the window's report into `pdf` with the print button: no message, and the file is
+    // there.
+    void ImprimirEn(const QString& pdf);
 
     DemoDatabaseCopy db_;
 

@@ -312,3 +312,12 @@ void ComprobarFuentes(const QString& pdf, const std::vector<EstiloPdf>& estilos)
     for (const auto& e : estilos)
         EXPECT_EQ(pagina.Fuente(QString::fromUtf8(e.texto), e.y).toStdString(), e.fuente) << e.texto;
 }
+
+double PrimerBorde(const QImage& pagina, double y, double desde, double hasta, int ppp)
+{
+    const double paso = 25.4 / ppp * (hasta > desde ? 1 : -1);
+    for (double x = desde; hasta > desde ? x <= hasta : x >= hasta; x += paso)
+        if (qGray(PixelPdf(pagina, x, y, ppp)) < 80)
+            return x;
+    return -1;
+}

@@ -44,6 +44,9 @@ QList<TrozoPdf> BuscarTrozos(const QList<TrozoPdf>& trozos, const QString& texto
 // Whether a phrase found on the page (BuscarFrase) is underlined: a dark row across its whole
 // width in the lower part of its box, where no letter of a line without descenders reaches.
 bool Subrayada(const QImage& pagina, const PalabraPdf& frase, int ppp = 100);
+// The x (mm) of the first dark pixel met going along the line at height y (mm) from x `desde`
+// towards `hasta` (either way): where a box's border is; -1 when there is none.
+double PrimerBorde(const QImage& pagina, double y, double desde, double hasta, int ppp = 100);
 
 // A report page read once: its words, its runs of text and its picture.
 struct PaginaInformePdf {

@@ -1,12 +1,14 @@
 #include "tests/support/WindowTestKit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include "core/Globals.h"
+#include "core/Inicio.h"
 #include "platform/Form.h"
 #include "platform/ProgramFolder.h"
 
@@ -181,4 +183,29 @@ QVariant DemoDatabaseCopy::Value(const QString& sql)
     if (rs.EOF_())
         return QVariant();
     return rs.Field(0);
+}
+
+void PasteInto(QWidget* box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    FocusControl(box);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    ProcessEvents();
+}
+
+bool StartOnDemoCopy(std::unique_ptr<DemoDatabaseCopy>& db, const QStringList& statements)
+{
+    ReleaseGlobals();
+    db = std::make_unique<DemoDatabaseCopy>();
+    if (!db->ok())
+        return false;
+    for (const QString& sql : statements)
+        db->Execute(sql);
+    return Inicializar();
+}
+
+QString SettingsStatement(const QString& language, const QString& currency)
+{
+    return QStringLiteral("update T01_GENERAL set T01_IDI_OMIS='%1', T01_MON_OMIS='%2'").arg(language, currency);
 }

@@ -3,9 +3,11 @@
 // it, press keys, click, act inside a modal window, and work on a copy of the demo database.
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 class Form;
 class QWidget;
@@ -31,6 +33,8 @@ void FocusControl(QWidget* w);
 // Gives the box the focus, selects its whole text and types `text` key by key (an empty text
 // deletes the selection).
 void TypeInto(QWidget* box, const QString& text);
+// Puts `text` on the clipboard and pastes it over the whole text of the box (Ctrl+A, Ctrl+V).
+void PasteInto(QWidget* box, const QString& text);
 // One key press and release to w, or to the control holding the focus when w is null; the
 // posted events that follow (a Tab sent by the window) are delivered before returning.
 void PressKey(Qt::Key key, QWidget* w = nullptr);
@@ -72,3 +76,10 @@ private:
     QString path_;
     bool ok_ = false;
 };
+
+// A fresh start of the program: the globals released, a new copy of the demo database in `db`
+// changed by the statements given, then the program's start (Inicializar). False when the copy
+// cannot be made or the start fails.
+bool StartOnDemoCopy(std::unique_ptr<DemoDatabaseCopy>& db, const QStringList& statements = {});
+// The statement that makes the settings' language and currency those given.
+QString SettingsStatement(const QString& language, const QString& currency);

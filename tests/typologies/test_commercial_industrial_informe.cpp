@@ -17,17 +17,6 @@ namespace {
 
 constexpr int kPpp = 300;
 
-// The x (mm) of the first dark pixel met going along the line at height y from x `desde`
-// towards `hasta` (either way); -1 when there is none.
-double PrimerBorde(const QImage& pagina, double y, double desde, double hasta)
-{
-    const double paso = 25.4 / kPpp * (hasta > desde ? 1 : -1);
-    for (double x = desde; hasta > desde ? x <= hasta : x >= hasta; x += paso)
-        if (qGray(PixelPdf(pagina, x, y, kPpp)) < 80)
-            return x;
-    return -1;
-}
-
 // UNIZONA (91), ponencia 2022, its one zone UNICA at 20000 pesetas; valued on 15/03/2023
 // (COA 1,05, RP 1,10).
 class InformeComercialIndustrial : public FixtureTipologia<Tipologia6> {
@@ -79,10 +68,10 @@ protected:
     {
         const QImage pagina = PaginaPdf(pdf, kPpp);
         ASSERT_FALSE(pagina.isNull());
-        EXPECT_NEAR(PrimerBorde(pagina, 159, vri - 1.5, vri + 1.5), vri, 0.5);
-        EXPECT_NEAR(PrimerBorde(pagina, 159, vri + 23.5, vri + 20.5), vri + 22, 0.5);
-        EXPECT_NEAR(PrimerBorde(pagina, 219, 143.5, 146.5), 145, 0.5);
-        EXPECT_NEAR(PrimerBorde(pagina, 219, 175.5, 172.5), 174, 0.5);
+        EXPECT_NEAR(PrimerBorde(pagina, 159, vri - 1.5, vri + 1.5, kPpp), vri, 0.5);
+        EXPECT_NEAR(PrimerBorde(pagina, 159, vri + 23.5, vri + 20.5, kPpp), vri + 22, 0.5);
+        EXPECT_NEAR(PrimerBorde(pagina, 219, 143.5, 146.5, kPpp), 145, 0.5);
+        EXPECT_NEAR(PrimerBorde(pagina, 219, 175.5, 172.5, kPpp), 174, 0.5);
         EXPECT_EQ(qGray(PixelPdf(pagina, 146, 219, kPpp)), qGray(qRgb(0xAA, 0xAA, 0xAA)));
     }
 

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -185,16 +184,6 @@ const Rasgos kRasgos[] = {
      Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, false},
 };
 
-// Pastes `texto` over the whole text of the box, as Ctrl+V does.
-void Pegar(QWidget* caja, const QString& texto)
-{
-    QApplication::clipboard()->setText(texto);
-    FocusControl(caja);
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
-    ProcessEvents();
-}
-
 class Contrato : public FixtureTipologiaBase, public ::testing::WithParamInterface<Rasgos> {
 protected:
     Contrato()
@@ -286,14 +275,6 @@ protected:
         for (const ShownMessage& m : MsgBoxSeam::Shown())
             textos << m.text;
         return textos;
-    }
-    // Exactly one message was shown, with this text, style and title.
-    void UnMensaje(const QString& texto, int estilo, const QString& titulo)
-    {
-        ASSERT_EQ(MsgBoxSeam::Shown().size(), 1) << Mensajes().join('|').toStdString();
-        EXPECT_EQ(MsgBoxSeam::Shown()[0].text, texto);
-        EXPECT_EQ(MsgBoxSeam::Shown()[0].style, estilo);
-        EXPECT_EQ(MsgBoxSeam::Shown()[0].title, titulo);
     }
 
     // A snapshot of the record; Igual compares the record with one, code by code.
@@ -389,7 +370,7 @@ TEST_P(Contrato, ValuationDateChecksAndTheirMessages)
                 const QString texto = c.error == NoEsFecha
                                           ? Res(49)
                                           : Res(51) + ' ' + rango.arg(Res(P().separadorRango), Res(151));
-                UnMensaje(texto, 48, Res(50));
+                EXPECT_TRUE(UnMensaje(texto, 48, Res(50)));
                 EXPECT_EQ(FocusedControl(), C(Nm("txt#fecv")));
             }
             const bool vaciada = c.vaciado == Si || (c.vaciado == SiConVersion && P().version);
@@ -434,7 +415,7 @@ TEST_P(Contrato, ConstructionDateChecksAndTheirMessages)
         if (c.mensaje == 0) {
             EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
         } else {
-            UnMensaje(c.mensaje == 108 ? Res(108) : Res(109) + trasFecha, 48, Res(50));
+            EXPECT_TRUE(UnMensaje(c.mensaje == 108 ? Res(108) : Res(109) + trasFecha, 48, Res(50)));
             EXPECT_EQ(FocusedControl(), C(Nm("txt#antd2")));
         }
         EXPECT_EQ(R().Get("ANTDAT").toInt(), c.construccion);
@@ -561,7 +542,7 @@ TEST_P(Contrato, ZonesOf900AndAbove)
     const double valor = R().Get("VAF").toDouble();
     Elegir(Nm("cmb#cal"), "CALLE ALTA");
     if (P().idZona9xx != 0) {
-        UnMensaje(Res(P().idZona9xx), 0, QGuiApplication::applicationDisplayName());
+        EXPECT_TRUE(UnMensaje(Res(P().idZona9xx), 0, QGuiApplication::applicationDisplayName()));
         EXPECT_EQ(R().Get("CAL").toString(), "CALLE D'ALT");
         EXPECT_EQ(R().Get("NUP").toInt(), 7);
         EXPECT_EQ(R().Get("VAF").toDouble(), valor);
@@ -610,8 +591,8 @@ TEST_P(Contrato, CaptionsHelpAndNoPrinterInBothLanguages)
             EXPECT_FALSE(C(boton)->toolTip().isEmpty()) << boton;
 
         Pulsar("cmdayuda");
-        const QString tema = vasco ? QStringLiteral("Laguntza.chm::/") + P().laguntza
-                                   : QStringLiteral("Ayuda.chm::/") + P().ayuda;
+        const QString tema = vasco ? QStringLiteral("/Documentos/Ayuda/Laguntza.chm::/") + P().laguntza
+                                   : QStringLiteral("/Documentos/Ayuda/Ayuda.chm::/") + P().ayuda;
         EXPECT_TRUE(LastHelpShown().endsWith(tema)) << LastHelpShown().toStdString();
 
         Localizar();
@@ -619,7 +600,7 @@ TEST_P(Contrato, CaptionsHelpAndNoPrinterInBothLanguages)
         MsgBoxSeam::Clear();
         Printer::SetPrinterCountForTests(0);
         Pulsar("cmdimprimir");
-        UnMensaje(Res(153), 64, Res(P().idTitulo));
+        EXPECT_TRUE(UnMensaje(Res(153), 64, Res(P().idTitulo)));
         Printer::SetPrinterCountForTests(1);
         MsgBoxSeam::Clear();
     }
@@ -668,10 +649,11 @@ TEST_P(Contrato, ReportPrintsNamesAndDescriptionAsWritten)
 }
 
 // Enter acts as Tab along the window's tab order (an option pair is one stop, at its selected
-// option), round to the valuation date again.
+// option), round to the valuation date again, and leaves the valued record as it was.
 TEST_P(Contrato, EnterMovesAlongTheTabOrder)
 {
     Valorar();
+    const std::unique_ptr<CDatosTip> valorado = Copia();
     const QStringList orden = Lista(P().tabulacion) + Lista(kBotones);
     FocusControl(C(Nm("txt#fecv")));
     QStringList recorrido;
@@ -689,6 +671,8 @@ TEST_P(Contrato, EnterMovesAlongTheTabOrder)
     EXPECT_EQ(recorrido, orden);
     EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
     EXPECT_TRUE(V().isVisible());
+    // Passing through the boxes changes nothing.
+    Igual(*valorado);
 }
 
 // Clear empties the record to the defaults a new window starts from, and the summary box;
@@ -796,12 +780,12 @@ TEST_P(Contrato, NumericBoxesTakeOnlyWhatTheyShow)
         if (c.modo == Tecleo) {
             Teclear(caja, c.texto);
         } else {
-            Pegar(C(caja), c.texto);
+            PasteInto(C(caja), c.texto);
             Salir();
         }
         EXPECT_EQ(T(caja), QString::fromUtf8(P().tomaValorIgual && c.retomado ? c.retomado : c.muestra));
         if (c.mensaje)
-            UnMensaje(Res(c.mensaje), 48, Res(50));
+            EXPECT_TRUE(UnMensaje(Res(c.mensaje), 48, Res(50)));
         else
             EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
         Coherente();

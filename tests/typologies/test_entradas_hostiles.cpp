@@ -4,7 +4,6 @@
 // every window shares (typed and pasted boxes, dates, currency, printing, Clear) is checked for
 // all of them by the contract suite (test_contrato.cpp).
 #include <QApplication>
-#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -52,16 +51,6 @@ struct Ventana {
     using Tipo = W;
     static constexpr int n = N;
 };
-
-// Pastes `texto` over the whole text of the box, as Ctrl+V does.
-void Pegar(QWidget* caja, const QString& texto)
-{
-    QApplication::clipboard()->setText(texto);
-    FocusControl(caja);
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
-    ProcessEvents();
-}
 
 template <class P>
 class Hostil : public FixtureTipologia<typename P::Tipo> {
@@ -193,7 +182,7 @@ TYPED_TEST(Hostil, UnlistedStreetOrMunicipalityBringsTheStoredOneBack)
         const double valor = TestFixture::R().Get("VAF").toDouble();
         const QString lista = TestFixture::Nm(c.lista);
         if (c.pegado) {
-            Pegar(this->C(lista), c.texto);
+            PasteInto(this->C(lista), c.texto);
             this->Salir();
         } else {
             this->Teclear(lista, c.texto);

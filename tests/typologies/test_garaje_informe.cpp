@@ -36,10 +36,7 @@ protected:
         Pulsar(QStringLiteral("optp3tga(0)"));
         Teclear(QStringLiteral("txtp3sbu"), QStringLiteral("25"));
         QFile::remove(Pdf(eu));
-        Printer::SetOutputPdfForTests(Pdf(eu));
-        Pulsar(QStringLiteral("cmdimprimir"));
-        Printer::SetOutputPdfForTests(QString());
-        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+        ImprimirEn(Pdf(eu));
     }
 };
 
@@ -265,10 +262,7 @@ TEST_F(InformeGaraje, WithoutPrinterNothingIsPrinted)
     const QString pdf = carpeta_.filePath(QStringLiteral("informe_garaje_sin_impresora.pdf"));
     Printer::SetOutputPdfForTests(pdf);
     Pulsar(QStringLiteral("cmdimprimir"));
-    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(153));
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 64);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].title, "Garaje/Aparcamiento");
+    ASSERT_TRUE(UnMensaje(LoadResString(153), 64, "Garaje/Aparcamiento"));
     EXPECT_FALSE(QFile::exists(pdf));
 }
 

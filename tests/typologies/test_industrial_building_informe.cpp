@@ -62,11 +62,7 @@ protected:
         Elegir(QStringLiteral("cmbp9mun"), QStringLiteral("BIZONA"));
         Elegir(QStringLiteral("cmbp9nui"), QStringLiteral("PI-02"));
         ASSERT_DOUBLE_EQ(gDatosTip9().P9_VAF(), eu ? 11567160 : 7723244);
-        Printer::SetOutputPdfForTests(Pdf(eu));
-        Pulsar(QStringLiteral("cmdimprimir"));
-        Printer::SetOutputPdfForTests(QString());
-        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
-        ASSERT_TRUE(QFile::exists(Pdf(eu)));
+        ImprimirEn(Pdf(eu));
     }
 
     QTemporaryDir dir_;

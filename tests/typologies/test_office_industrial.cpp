@@ -9,10 +9,9 @@
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
 #include "platform/MaskEdBox.h"
-#include "platform/Help.h"
 #include "platform/MsgBox.h"
 #include "platform/Option.h"
-#include "platform/Printer.h"
+#include "tests/support/DatosPrueba.h"
 #include "tests/support/FixtureTipologia.h"
 #include "typologies/office_industrial/Tipologia8.h"
 
@@ -45,21 +44,9 @@ protected:
               }})
     {
     }
-    static QList<ShownMessage> Mensajes() { return MsgBoxSeam::Shown(); }
-    QStringList Zonas() const
-    {
-        QStringList l;
-        auto* c = C<ComboBox>("cmbp8nui");
-        for (int i = 0; i < c->ListCount(); ++i)
-            l << c->List(i);
-        return l;
-    }
+    QStringList Zonas() const { return Lista("cmbp8nui"); }
     // The six results, for the zero checks.
-    static std::vector<double> Resultados()
-    {
-        const cDatosTip8& r = gDatosTip8();
-        return {r.P8_VAD(), r.P8_VAC(), r.P8_VCO(), r.P8_VAF(), r.P8_VSF(), r.P8_VCF()};
-    }
+    static std::vector<double> Resultados() { return ResultadosDe(gDatosTip8()); }
 };
 
 cDatosTip8& R() { return gDatosTip8(); }
@@ -133,8 +120,7 @@ TEST_F(OficinaIndustrial, FullValuationThroughTheWindow)
         Teclear("txtp8sbu", c.metros);
         if (c.sotano)
             Pulsar("Chkp8cl1");
-        if (c.anos)
-            Teclear("txtp8antd1", c.anos);
+        Antiguedad(c.anos);
         Teclear("txtp8pti", c.porcentaje);
         Elegir("cmbp8mun", c.municipio);
         if (c.zona)
@@ -362,10 +348,7 @@ TEST_F(OficinaIndustrial, SurfaceLocationCoefficientAndPercentage)
     EXPECT_TRUE(Mensajes().isEmpty());
     Teclear("txtp8pti", "40");
     Teclear("txtp8pti", "100,01");
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, "Valor no Válido");
-    EXPECT_EQ(Mensajes()[0].title, "Error en la Introducción de Datos");
-    EXPECT_EQ(Mensajes()[0].style, 48);
+    ASSERT_TRUE(UnMensaje("Valor no Válido", 48, "Error en la Introducción de Datos"));
     EXPECT_EQ(T("txtp8pti"), "40,00");
     EXPECT_DOUBLE_EQ(R().P8_PTI(), 40);
     Teclear("txtp8pti", "0");
@@ -614,12 +597,12 @@ TEST_F(OficinaIndustrial, ReopenedWindowShowsTheRecord)
     const cDatosTip8 dibujado = R();
     ventana_->PresentaDatos();
     ventana_->PresentaDatos();
-    for (const char* codigo : {"VRI", "CCO", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF", "SHO", "DEP", "CCL", "COA", "RP",
-                               "ANT", "AÑOP", "PTI", "NUI", "MUN", "TSU", "MON", "CL1"})
-        EXPECT_EQ(R().Get(QString::fromUtf8(codigo)), dibujado.Get(QString::fromUtf8(codigo))) << codigo;
+    ComprobarCodigosIguales(R(), dibujado,
+                            {"VRI", "CCO", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF", "SHO", "DEP", "CCL", "COA", "RP",
+                             "ANT", "AÑOP", "PTI", "NUI", "MUN", "TSU", "MON", "CL1"});
 }
 
-TEST_F(OficinaIndustrial, CaptionsHelpTabOrderAndNoPrinter)
+TEST_F(OficinaIndustrial, CaptionsInBothLanguages)
 {
     Abrir();
     EXPECT_EQ(ventana_->windowTitle(), "Oficina en Zona Industrial");
@@ -631,43 +614,12 @@ TEST_F(OficinaIndustrial, CaptionsHelpTabOrderAndNoPrinter)
     EXPECT_EQ(T("Label23"), QString(37, QLatin1Char('.')));
     EXPECT_EQ(T("Label22"), QString(32, QLatin1Char('.')));
 
-    Elegir("cmbp8mun", "UNIZONA");
-    Teclear("txtp8sbu", "100");
-    MsgBoxSeam::Clear();
-    const QStringList orden = {"txtp8fecv", "cmdDescripcion", "cmbp8mun",   "cmbp8nui",    "optp8tsu",
-                               "txtp8sbu",  "Chkp8cl1",       "optp8anttipo", "txtp8antd1", "txtp8pti",
-                               "optp8mon",  "cmdsalir",       "cmdlimpiar", "cmdimprimir", "cmdayuda",
-                               "txtp8fecv"};
-    FocusControl(C("txtp8fecv"));
-    QStringList recorrido;
-    for (int i = 0; i < orden.size(); ++i) {
-        QWidget* f = FocusedControl();
-        while (f && f->objectName().isEmpty())
-            f = f->parentWidget();
-        recorrido << (f ? f->objectName().section(QLatin1Char('('), 0, 0) : QStringLiteral("-"));
-        PressEnter();
-    }
-    EXPECT_EQ(recorrido, orden);
-    EXPECT_TRUE(Mensajes().isEmpty());
-    EXPECT_EQ(R().P8_NUI(), "UNICA");
-
-    Pulsar("cmdayuda");
-    EXPECT_TRUE(LastHelpShown().endsWith("cap38.htm")) << LastHelpShown().toStdString();
-    Printer::SetPrinterCountForTests(0);
-    Pulsar("cmdimprimir");
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, "No es posible imprimir. No hay impresoras instaladas.");
-    EXPECT_EQ(Mensajes()[0].style, 64);
-    EXPECT_EQ(Mensajes()[0].title, "Oficina en Zona Industrial");
-
     gEntrada().setP_IDI(QStringLiteral("E"));
     ventana_->Unload();
     Abrir();
     EXPECT_EQ(ventana_->windowTitle(), LoadResString(10146));
     EXPECT_EQ(T("Label13"), LoadResString(10141));
     EXPECT_EQ(T("Label2"), LoadResString(10139));
-    Pulsar("cmdayuda");
-    EXPECT_TRUE(LastHelpShown().endsWith("kap38.htm")) << LastHelpShown().toStdString();
 }
 
 }  // namespace

@@ -51,11 +51,7 @@ protected:
         if (eu)
             Pulsar(QStringLiteral("Chkp8cl1"));
         ASSERT_DOUBLE_EQ(gDatosTip8().P8_VAF(), eu ? 12222936 : 14815680);
-        Printer::SetOutputPdfForTests(Pdf(eu));
-        Pulsar(QStringLiteral("cmdimprimir"));
-        Printer::SetOutputPdfForTests(QString());
-        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
-        ASSERT_TRUE(QFile::exists(Pdf(eu)));
+        ImprimirEn(Pdf(eu));
     }
 
     QTemporaryDir dir_;

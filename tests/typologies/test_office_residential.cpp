@@ -1,7 +1,7 @@
 // The residential-zone office valuation driven through its window: a full valuation against
 // cases worked by hand, the coefficients and the chain with its zero guard, the fixed
 // construction cost, the zone lookup by parity and its refusals, lookup failures, the age and
-// the dates, the percentage, the currency switch, Clear and reopening, captions and tab order.
+// the dates, the percentage, the currency switch, Clear and reopening, and the captions.
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -9,11 +9,10 @@
 #include "core/Recursos.h"
 #include "platform/CajaNum.h"
 #include "platform/ComboBox.h"
-#include "platform/Help.h"
 #include "platform/MaskEdBox.h"
 #include "platform/MsgBox.h"
 #include "platform/Option.h"
-#include "platform/Printer.h"
+#include "tests/support/DatosPrueba.h"
 #include "tests/support/FixtureTipologia.h"
 #include "typologies/office_residential/Tipologia7.h"
 
@@ -66,14 +65,9 @@ protected:
               }})
     {
     }
-    static QList<ShownMessage> Mensajes() { return MsgBoxSeam::Shown(); }
 
     // The six results of the record.
-    static std::vector<double> Resultados()
-    {
-        const cDatosTip7& r = gDatosTip7();
-        return {r.P7_VAD(), r.P7_VAC(), r.P7_VCO(), r.P7_VAF(), r.P7_VSF(), r.P7_VCF()};
-    }
+    static std::vector<double> Resultados() { return ResultadosDe(gDatosTip7()); }
     // The boxes that show them.
     std::vector<QString> CajasResultado() const
     {
@@ -158,12 +152,7 @@ TEST_F(Oficina, FullValuationThroughTheWindow)
         Teclear("txtp7sbu", c.metros);
         if (c.sotano)
             Pulsar("Chkp7cl1");
-        if (c.anos)
-            Teclear("txtp7antd1", c.anos);
-        if (c.construida) {
-            Pulsar("optp7anttipo(1)");
-            Teclear("txtp7antd2", c.construida);
-        }
+        Antiguedad(c.anos, c.construida);
         Teclear("txtp7pti", c.porcentaje);
 
         const cDatosTip7& r = R();
@@ -405,10 +394,7 @@ TEST_F(Oficina, ZoneByPortalParityAndZonesOf900Refused)
         } else {
             Elegir("cmbp7cal", c.calle);
         }
-        ASSERT_EQ(Mensajes().size(), 1);
-        EXPECT_EQ(Mensajes()[0].text, LoadResString(144));
-        EXPECT_EQ(Mensajes()[0].style, 0);
-        EXPECT_EQ(Mensajes()[0].title, QGuiApplication::applicationDisplayName());
+        ASSERT_TRUE(UnMensaje(LoadResString(144), 0, QGuiApplication::applicationDisplayName()));
         const QString antes = c.portal ? "CALLE MAYOR" : "CALLE NUEVA";
         EXPECT_EQ(R().P7_CAL(), antes);
         EXPECT_EQ(T("cmbp7cal"), antes);
@@ -505,11 +491,8 @@ TEST_F(Oficina, ValuationDateChecksAndNewPeriods)
     Abrir();
     // Refused valuation dates: the range message with separator 112, and the previous date back.
     Teclear("txtp7fecv", "01/01/1998");
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " +
-                                      LoadResString(151));
-    EXPECT_EQ(Mensajes()[0].style, 48);
-    EXPECT_EQ(Mensajes()[0].title, LoadResString(50));
+    ASSERT_TRUE(UnMensaje(LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " +
+                                      LoadResString(151), 48, LoadResString(50)));
     EXPECT_EQ(T("txtp7fecv"), "01/01/2025");
     MsgBoxSeam::Clear();
     Teclear("txtp7fecv", "31/02/2025");
@@ -521,10 +504,7 @@ TEST_F(Oficina, ValuationDateChecksAndNewPeriods)
     MsgBoxSeam::Clear();
     Pulsar("optp7anttipo(1)");
     Teclear("txtp7antd2", "02/01/2025");
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, LoadResString(109) + "01/01/2025");
-    EXPECT_EQ(Mensajes()[0].style, 48);
-    EXPECT_EQ(Mensajes()[0].title, LoadResString(50));
+    ASSERT_TRUE(UnMensaje(LoadResString(109) + "01/01/2025", 48, LoadResString(50)));
     EXPECT_EQ(T("txtp7antd2"), "01/01/2025");
     EXPECT_EQ(R().P7_ANTDAT(), 20250101);
     EXPECT_EQ(FocusedControl(), C("txtp7antd2"));
@@ -587,10 +567,7 @@ TEST_F(Oficina, PercentageUpTo100)
     EXPECT_DOUBLE_EQ(R().P7_PTI(), 50);
     EXPECT_DOUBLE_EQ(R().P7_VAF(), entero / 2);
     Teclear("txtp7pti", "100,01");
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, LoadResString(110));
-    EXPECT_EQ(Mensajes()[0].style, 48);
-    EXPECT_EQ(Mensajes()[0].title, LoadResString(50));
+    ASSERT_TRUE(UnMensaje(LoadResString(110), 48, LoadResString(50)));
     EXPECT_EQ(T("txtp7pti"), "50,00");
     EXPECT_EQ(C<CajaNum>("txtp7pti")->valor(), "50,00");
     EXPECT_DOUBLE_EQ(R().P7_PTI(), 50);
@@ -762,7 +739,7 @@ TEST_F(Oficina, AgeBoxesBasementAndRedraw)
     EXPECT_EQ(T("txtp7cco"), "480,81");
 }
 
-TEST_F(Oficina, CaptionsTabOrderHelpAndNoPrinter)
+TEST_F(Oficina, CaptionsInBothLanguages)
 {
     Abrir();
     EXPECT_EQ(ventana_->windowTitle(), "Oficina en Zona Residencial");
@@ -780,37 +757,6 @@ TEST_F(Oficina, CaptionsTabOrderHelpAndNoPrinter)
     EXPECT_EQ(T("Label24"), QString(56, QLatin1Char('.')));
     EXPECT_EQ(T("Label25"), T("Label24"));
 
-    // Enter moves on as Tab along the whole window: an option pair is one stop, the age box of
-    // the other mode, the display boxes and the summary are skipped.
-    Localizar("CALLE MAYOR", "7");
-    Teclear("txtp7sbu", "100");
-    MsgBoxSeam::Clear();
-    const QStringList orden = {"txtp7fecv",  "cmdDescripcion", "cmbp7mun", "cmbp7cal",    "txtp7nup",
-                               "optp7tsu",   "txtp7sbu",       "Chkp7cl1", "optp7anttipo", "txtp7antd1",
-                               "txtp7pti",   "optp7mon",       "cmdsalir", "cmdlimpiar",  "cmdimprimir",
-                               "cmdayuda",   "txtp7fecv"};
-    FocusControl(C("txtp7fecv"));
-    QStringList recorrido;
-    for (int i = 0; i < orden.size(); ++i) {
-        QWidget* f = FocusedControl();
-        // A combo's text box stands for its combo; an option for its pair.
-        while (f && f->objectName().isEmpty())
-            f = f->parentWidget();
-        recorrido << (f ? f->objectName().section(QLatin1Char('('), 0, 0) : QStringLiteral("-"));
-        PressEnter();
-    }
-    EXPECT_EQ(recorrido, orden);
-    EXPECT_TRUE(Mensajes().isEmpty());
-
-    Pulsar("cmdayuda");
-    EXPECT_TRUE(LastHelpShown().endsWith("cap37.htm")) << LastHelpShown().toStdString();
-    Printer::SetPrinterCountForTests(0);
-    Pulsar("cmdimprimir");
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, LoadResString(153));
-    EXPECT_EQ(Mensajes()[0].style, 64);
-    EXPECT_EQ(Mensajes()[0].title, "Oficina en Zona Residencial");
-
     // In Basque every caption comes from the Basque table.
     gEntrada().setP_IDI(QStringLiteral("E"));
     ventana_->Unload();
@@ -822,8 +768,6 @@ TEST_F(Oficina, CaptionsTabOrderHelpAndNoPrinter)
     EXPECT_EQ(T("optp7anttipo(1)"), LoadResString(10055));
     EXPECT_EQ(T("Label24"), QString(56, QLatin1Char('.')));
     EXPECT_EQ(T("txtp7fecv"), "2025/01/01");
-    Pulsar("cmdayuda");
-    EXPECT_TRUE(LastHelpShown().endsWith("kap37.htm")) << LastHelpShown().toStdString();
 }
 
 }  // namespace

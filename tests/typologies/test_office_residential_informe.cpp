@@ -48,10 +48,7 @@ protected:
         Teclear(QStringLiteral("txtp7antd1"), QStringLiteral("10"));
         Teclear(QStringLiteral("txtp7pti"), QStringLiteral("50"));
         ASSERT_TRUE(C(QStringLiteral("cmdimprimir"))->isEnabled());
-        Printer::SetOutputPdfForTests(Pdf(eu));
-        Pulsar(QStringLiteral("cmdimprimir"));
-        Printer::SetOutputPdfForTests(QString());
-        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+        ImprimirEn(Pdf(eu));
     }
 
     QTemporaryDir dir_;

@@ -1,5 +1,5 @@
 // The dwelling window's life: loading and defaults, the valuation and construction dates,
-// Clear, the print button and the report, minimising, reopening and a stale hidden window.
+// Clear, the print button and the report, reopening and a stale hidden window.
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -176,11 +176,8 @@ TEST_F(VentanaVivienda, ValuationDateChecks)
     // Outside every period: the range message, the record's date back, the focus back.
     MsgBoxSeam::Clear();
     Teclear("txtp1fecv", "31/12/1998");
-    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(51) + " 01/01/1999\r\n" + LoadResString(102) +
-                                               " 31/12/2027 " + LoadResString(151));
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 48);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].title, LoadResString(50));
+    ASSERT_TRUE(UnMensaje(LoadResString(51) + " 01/01/1999\r\n" + LoadResString(102) +
+                                               " 31/12/2027 " + LoadResString(151), 48, LoadResString(50)));
     EXPECT_EQ(T("txtp1fecv"), "01/01/2025");
     EXPECT_EQ(FocusedControl(), C("txtp1fecv"));
     // Not a date.
@@ -233,10 +230,7 @@ TEST_F(VentanaVivienda, ConstructionDateChecks)
     // After the valuation date: message 109, ":" and the valuation date; the old date back.
     MsgBoxSeam::Clear();
     Teclear("txtp1antd2", "02/01/2025");
-    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(109) + ":01/01/2025");
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 48);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].title, LoadResString(50));
+    ASSERT_TRUE(UnMensaje(LoadResString(109) + ":01/01/2025", 48, LoadResString(50)));
     EXPECT_EQ(T("txtp1antd2"), "01/01/2000");
     EXPECT_EQ(gDatosTip1().P1_ANTDAT(), 20000101);
     EXPECT_EQ(FocusedControl(), C("txtp1antd2"));
@@ -355,17 +349,7 @@ TEST_F(VentanaVivienda, PrintButtonAndReport)
     EXPECT_EQ(V().Etiquetas().value("sEtiquetaCL"), "(" + LoadResString(82) + ")");
     EXPECT_EQ(V().Etiquetas().value("sEtiquetaTSU"), LoadResString(76));
 
-    // No printer: the message titled with the window's caption, nothing printed.
-    Printer::SetPrinterCountForTests(0);
-    MsgBoxSeam::Clear();
-    Pulsar("cmdimprimir");
-    ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(153));
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 64);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].title, "Vivienda");
-
     // The report prints what the window shows, in the settings' language.
-    Printer::SetPrinterCountForTests(1);
     QTemporaryDir dir;
     for (const char* idioma : {"C", "E"}) {
         SCOPED_TRACE(idioma);
@@ -373,10 +357,8 @@ TEST_F(VentanaVivienda, PrintButtonAndReport)
         V().Hide();
         Abrir();  // the window follows the language when it is shown again
         const QString pdf = dir.filePath(QStringLiteral("informe_%1.pdf").arg(idioma));
-        Printer::SetOutputPdfForTests(pdf);
         MsgBoxSeam::Clear();
-        Pulsar("cmdimprimir");
-        EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
+        ImprimirEn(pdf);
         const QList<PalabraPdf> palabras = LeerPalabrasPdf(pdf);
         ASSERT_FALSE(palabras.isEmpty());
         const auto cabecera = BuscarFrase(palabras, QString::fromUtf8(*idioma == 'E' ? "ETXEBIZITZAK" : "VIVIENDAS"));
@@ -386,20 +368,6 @@ TEST_F(VentanaVivienda, PrintButtonAndReport)
         EXPECT_NEAR(final_->xMax, 170, 0.5);  // right-aligned in the grey box
         EXPECT_TRUE(BuscarFrase(palabras, "(" + LoadResString(gIdioma + 82) + ")").has_value());
         EXPECT_TRUE(BuscarFrase(palabras, "2025/01/01").has_value() || BuscarFrase(palabras, "01/01/2025").has_value());
-    }
-    gEntrada().setP_IDI("C");
-}
-
-TEST_F(VentanaVivienda, HelpOpensTheDwellingTopicOfTheLanguage)
-{
-    const std::pair<const char*, const char*> casos[] = {{"C", "/Documentos/Ayuda/Ayuda.chm::/cap31.htm"},
-                                                         {"E", "/Documentos/Ayuda/Laguntza.chm::/kap31.htm"}};
-    for (const auto& [idioma, tema] : casos) {
-        gEntrada().setP_IDI(idioma);
-        Abrir();
-        Pulsar("cmdayuda");
-        EXPECT_TRUE(LastHelpShown().endsWith(tema)) << LastHelpShown().toStdString();
-        V().Unload();
     }
     gEntrada().setP_IDI("C");
 }
@@ -418,22 +386,6 @@ TEST_F(VentanaVivienda, DescriptionDialogWritesTheRecordAndTheSummary)
     EXPECT_TRUE(dentro);
     EXPECT_EQ(gDatosTip1().P1_DES(1), "Referencia 12");
     EXPECT_EQ(T("txtdescrip"), "Piso tercero izquierda, con tr");
-}
-
-TEST_F(VentanaVivienda, MinimisedWindowHidesAndComesBackMaximised)
-{
-    Abrir();
-    Localizar("CALLE MAYOR", "7");
-    V().SetWindowState(1);
-    ProcessEvents();
-    EXPECT_FALSE(V().isVisible());
-    EXPECT_TRUE(V().IsLoaded());
-    EXPECT_TRUE(gDatosTip1().P1_MIN());
-    V().Show(false);
-    ProcessEvents();
-    EXPECT_EQ(V().WindowState(), 2);
-    EXPECT_FALSE(gDatosTip1().P1_MIN());
-    EXPECT_EQ(gDatosTip1().P1_CAL(), "CALLE MAYOR");  // nothing was loaded again
 }
 
 TEST_F(VentanaVivienda, HiddenWindowFollowsLanguageAndEmptiedRecord)

@@ -53,12 +53,7 @@ class TestEntrada : public QObject {
     // A fresh start of the program on a copy of the demo database, with the settings given.
     bool Arrancar(const QString& idioma, const QString& moneda)
     {
-        ReleaseGlobals();
-        db_ = std::make_unique<DemoDatabaseCopy>();
-        if (!db_->ok())
-            return false;
-        db_->Execute(QStringLiteral("update T01_GENERAL set T01_IDI_OMIS='%1', T01_MON_OMIS='%2'").arg(idioma, moneda));
-        return Inicializar();
+        return StartOnDemoCopy(db_, {SettingsStatement(idioma, moneda)});
     }
     void ComprobarCaptions(bool vasco)
     {

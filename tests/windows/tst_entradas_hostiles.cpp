@@ -3,7 +3,6 @@
 // pasted or typed wrong in the panel, "Limpiar Datos" then "Panel Anterior" then "Continuar",
 // and description lines of 60 characters with apostrophes and accents.
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -30,16 +29,6 @@ Form& Tipologia(int n)
     return *VentanaTipologia(n)->form();
 }
 
-// Pastes `texto` over the whole text of the box, as Ctrl+V does.
-void Pegar(QWidget* caja, const QString& texto)
-{
-    QApplication::clipboard()->setText(texto);
-    FocusControl(caja);
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
-    ProcessEvents();
-}
-
 } // namespace
 
 class TestEntradasHostiles : public QObject {
@@ -59,12 +48,7 @@ class TestEntradasHostiles : public QObject {
     // 31/12/2027), in the language and currency given.
     bool Arrancar(const QString& idioma = QStringLiteral("C"), const QString& moneda = QStringLiteral("P"))
     {
-        ReleaseGlobals();
-        db_ = std::make_unique<DemoDatabaseCopy>();
-        if (!db_->ok())
-            return false;
-        db_->Execute(QStringLiteral("update T01_GENERAL set T01_IDI_OMIS='%1', T01_MON_OMIS='%2'").arg(idioma, moneda));
-        return Inicializar();
+        return StartOnDemoCopy(db_, {SettingsStatement(idioma, moneda)});
     }
     void MostrarPanel()
     {
@@ -205,7 +189,7 @@ private slots:
         MostrarPanel();
         const int antes = gEntrada().P_FECV();
         if (pegada)
-            Pegar(Fecha(), texto);
+            PasteInto(Fecha(), texto);
         else
             TypeInto(Fecha(), texto);
         PressTab();
@@ -322,7 +306,7 @@ private slots:
                                                 for (int i = 0; i < 4; ++i) {
                                                     QLineEdit* linea = d.txtdes(i);
                                                     if (pegada) {
-                                                        Pegar(linea, texto);
+                                                        PasteInto(linea, texto);
                                                     } else {
                                                         TypeInto(linea, texto);
                                                     }

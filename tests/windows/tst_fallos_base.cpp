@@ -63,13 +63,7 @@ class TestFallosBase : public QObject {
     // with the start window shown.
     bool Arrancar(const QStringList& fixture = {})
     {
-        ReleaseGlobals();
-        db_ = std::make_unique<DemoDatabaseCopy>();
-        if (!db_->ok())
-            return false;
-        for (const QString& sql : fixture)
-            db_->Execute(sql);
-        if (!Inicializar())
+        if (!StartOnDemoCopy(db_, fixture))
             return false;
         E().Show();
         ProcessEvents();

@@ -45,13 +45,7 @@ class TestPInicial : public QObject {
     // first by the statements given.
     bool Arrancar(const QStringList& fixture = {})
     {
-        ReleaseGlobals();
-        db_ = std::make_unique<DemoDatabaseCopy>();
-        if (!db_->ok())
-            return false;
-        for (const QString& sql : fixture)
-            db_->Execute(sql);
-        return Inicializar();
+        return StartOnDemoCopy(db_, fixture);
     }
     void Mostrar()
     {
