@@ -226,8 +226,8 @@ const char* const kConsultasEsquema[] = {
     "select t03_ano,t03_codmun,t03_nommun from t03_municipios",
     "select t04_ano,t04_codmun from t04_ponencias",
     "select t05_codmun,t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre",
-    "select t06_codmun,t06_codcal,t06_ano,t06_ver,t06_parinf,t06_parsup,t06_impinf,t06_impsup,"
-    "t06_zoncod,t06_szncod from t06_calles_datos",
+    ("select t06_codmun,t06_codcal,t06_ano,t06_ver,t06_parinf,t06_parsup,t06_impinf,t06_impsup,"
+     "t06_zoncod,t06_szncod from t06_calles_datos"),
     "select t07_codmun,t07_zoncod,t07_ano,t07_zonnom,t07_mone,t07_vrr,t07_coscon,t07_mp from t07_residencial",
     "select t08_codmun,t08_szncod,t08_ano,t08_mone,t08_vrc from t08_comercial",
     "select t09_codmun,t09_zonind,t09_ano,t09_mone,t09_vri from t09_industrial",

@@ -1,6 +1,7 @@
 #pragma once
 // How the selection panel and the description dialog reach the window of typology N without
-// knowing its class: each typology window registers a factory under its number.
+// knowing its class: a factory is registered under each number (the program's windows in
+// app/Tipologias.cpp, at start-up).
 #include <QString>
 #include <functional>
 
@@ -24,12 +25,3 @@ void RegistrarVentanaTipologia(int n, std::function<IVentanaTipologia*()> crear)
 IVentanaTipologia* VentanaTipologia(int n);
 // True when a window is registered for n (nothing is created).
 bool HayVentanaTipologia(int n);
-
-// Static registration, for a typology window's own source file:
-//   static RegistroVentanaTipologia registro(1, [] { return new VentanaVivienda; });
-struct RegistroVentanaTipologia {
-    RegistroVentanaTipologia(int n, std::function<IVentanaTipologia*()> crear)
-    {
-        RegistrarVentanaTipologia(n, std::move(crear));
-    }
-};

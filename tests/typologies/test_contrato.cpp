@@ -80,8 +80,8 @@ const std::vector<const char*> kFilas = {
 
 // Every zone amount of L'ARBOLEDA's zone 1, subzone A1 and zone PI-1 becomes 500 euros.
 const char* const kZonasEnEuros[] = {
-    "UPDATE t07_residencial SET t07_mone = 'E', t07_vrr = 50000, t07_coscon = 40000, t07_mp = 50000"
-    " WHERE t07_codmun = 9 AND t07_zoncod = 1",
+    ("UPDATE t07_residencial SET t07_mone = 'E', t07_vrr = 50000, t07_coscon = 40000, t07_mp = 50000"
+     " WHERE t07_codmun = 9 AND t07_zoncod = 1"),
     "UPDATE t08_comercial SET t08_mone = 'E', t08_vrc = 50000 WHERE t08_codmun = 9 AND t08_szncod = 'A1'",
     "UPDATE t09_industrial SET t09_mone = 'E', t09_vri = 50000 WHERE t09_codmun = 9 AND t09_zonind = 'PI-1'",
 };

@@ -111,8 +111,6 @@ ParametrosVentana ParametrosComercialIndustrial()
 
 cDatosTip6& R6() { return gDatosTip6(); }
 
-const RegistroVentanaTipologia registro(6, [] { return new Tipologia6; });
-
 }  // namespace
 
 Tipologia6::Tipologia6()

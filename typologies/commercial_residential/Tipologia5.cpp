@@ -113,8 +113,6 @@ ParametrosVentana ParametrosComercialResidencial()
 
 cDatosTip5& R5() { return gDatosTip5(); }
 
-const RegistroVentanaTipologia registro(5, [] { return new Tipologia5; });
-
 }  // namespace
 
 Tipologia5::Tipologia5()

@@ -118,8 +118,6 @@ ParametrosVentana ParametrosVivienda()
 
 CDatosTip1& R1() { return gDatosTip1(); }
 
-const RegistroVentanaTipologia registro(1, [] { return new Tipologia1; });
-
 } // namespace
 
 Tipologia1::Tipologia1()

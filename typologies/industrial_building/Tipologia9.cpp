@@ -106,8 +106,6 @@ ParametrosVentana ParametrosPabellonIndustrial()
 
 cDatosTip9& R9() { return gDatosTip9(); }
 
-const RegistroVentanaTipologia registro(9, [] { return new Tipologia9; });
-
 }  // namespace
 
 Tipologia9::Tipologia9()

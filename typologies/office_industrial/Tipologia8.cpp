@@ -111,8 +111,6 @@ ParametrosVentana ParametrosOficinaIndustrial()
 
 cDatosTip8& R8() { return gDatosTip8(); }
 
-const RegistroVentanaTipologia registro(8, [] { return new Tipologia8; });
-
 }  // namespace
 
 Tipologia8::Tipologia8()

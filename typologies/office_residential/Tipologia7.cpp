@@ -118,8 +118,6 @@ ParametrosVentana ParametrosOficina()
 
 cDatosTip7& R7() { return gDatosTip7(); }
 
-const RegistroVentanaTipologia registro(7, [] { return new Tipologia7; });
-
 }  // namespace
 
 Tipologia7::Tipologia7()

@@ -104,8 +104,6 @@ ParametrosVentana ParametrosGaraje()
 
 CDatosTip3& R3() { return gDatosTip3(); }
 
-const RegistroVentanaTipologia registro(3, [] { return new Tipologia3; });
-
 } // namespace
 
 Tipologia3::Tipologia3()

@@ -121,8 +121,6 @@ ParametrosVentana ParametrosTrastero()
 
 cDatosTip2& R2() { return gDatosTip2(); }
 
-const RegistroVentanaTipologia registro(2, [] { return new Tipologia2; });
-
 }  // namespace
 
 Tipologia2::Tipologia2()

@@ -113,8 +113,6 @@ ParametrosVentana ParametrosLocal()
 cDatosTip4& R4() { return gDatosTip4(); }
 
 // The fixed construction cost of the record's valuation year in the record's currency.
-const RegistroVentanaTipologia registro(4, [] { return new Tipologia4; });
-
 }  // namespace
 
 Tipologia4::Tipologia4()
