@@ -89,18 +89,10 @@ ParametrosVentana ParametrosComercialIndustrial()
         {RecordCode::COA, G::Numero}, {RecordCode::DEP, G::Numero},  {RecordCode::SHO, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TSU, "C", 0},
@@ -179,9 +171,7 @@ double Tipologia6::CalcularCL() const { return Chkp6cl1 && Chkp6cl1->Value() != 
 
 void Tipologia6::Chkp6cl1_Click()
 {
-    R6().setP6_CL1(Chkp6cl1->Value() != 0 ? QStringLiteral("X") : QString());
-    EscribirCaja(txtp6ccl, FormatNumber(CalcularCL(), txtp6ccl->formato()));
-    RefrescoCadena();
+    Situacion_Click(Chkp6cl1, RecordCode::CL1, {}, [this] { return CalcularCL(); });
 }
 
 // Presentation --------------------------------------------------------------------------------------

@@ -40,5 +40,4 @@ private:
     void Chkp6cl1_Click();
 
     CheckBox* Chkp6cl1 = nullptr;
-    CajaNum* txtp6ccl = nullptr;
 };

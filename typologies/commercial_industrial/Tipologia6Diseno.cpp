@@ -97,7 +97,6 @@ void Tipologia6::Disenar()
     CrearBotonera(this, QPoint(8, 582));
 
     Chkp6cl1 = findChild<CheckBox*>(QStringLiteral("Chkp6cl1"));
-    txtp6ccl = findChild<CajaNum*>(QStringLiteral("txtp6ccl"));
 
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
     OrdenTabulacion(*this, {"txtp6fecv", "cmdDescripcion", "cmbp6mun", "cmbp6nui", "optp6tsu(0)", "optp6tsu(1)",

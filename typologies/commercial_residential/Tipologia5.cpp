@@ -90,18 +90,10 @@ ParametrosVentana ParametrosComercialResidencial()
         {RecordCode::DEP, G::Numero}, {RecordCode::RP, G::Numero},    {RecordCode::SHO, G::Numero}, {RecordCode::NUS, G::Texto},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRC, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     // Redrawn in this order; the check box between the two (PresentaSituacion).
     p.opciones = {

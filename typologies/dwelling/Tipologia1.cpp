@@ -95,18 +95,10 @@ ParametrosVentana ParametrosVivienda()
         {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRR, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TVI, "P", 1},
@@ -202,27 +194,12 @@ double Tipologia1::CalcularCL()
 
 // Handlers of the dwelling's own controls ---------------------------------------------------------
 
-void Tipologia1::Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas)
-{
-    // A ticked box stores "X" and unticks the boxes it excludes (their own handling clears
-    // their codes); an unticked one stores an empty code. Then CL and the chain again.
-    if (casilla->Value() != 0) {
-        R1().Set(codigo, QStringLiteral("X"));
-        for (CheckBox* otra : excluidas)
-            MarcarCasilla(otra, 0);
-    } else {
-        R1().Set(codigo, QString());
-    }
-    EscribirCaja(txtp1ccl, FormatNumber(CalcularCL(), txtp1ccl->formato()));
-    RefrescoCadena();
-}
-
 // "En sótano" excludes the ground floor and the fourth floor without lift; "En interior"
 // combines with any of them.
-void Tipologia1::Chkp1cl1_Click() { Situacion_Click(Chkp1cl1, RecordCode::CL1, {Chkp1cl3, Chkp1cl4}); }
-void Tipologia1::Chkp1cl2_Click() { Situacion_Click(Chkp1cl2, RecordCode::CL2, {}); }
-void Tipologia1::Chkp1cl3_Click() { Situacion_Click(Chkp1cl3, RecordCode::CL3, {Chkp1cl1}); }
-void Tipologia1::Chkp1cl4_Click() { Situacion_Click(Chkp1cl4, RecordCode::CL4, {Chkp1cl1}); }
+void Tipologia1::Chkp1cl1_Click() { Situacion_Click(Chkp1cl1, RecordCode::CL1, {Chkp1cl3, Chkp1cl4}, [this] { return CalcularCL(); }); }
+void Tipologia1::Chkp1cl2_Click() { Situacion_Click(Chkp1cl2, RecordCode::CL2, {}, [this] { return CalcularCL(); }); }
+void Tipologia1::Chkp1cl3_Click() { Situacion_Click(Chkp1cl3, RecordCode::CL3, {Chkp1cl1}, [this] { return CalcularCL(); }); }
+void Tipologia1::Chkp1cl4_Click() { Situacion_Click(Chkp1cl4, RecordCode::CL4, {Chkp1cl1}, [this] { return CalcularCL(); }); }
 
 void Tipologia1::optp1tvi_Click(int Index)
 {

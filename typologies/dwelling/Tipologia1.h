@@ -46,12 +46,9 @@ private:
     void Chkp1cl4_Click();
     void optp1tvi_Click(int Index);
     void optp1tsu_Click(int Index);
-    // The four situation boxes: the box's code, the boxes a tick excludes, CL, the chain.
-    void Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas);
 
     CheckBox* Chkp1cl1 = nullptr;
     CheckBox* Chkp1cl2 = nullptr;
     CheckBox* Chkp1cl3 = nullptr;
     CheckBox* Chkp1cl4 = nullptr;
-    CajaNum* txtp1ccl = nullptr;
 };

@@ -114,7 +114,6 @@ void Tipologia1::Disenar()
     Chkp1cl2 = findChild<CheckBox*>(QStringLiteral("Chkp1cl2"));
     Chkp1cl3 = findChild<CheckBox*>(QStringLiteral("Chkp1cl3"));
     Chkp1cl4 = findChild<CheckBox*>(QStringLiteral("Chkp1cl4"));
-    txtp1ccl = findChild<CajaNum*>(QStringLiteral("txtp1ccl"));
 
     // Display boxes are out of the tab order.
     OrdenTabulacion(*this, {"txtp1fecv", "cmdDescripcion", "cmbp1mun", "cmbp1cal", "txtp1nup", "optp1tvi(0)",

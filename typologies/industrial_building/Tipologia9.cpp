@@ -84,18 +84,10 @@ ParametrosVentana ParametrosPabellonIndustrial()
         {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TSU, "C", 0},

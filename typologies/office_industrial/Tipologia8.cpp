@@ -89,18 +89,10 @@ ParametrosVentana ParametrosOficinaIndustrial()
         {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},  {RecordCode::CCL, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TSU, "C", 0},
@@ -174,9 +166,7 @@ double Tipologia8::CalcularCL() const { return Chkp8cl1 && Chkp8cl1->Value() != 
 
 void Tipologia8::Chkp8cl1_Click()
 {
-    R8().setP8_CL1(Chkp8cl1->Value() != 0 ? QStringLiteral("X") : QString());
-    EscribirCaja(txtp8ccl, FormatNumber(CalcularCL(), txtp8ccl->formato()));
-    RefrescoCadena();
+    Situacion_Click(Chkp8cl1, RecordCode::CL1, {}, [this] { return CalcularCL(); });
 }
 
 // Presentation --------------------------------------------------------------------------------------

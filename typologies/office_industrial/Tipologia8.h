@@ -39,5 +39,4 @@ private:
     void Chkp8cl1_Click();
 
     CheckBox* Chkp8cl1 = nullptr;
-    CajaNum* txtp8ccl = nullptr;
 };

@@ -97,7 +97,6 @@ void Tipologia8::Disenar()
     CrearBotonera(this, QPoint(8, 582));
 
     Chkp8cl1 = findChild<CheckBox*>(QStringLiteral("Chkp8cl1"));
-    txtp8ccl = findChild<CajaNum*>(QStringLiteral("txtp8ccl"));
 
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
     OrdenTabulacion(*this, {"txtp8fecv", "cmdDescripcion", "cmbp8mun", "cmbp8nui", "optp8tsu(0)", "optp8tsu(1)",

@@ -96,18 +96,10 @@ ParametrosVentana ParametrosOficina()
         {RecordCode::COA, G::Numero},  {RecordCode::RP, G::Numero},   {RecordCode::DEP, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRR, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TSU, "C", 0},
@@ -184,9 +176,7 @@ double Tipologia7::CalcularCL() { return Chkp7cl1->Value() != 0 ? 0.30 : 1.0; }
 
 void Tipologia7::Chkp7cl1_Click()
 {
-    R7().setP7_CL1(Chkp7cl1->Value() != 0 ? QStringLiteral("X") : QString());
-    EscribirCaja(txtp7ccl, FormatNumber(CalcularCL(), txtp7ccl->formato()));
-    RefrescoCadena();
+    Situacion_Click(Chkp7cl1, RecordCode::CL1, {}, [this] { return CalcularCL(); });
 }
 
 // Presentation --------------------------------------------------------------------------------

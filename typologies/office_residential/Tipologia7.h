@@ -38,5 +38,4 @@ private:
     void Chkp7cl1_Click();
 
     CheckBox* Chkp7cl1 = nullptr;
-    CajaNum* txtp7ccl = nullptr;
 };

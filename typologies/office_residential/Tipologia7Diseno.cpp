@@ -102,7 +102,6 @@ void Tipologia7::Disenar()
     CrearBotonera(this, QPoint(8, 646));
 
     Chkp7cl1 = findChild<CheckBox*>(QStringLiteral("Chkp7cl1"));
-    txtp7ccl = findChild<CajaNum*>(QStringLiteral("txtp7ccl"));
 
     // The dwelling's order without the class and three situation boxes; display boxes are
     // out of the tab order.

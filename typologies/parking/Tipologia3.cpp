@@ -84,15 +84,9 @@ ParametrosVentana ParametrosGaraje()
         {RecordCode::NOR, G::Texto},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::MAP, "##,###,###", "##,###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-    };
+    }, false);
 
     p.opciones = {
         {RecordCode::TGA, "G", 0},

@@ -46,6 +46,20 @@ struct CajaDeMoneda {
     QString euros;
 };
 
+// The window's own money boxes followed by the results VAD, VAC, VCO, VAF and, with `conSuelo`,
+// the land and construction parts VSF, VCF: whole pesetas, or euros with cents.
+inline std::vector<CajaDeMoneda> MonedasConResultados(std::vector<CajaDeMoneda> propias, bool conSuelo = true)
+{
+    const QString pesetas = QStringLiteral("##,###,###,###");
+    const QString euros = QStringLiteral("##,###,###,##0.00");
+    for (RecordCode c : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF})
+        propias.push_back({c, pesetas, euros});
+    if (conSuelo)
+        for (RecordCode c : {RecordCode::VSF, RecordCode::VCF})
+            propias.push_back({c, pesetas, euros});
+    return propias;
+}
+
 // Where Anadir_captions puts a text of the resource table.
 enum class Destino { Ventana, Rotulo, Ayuda, RotuloYAyuda };
 

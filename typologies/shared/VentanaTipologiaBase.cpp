@@ -1135,6 +1135,22 @@ QString VentanaTipologiaBase::EtiquetaSituacion(std::initializer_list<CheckBox*>
     return gEntrada().P_IDI() == QLatin1String("E") ? QStringLiteral("(Orokorra)") : QStringLiteral("(el general)");
 }
 
+void VentanaTipologiaBase::Situacion_Click(CheckBox* casilla, RecordCode codigo,
+                                           std::initializer_list<CheckBox*> excluidas,
+                                           const std::function<double()>& calcularCL)
+{
+    if (casilla->Value() != 0) {
+        Registro().Set(codigo, QStringLiteral("X"));
+        for (CheckBox* otra : excluidas)
+            MarcarCasilla(otra, 0);
+    } else {
+        Registro().Set(codigo, QString());
+    }
+    auto* ccl = Ctl<CajaNum>(Nombre("txt", RecordCode::CCL));
+    EscribirCaja(ccl, FormatNumber(calcularCL(), ccl->formato()));
+    RefrescoCadena();
+}
+
 void VentanaTipologiaBase::ValoresIniciales()
 {
     loc_->ValoresIniciales();

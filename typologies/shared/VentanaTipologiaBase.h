@@ -205,6 +205,12 @@ protected:
     // "(" + caption of the first ticked box + ")", else the general situation in the
     // settings' language.
     QString EtiquetaSituacion(std::initializer_list<CheckBox*> casillas) const;
+    // A situation box was clicked: its code takes "X" when ticked (the boxes it excludes are
+    // unticked, and their own handlers clear their codes) or the empty text when not; then the
+    // window's CL, computed from the boxes as they now are, goes into the CL box (which stores
+    // it) and the chain is refreshed.
+    void Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas,
+                         const std::function<double()>& calcularCL);
     // Reset values of the editable boxes: portal, surface and years "0", percentage "100".
     void ValoresIniciales();
     // Step of cmdlimpiar_Click after PresentaDatos (window 1 empties the street list there).

@@ -98,18 +98,10 @@ ParametrosVentana ParametrosTrastero()
         {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRR, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TVI, "P", 1},
@@ -258,9 +250,7 @@ double Tipologia2::CalcularCL() { return Chkp2cl1->Value() != 0 ? 0.30 : 0.35; }
 
 void Tipologia2::Chkp2cl1_Click()
 {
-    R2().setP2_CL1(Chkp2cl1->Value() != 0 ? QStringLiteral("X") : QString());
-    EscribirCaja(txtp2ccl, FormatNumber(CalcularCL(), txtp2ccl->formato()));
-    RefrescoCadena();
+    Situacion_Click(Chkp2cl1, RecordCode::CL1, {}, [this] { return CalcularCL(); });
 }
 
 void Tipologia2::optp2tvi_Click(int Index)

@@ -53,6 +53,5 @@ private:
     void optp2tvi_Click(int Index);
 
     CheckBox* Chkp2cl1 = nullptr;
-    CajaNum* txtp2ccl = nullptr;
     bool bOmitirFallos = false;  // AnalisisCambio is running: failing steps are skipped
 };

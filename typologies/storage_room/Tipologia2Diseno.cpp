@@ -105,7 +105,6 @@ void Tipologia2::Disenar()
     CrearBotonera(this, QPoint(8, 646));
 
     Chkp2cl1 = findChild<CheckBox*>(QStringLiteral("Chkp2cl1"));
-    txtp2ccl = findChild<CajaNum*>(QStringLiteral("txtp2ccl"));
 
     // Display boxes are out of the tab order.
     OrdenTabulacion(*this, {"txtp2fecv", "cmdDescripcion", "cmbp2mun", "cmbp2cal", "txtp2nup", "optp2tvi(0)",

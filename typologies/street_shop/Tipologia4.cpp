@@ -90,18 +90,10 @@ ParametrosVentana ParametrosLocal()
         {RecordCode::NUS, G::Texto}, {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero}, {RecordCode::COA, G::Numero}, {RecordCode::SHO, G::Numero},
     };
 
-    const QString resultadoP = QStringLiteral("##,###,###,###");
-    const QString resultadoE = QStringLiteral("##,###,###,##0.00");
-    p.monedas = {
+    p.monedas = MonedasConResultados({
         {RecordCode::VRC, "#,###,###", "#,###,##0.00"},
         {RecordCode::CCO, "###,###", "###,##0.00"},
-        {RecordCode::VAD, resultadoP, resultadoE},
-        {RecordCode::VAC, resultadoP, resultadoE},
-        {RecordCode::VCO, resultadoP, resultadoE},
-        {RecordCode::VAF, resultadoP, resultadoE},
-        {RecordCode::VSF, resultadoP, resultadoE},
-        {RecordCode::VCF, resultadoP, resultadoE},
-    };
+    });
 
     p.opciones = {
         {RecordCode::TSU, "C", 0},
@@ -129,7 +121,6 @@ void Tipologia4::ConectarPropios()
 {
     Chkp4cl1 = Ctl<CheckBox>(QStringLiteral("Chkp4cl1"));
     Chkp4cl2 = Ctl<CheckBox>(QStringLiteral("Chkp4cl2"));
-    txtp4ccl = Ctl<CajaNum>(QStringLiteral("txtp4ccl"));
     Conectar(Chkp4cl1, &CheckBox::Click, [this] { Chkp4cl1_Click(); });
     Conectar(Chkp4cl2, &CheckBox::Click, [this] { Chkp4cl2_Click(); });
     for (int i = 0; i < 2; ++i)
@@ -189,23 +180,9 @@ double Tipologia4::CalcularCL() const
 
 // Handlers of the shop's own controls ------------------------------------------------------------
 
-void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, RecordCode::CL1, Chkp4cl2); }
+void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, RecordCode::CL1, {Chkp4cl2}, [this] { return CalcularCL(); }); }
 
-void Tipologia4::Chkp4cl2_Click() { Situacion_Click(Chkp4cl2, RecordCode::CL2, Chkp4cl1); }
-
-void Tipologia4::Situacion_Click(CheckBox* casilla, RecordCode codigo, CheckBox* otra)
-{
-    cDatosTip4& r = R4();
-    if (casilla->Value() != 0) {
-        r.Set(codigo, QStringLiteral("X"));
-        // The other box's own handler clears its flag.
-        MarcarCasilla(otra, 0);
-    } else {
-        r.Set(codigo, QString());
-    }
-    EscribirCaja(txtp4ccl, FormatNumber(CalcularCL(), txtp4ccl->formato()));
-    RefrescoCadena();
-}
+void Tipologia4::Chkp4cl2_Click() { Situacion_Click(Chkp4cl2, RecordCode::CL2, {Chkp4cl1}, [this] { return CalcularCL(); }); }
 
 // Presentation --------------------------------------------------------------------------------
 

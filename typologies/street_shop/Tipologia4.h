@@ -41,9 +41,7 @@ private:
     // A tick in one situation box unticks the other through the other's own handler.
     void Chkp4cl1_Click();
     void Chkp4cl2_Click();
-    void Situacion_Click(CheckBox* casilla, RecordCode codigo, CheckBox* otra);
 
     CheckBox* Chkp4cl1 = nullptr;
     CheckBox* Chkp4cl2 = nullptr;
-    CajaNum* txtp4ccl = nullptr;
 };
