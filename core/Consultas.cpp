@@ -230,4 +230,18 @@ QStringList ZonasIndustriales(long codmun, int anoPonencia)
     return zonas;
 }
 
+// --- valuation dates -------------------------------------------------------------------------------
+
+std::optional<RangoFechas> RangoFechasValoracion()
+{
+    Consulta rsMin(QStringLiteral("Select t02_fecmin from t02_años Order By t02_fecmin "));
+    Consulta rsMax(QStringLiteral("Select t02_fecmax from t02_años Order By t02_fecmax desc"));
+    if (rsMin->EOF_() || rsMax->EOF_())
+        return std::nullopt;
+    RangoFechas r;
+    r.minima = static_cast<int32_t>(NumeroDeCampo(rsMin->Field(0)));
+    r.maxima = static_cast<int32_t>(NumeroDeCampo(rsMax->Field(0)));
+    return r;
+}
+
 }  // namespace valoracion

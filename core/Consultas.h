@@ -93,4 +93,14 @@ QString ConsultaZonasIndustriales(long codmun, int anoPonencia);
 // Those zones, trimmed, in the order of the statement.
 QStringList ZonasIndustriales(long codmun, int anoPonencia);
 
+// --- valuation dates -------------------------------------------------------------------------------
+
+// The dates the years table can value (yyyymmdd): the first t02_fecmin and the last t02_fecmax.
+struct RangoFechas {
+    int32_t minima = 0;
+    int32_t maxima = 0;
+};
+// Nothing when the table has no rows; a date that is no number is a failing lookup.
+std::optional<RangoFechas> RangoFechasValoracion();
+
 }  // namespace valoracion

@@ -19,6 +19,8 @@ QString U(const char* s) { return QString::fromUtf8(s); }
 // 0-20 in zone " 899 " / subzone "O'B"; portals 23 and above and 22 and above are in no stretch.
 // Street 20 of the 2003 list, version 2, holds a zone code that is no number.
 const char* kTablas = R"SQL(
+CREATE TABLE t02_años (t02_ano INTEGER, t02_fecmin INTEGER, t02_fecmax INTEGER);
+INSERT INTO t02_años VALUES (2005, 20050101, 20091231), (1999, 19990101, 20041231), (2010, 20100101, 20251231);
 CREATE TABLE t04_ponencias (t04_ano INTEGER, t04_codmun INTEGER);
 INSERT INTO t04_ponencias VALUES (1999, 1), (2005, 1), (2012, 1), (2008, 2);
 CREATE TABLE t06_calles_datos (t06_codmun INTEGER, t06_codcal INTEGER, t06_ano INTEGER, t06_ver INTEGER,
@@ -141,6 +143,22 @@ TEST_F(ConsultasTest, PonenciaYearIsTheNewestNotAfterTheValuationYear)
     AnoPonencia(1, 2010);
     EXPECT_EQ(Sentencia(), "select t04_ano  from t04_ponencias where t04_ano<=2010 And t04_codmun=1 "
                            "order by t04_ano desc");
+}
+
+TEST_F(ConsultasTest, ValuationDatesRunFromTheFirstYearToTheLast)
+{
+    const auto rango = RangoFechasValoracion();
+    ASSERT_TRUE(rango);
+    EXPECT_EQ(rango->minima, 19990101);
+    EXPECT_EQ(rango->maxima, 20251231);
+    EXPECT_EQ(sentencias, QStringList({"Select t02_fecmin from t02_años Order By t02_fecmin ",
+                                       "Select t02_fecmax from t02_años Order By t02_fecmax desc"}));
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(dir.filePath("c.db")).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "delete from t02_años", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_FALSE(RangoFechasValoracion());
 }
 
 TEST_F(ConsultasTest, ResidentialZoneRow)

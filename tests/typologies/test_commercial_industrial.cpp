@@ -405,7 +405,7 @@ TEST_F(ComercialIndustrial, CommercialAgeScale)
                            {21, 0.335}, {25, 0.275}, {30, 0.2},   {31, 0.2},   {-1, 0.2}};
     Abrir();
     for (Edad e : edades)
-        EXPECT_NEAR(V().CalcularD(e.anos), e.dep, 1e-12) << e.anos;
+        EXPECT_NEAR(V().Edad().CalcularD(e.anos), e.dep, 1e-12) << e.anos;
 
     // Both age boxes stay visible; the one of the mode is enabled.
     EXPECT_TRUE(C("txtp6antd2")->isVisible());

@@ -256,7 +256,7 @@ TEST_F(Pabellon, IndustrialAgeScale)
         EXPECT_EQ(T("txtp9dep"), a.txt) << a.anos;
     }
     int16_t menos = -1;
-    EXPECT_DOUBLE_EQ(V().CalcularD(menos), 0.25);
+    EXPECT_DOUBLE_EQ(V().Edad().CalcularD(menos), 0.25);
 
     // By dates, valued 15/10/2003: a year counts on its anniversary day.
     Teclear("txtp9fecv", "15/10/2003");

@@ -211,10 +211,10 @@ TEST_F(Oficina, WorkedExamplesOfTheCoefficientsAndTheChain)
     // A class handed in is not read (a single-family house would give 94 / 107 for 100 m2).
     R().setP7_SBU(100);
     QString unifamiliar = QStringLiteral("U"), construida = QStringLiteral("C"), util = QStringLiteral("U");
-    EXPECT_DOUBLE_EQ(ventana_->CalcularSH(unifamiliar, construida), 97);
-    EXPECT_DOUBLE_EQ(ventana_->CalcularSH(unifamiliar, util), 116);
+    EXPECT_DOUBLE_EQ(ventana_->Superficie().CalcularSH(unifamiliar, construida), 97);
+    EXPECT_DOUBLE_EQ(ventana_->Superficie().CalcularSH(unifamiliar, util), 116);
     R().setP7_SBU(0);
-    EXPECT_DOUBLE_EQ(ventana_->CalcularSH(unifamiliar, util), 0);
+    EXPECT_DOUBLE_EQ(ventana_->Superficie().CalcularSH(unifamiliar, util), 0);
 
     // CL: 0,30 in a basement, else 1,00.
     Pulsar("Chkp7cl1");

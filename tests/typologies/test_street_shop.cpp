@@ -250,7 +250,7 @@ TEST_F(LocalCalle, SurfaceAndSituationCoefficients)
     EXPECT_DOUBLE_EQ(R().P4_SHO(), 25.2);
     R().setP4_SBU(0);
     QString clase, tipo = QStringLiteral("C");
-    EXPECT_EQ(ventana_->CalcularSH(clase, tipo), 0);
+    EXPECT_EQ(ventana_->Superficie().CalcularSH(clase, tipo), 0);
 
     // CL from the boxes; a tick unticks the other box and clears its flag.
     struct Clic {

@@ -182,7 +182,7 @@ TEST_F(Trastero, WorkedExamplesOfTheCoefficientsAndTheChain)
     }
     R().setP2_SBU(0);
     QString clase = QStringLiteral("P"), tipo = QStringLiteral("C");
-    EXPECT_EQ(ventana_->CalcularSH(clase, tipo), 0);
+    EXPECT_EQ(ventana_->Superficie().CalcularSH(clase, tipo), 0);
 
     // CL: 0,30 in a basement, 0,35 otherwise, whatever the class.
     Pulsar("Chkp2cl1");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <vector>
 #include <stdexcept>
 
 #include "core/Globals.h"
@@ -28,18 +29,31 @@ TEST(VentanasTipologia, EveryRegisteredWindowIsBuilt)
     EXPECT_GE(registradas, 3);
 }
 
-// A storage-room window reduced to a valuation date box and the location controls, whose
-// table is given by the test.
+// A storage-room window reduced to a valuation date box, the location and age controls, whose
+// table is given by the test; `sinControl` leaves one control out.
 class VentanaDePrueba : public VentanaTipologiaBase {
 public:
-    explicit VentanaDePrueba(ParametrosVentana p)
+    explicit VentanaDePrueba(ParametrosVentana p, const char* sinControl = "")
         : VentanaTipologiaBase(QStringLiteral("VentanaDePrueba"), std::move(p))
     {
         using namespace diseno;
-        ConstruirControles(*this, {Fecha("txtp2fecv", nullptr, 0, 0), Lista("cmbp2mun", nullptr, 0, 30, 100),
-                                   Lista("cmbp2cal", nullptr, 0, 60, 100), Numero("txtp2nup", nullptr, 0, 90, 50, 3, 0, "###"),
-                                   Muestra("txtp2nur", nullptr, 0, 120, 50, 3, 0, "###"), Texto("txtp2nor", nullptr, 0, 150, 100),
-                                   Muestra("txtp2vsf", nullptr, 0, 180, 100, 11, 2, "##,###,###,###")});
+        std::vector<ControlDiseno> controles = {
+            Fecha("txtp2fecv", nullptr, 0, 0),
+            Lista("cmbp2mun", nullptr, 0, 30, 100),
+            Lista("cmbp2cal", nullptr, 0, 60, 100),
+            Numero("txtp2nup", nullptr, 0, 90, 50, 3, 0, "###"),
+            Muestra("txtp2nur", nullptr, 0, 120, 50, 3, 0, "###"),
+            Texto("txtp2nor", nullptr, 0, 150, 100),
+            Muestra("txtp2vsf", nullptr, 0, 180, 100, 11, 2, "##,###,###,###"),
+            diseno::Opcion("optp2anttipo(0)", nullptr, 0, 210, 50),
+            diseno::Opcion("optp2anttipo(1)", nullptr, 60, 210, 50),
+            Numero("txtp2antd1", nullptr, 0, 240, 50, 3, 0, "###"),
+            Fecha("txtp2antd2", nullptr, 60, 240),
+            Muestra("txtp2ant", nullptr, 0, 270, 50, 3, 0, "###"),
+            Muestra("txtp2dep", nullptr, 60, 270, 50, 1, 4, "0.0000"),
+        };
+        std::erase_if(controles, [&](const ControlDiseno& c) { return qstrcmp(c.nombre, sinControl) == 0; });
+        ConstruirControles(*this, controles);
         ConectarControles();
     }
     CDatosTip& Registro() const override { return gDatosTip2(); }
@@ -114,6 +128,21 @@ TEST(VentanasTipologia, ALocationControlTheWindowLacksStopsConstruction)
         ADD_FAILURE() << "built";
     } catch (const std::logic_error& e) {
         EXPECT_TRUE(QString::fromUtf8(e.what()).contains("txtp2nus")) << e.what();
+    }
+}
+
+TEST(VentanasTipologia, APartControlTheWindowLacksStopsConstruction)
+{
+    // The valuation date, and the age of a record with an age mode, are parts every such
+    // window has.
+    for (const char* falta : {"txtp2fecv", "optp2anttipo(1)", "txtp2antd2", "txtp2dep"}) {
+        SCOPED_TRACE(falta);
+        try {
+            VentanaDePrueba v(Tabla(), falta);
+            ADD_FAILURE() << "built";
+        } catch (const std::logic_error& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromUtf8(falta))) << e.what();
+        }
     }
 }
 

@@ -152,7 +152,7 @@ TEST_F(Vivienda, WorkedExamplesOfTheCoefficientsAndTheChain)
         EXPECT_EQ(T("txtp1ant"), anos);
     }
     int16_t negativo = -1;
-    EXPECT_DOUBLE_EQ(V().CalcularD(negativo), 0.3);
+    EXPECT_DOUBLE_EQ(V().Edad().CalcularD(negativo), 0.3);
 
     // SH of a built flat; an emptied surface brings the stored one back.
     Pulsar("optp1tsu(0)");

@@ -30,7 +30,7 @@ protected:
     void PresentaSituacion() override;
 
     // The window flags under this window's names.
-    bool& bValidarFecha = bValidar;
+    bool& bValidarFecha = FechaV().bValidar;
 
 private:
     void Disenar();

@@ -121,7 +121,7 @@ void Tipologia5::ConectarPropios()
 {
     for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp5tsu"), i)), &OptionButton::Click,
-                 [this, i] { optsu_Click(i); });
+                 [this, i] { Superficie().optsu_Click(i); });
     // Chkp5cl1 has no click handling: CL is a constant and the redraw ticks the box again.
 }
 

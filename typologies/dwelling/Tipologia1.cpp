@@ -211,7 +211,7 @@ void Tipologia1::optp1tvi_Click(int Index)
         R1().setP1_TVI(QStringLiteral("U"));
         R1().setP1_CCL(1.0);
     }
-    RecalcularSH();
+    Superficie().RecalcularSH();
 }
 
 void Tipologia1::optp1tsu_Click(int Index)
@@ -219,21 +219,21 @@ void Tipologia1::optp1tsu_Click(int Index)
     if (!OpcionMarcada(QStringLiteral("optp1tsu"), Index))
         return;
     R1().setP1_TSU(Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
-    RecalcularSH();
+    Superficie().RecalcularSH();
 }
 
 // Presentation --------------------------------------------------------------------------------
 
 void Tipologia1::PresentaDatos()
 {
-    PresentaCajas();                             // the boxes
-    PresentaLocalizacion();                      // municipality and street lists
-    PresentaOpcion(QStringLiteral("optp1tvi"));  // class
-    PresentaOpcion(QStringLiteral("optp1tsu"));  // surface type
-    PresentaSituacion();                         // situation boxes by the class just shown
-    PresentaOpcion(QStringLiteral("optp1mon"));  // currency
-    PresentaEdad();                              // age mode and its box
-    PresentaFechaValoracion();
+    Tabla().PresentaCajas();                             // the boxes
+    Localizacion().Presenta();                           // municipality and street lists
+    Tabla().PresentaOpcion(QStringLiteral("optp1tvi"));  // class
+    Tabla().PresentaOpcion(QStringLiteral("optp1tsu"));  // surface type
+    PresentaSituacion();                                 // situation boxes by the class just shown
+    Tabla().PresentaOpcion(QStringLiteral("optp1mon"));  // currency
+    Edad().Presenta();                                   // age mode and its box
+    FechaV().Presenta();
 }
 
 void Tipologia1::PresentaSituacion()

@@ -22,6 +22,9 @@ ParametrosVentana ParametrosPabellonIndustrial()
     p.moverAlCargar = false;        // opens where it was designed
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
+    // Leaving the date box checks nothing while the pointer is over "Salir", so that a click
+    // on it closes without a date message.
+    p.fechaSinComprobar = FechaSinComprobar::PunteroSobreSalir;
 
     using D = Destino;
     p.rotulos = {
@@ -114,18 +117,7 @@ void Tipologia9::ConectarPropios()
 {
     for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp9tsu"), i)), &OptionButton::Click,
-                 [this, i] { optsu_Click(i); });
-}
-
-void Tipologia9::ConectarBotonesSinValidar()
-{
-    // While the pointer is over "Salir", leaving the valuation date box checks nothing, so that
-    // a click on "Salir" closes without a date message. The pointer leaving "Salir" without a
-    // click puts the check back, and a leaving of the date box that went unchecked meanwhile
-    // is checked now: no date stays shown that the record does not hold.
-    OnMouseOver(
-        Buscar(QStringLiteral("cmdsalir")), [this] { bValidarFecha = false; },
-        [this] { Manejar([this] { SinClicTrasPulsar(); }); });
+                 [this, i] { Superficie().optsu_Click(i); });
 }
 
 // Load and defaults ------------------------------------------------------------------------------

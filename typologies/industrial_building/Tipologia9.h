@@ -26,12 +26,8 @@ public:
     void DatosDescripcionE() override;
 
 protected:
-    // No press hooks on "Limpiar" and "Salir": the pointer over "Salir" lowers the date check
-    // while it is there.
-    void ConectarBotonesSinValidar() override;
-
     // The date-check flag of the shared window under this window's name.
-    bool& bValidarFecha = bValidar;
+    bool& bValidarFecha = FechaV().bValidar;
 
 private:
     void Disenar();

@@ -29,7 +29,7 @@ protected:
     void PresentaSituacion() override;
 
     // The date-check flag of the shared window under this window's name.
-    bool& bValidarFecha = bValidar;
+    bool& bValidarFecha = FechaV().bValidar;
 
 private:
     void Disenar();

@@ -127,7 +127,7 @@ void Tipologia7::ConectarPropios()
     Conectar(Chkp7cl1, &CheckBox::Click, [this] { Chkp7cl1_Click(); });
     for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp7tsu"), i)), &OptionButton::Click,
-                 [this, i] { optsu_Click(i); });
+                 [this, i] { Superficie().optsu_Click(i); });
 }
 
 // Defaults ------------------------------------------------------------------------------------

@@ -29,7 +29,7 @@ protected:
 
     // The date-check flag of the shared window under this window's name: leaving the
     // valuation date box checks the date while it is true.
-    bool& bValidarFecha = bValidar;
+    bool& bValidarFecha = FechaV().bValidar;
 
 private:
     void Disenar();

@@ -208,12 +208,12 @@ void Tipologia3::optp3tsu_Click(int Index)
 
 void Tipologia3::PresentaDatos()
 {
-    PresentaCajas();
-    PresentaLocalizacion();
-    PresentaOpcion(QStringLiteral("optp3tga"));
+    Tabla().PresentaCajas();
+    Localizacion().Presenta();
+    Tabla().PresentaOpcion(QStringLiteral("optp3tga"));
     PresentaTipoSuperficie();
-    PresentaOpcion(QStringLiteral("optp3mon"));
-    PresentaFechaValoracion();
+    Tabla().PresentaOpcion(QStringLiteral("optp3mon"));
+    FechaV().Presenta();
 }
 
 void Tipologia3::PresentaTipoSuperficie()
@@ -226,7 +226,7 @@ void Tipologia3::PresentaTipoSuperficie()
     if (aparcamiento)
         MarcarOpcion(QStringLiteral("optp3tsu"), 1);
     else
-        PresentaOpcion(QStringLiteral("optp3tsu"));
+        Tabla().PresentaOpcion(QStringLiteral("optp3tsu"));
 }
 
 // Report ----------------------------------------------------------------------------------------

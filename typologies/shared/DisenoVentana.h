@@ -2,6 +2,8 @@
 // A typology window's controls described as a table: kind, name, the frame it lies in, place
 // and size in pixels and, for numeric boxes, digit counts and pattern. One routine builds
 // them; the tab order is a list of names.
+#include <QPoint>
+#include <QRect>
 #include <vector>
 
 class QWidget;
@@ -47,3 +49,9 @@ void ConstruirControles(QWidget& ventana, const std::vector<ControlDiseno>& cont
 // Tab (and Enter) order along the named controls; a name the window lacks stops construction
 // (std::logic_error).
 void OrdenTabulacion(QWidget& ventana, const std::vector<const char*>& nombres);
+
+// Controls every typology window has: the bar of picture buttons Picture1 with cmdsalir,
+// cmdlimpiar, cmdimprimir (created disabled) and cmdayuda, laid out from `origen`; and the
+// summary box txtdescrip with the description button cmdDescripcion.
+QWidget* CrearBotonera(QWidget* padre, QPoint origen);
+void CrearDescripcion(QWidget* padre, const QRect& resumen, const QRect& boton);

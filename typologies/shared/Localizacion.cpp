@@ -7,24 +7,9 @@
 #include "platform/ComboBox.h"
 
 ParteLocalizacion::ParteLocalizacion(AnfitrionLocalizacion& ventana)
-    : v_(ventana)
+    : ParteVentana(ventana)
+    , v_(ventana)
 {
-}
-
-QString ParteLocalizacion::Res(int n) { return LoadResString(gIdioma + n); }
-
-QString ParteLocalizacion::Nombre(const char* clase, const char* codigo) const
-{
-    return QString::fromUtf8(clase) + QLatin1Char('p') + QString::number(v_.Parametros().tipo) +
-           QString::fromUtf8(codigo).toLower();
-}
-
-QWidget* ParteLocalizacion::RequeridoNombre(const QString& nombre) const
-{
-    QWidget* w = v_.Buscar(nombre);
-    if (!w)
-        throw std::logic_error(("The window has no control " + nombre + ", which its location part needs.").toStdString());
-    return w;
 }
 
 void ParteLocalizacion::Conectar()

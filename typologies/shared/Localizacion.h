@@ -7,7 +7,7 @@
 //  - municipality, ponencia year and industrial zone (LocalizacionIndustrial.h).
 //
 // Calls go one way: the window owns its part and calls the hooks below; the part reaches the
-// window only through AnfitrionLocalizacion, the few services and steps of the window's cycle
+// window only through AnfitrionLocalizacion (Parte.h), the few services and steps of the window's cycle
 // that a change of place sets off (a new municipality, a zone lookup, a redraw).
 #include <QString>
 #include <QWidget>
@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-#include "typologies/shared/ParametrosVentana.h"
+#include "typologies/shared/Parte.h"
 
 class CDatosTip;
 class CajaNum;
@@ -24,45 +24,22 @@ class ComboBox;
 class QLineEdit;
 class QWidget;
 
-// What a location part uses of its window.
-class AnfitrionLocalizacion {
+// What a location part uses of its window besides the common services: the steps of the
+// window's cycle that a change of place sets off.
+class AnfitrionLocalizacion : public virtual AnfitrionParte {
 public:
-    virtual CDatosTip& Registro() const = 0;
-    virtual const ParametrosVentana& Parametros() const = 0;
-    // The window's control of that name, or nullptr.
-    virtual QWidget* Buscar(const QString& nombre) const = 0;
-
-    // Guarded wiring: an editable control whose text is selected on entry and whose leaving
-    // runs `alSalir`; a combo whose Click runs `alPulsar`. Both run under the failure guard.
-    virtual void AlSalirDe(QWidget* control, std::function<void()> alSalir) = 0;
-    virtual void AlPulsarCombo(ComboBox* combo, std::function<void()> alPulsar) = 0;
-
-    // Writes that raise the controls' own handlers; a failure inside them goes on to the
-    // handler that made the write.
-    virtual void EscribirCaja(CajaNum* caja, const QString& texto) = 0;
-    virtual void EscribirTexto(QLineEdit* caja, const QString& texto) = 0;
-    virtual void PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto) = 0;
-    virtual void PonerFoco(QWidget* w) = 0;
-    // Raises a failure of a nested handler that is still pending.
-    virtual void RelanzarPendiente() = 0;
-
-    // Steps of the window's cycle.
     virtual void InicializaMunicipio(QString& smunicipio) = 0;
     virtual void PonenciaCambios() = 0;
     virtual void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) = 0;
     virtual void CalcularValores() = 0;
-    virtual void PresentaDatos() = 0;
 
 protected:
     ~AnfitrionLocalizacion() = default;
 };
 
-class ParteLocalizacion {
+class ParteLocalizacion : public ParteVentana {
 public:
     explicit ParteLocalizacion(AnfitrionLocalizacion& ventana);
-    virtual ~ParteLocalizacion() = default;
-    ParteLocalizacion(const ParteLocalizacion&) = delete;
-    ParteLocalizacion& operator=(const ParteLocalizacion&) = delete;
 
     // Finds the part's controls (the municipality list "cmbp<N>mun" and the part's own) and
     // connects their handlers. A control the part needs that the window lacks stops
@@ -119,26 +96,7 @@ protected:
     // The part's reset after the window's InicializaMunicipio.
     virtual void TrasInicializarMunicipio() {}
 
-    // The control of that name of the window's own prefix ("txt", "NUP" -> "txtp4nup"), or a
-    // std::logic_error when the window has none.
-    template <class T>
-    T* Requerido(const char* clase, const char* codigo) const;
-    QWidget* RequeridoNombre(const QString& nombre) const;
-    QString Nombre(const char* clase, const char* codigo) const;
-    // Text of resource id n in the current language.
-    static QString Res(int n);
-
     AnfitrionLocalizacion& v_;
     ComboBox* cmbmun_ = nullptr;
 };
-
-template <class T>
-T* ParteLocalizacion::Requerido(const char* clase, const char* codigo) const
-{
-    const QString nombre = Nombre(clase, codigo);
-    T* c = qobject_cast<T*>(RequeridoNombre(nombre));
-    if (!c)
-        throw std::logic_error(("The control " + nombre + " is not of the kind its location part needs.").toStdString());
-    return c;
-}
 

@@ -92,6 +92,16 @@ enum class CajasEdad {
     DeshabilitarLaOtra,
 };
 
+// When leaving the valuation date box checks nothing, so that the button about to be clicked
+// closes or clears without a date message.
+enum class FechaSinComprobar {
+    // From the mouse press on "Limpiar" or "Salir" to the click; a press released outside the
+    // button checks the date then.
+    PulsandoLimpiarOSalir,
+    // While the pointer is over "Salir"; the pointer leaving it checks a date left unchecked.
+    PunteroSobreSalir,
+};
+
 // An amount of the residential zone row and the record code it is stored in.
 struct ImporteDeZona {
     QString campo;   // "t07_vrr"
@@ -110,6 +120,7 @@ struct ParametrosVentana {
     bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
     TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
     CajasEdad cajasEdad = CajasEdad::OcultarLaOtra;
+    FechaSinComprobar fechaSinComprobar = FechaSinComprobar::PulsandoLimpiarOSalir;
     // A surface or percentage equal to the stored one is taken and recomputed too (otherwise
     // an unchanged number does nothing).
     bool tomaValorIgual = false;

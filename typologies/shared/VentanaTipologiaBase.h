@@ -2,15 +2,16 @@
 // The window every typology is valued in. The nine windows repeat one cycle: load (captions,
 // date and money formats, the defaults of an empty record), take an entry into the record,
 // recompute through the record, redraw every control from the record (PresentaDatos) and
-// print what the controls show. That cycle, the date checks, the age, surface and percentage
-// entries, the buttons, the description dialog, the minimise protocol, Enter as Tab and
-// printing live here once. The rest is chosen by the window's data (ParametrosVentana):
-//  - its table: captions, the boxes PresentaDatos writes and how, the boxes that store their
-//    text, the money patterns, the option pairs, messages and flags; checked at construction
-//    against the window's controls and record (ComprobarTabla);
+// print what the controls show. The window holds that cycle, the guarded wiring its parts
+// use (AnfitrionParte), the currency pair, the buttons and the summary box; the rest is in
+// parts chosen by the window's data (ParametrosVentana):
+//  - the table of its controls (TablaControles.h): captions, the boxes PresentaDatos writes
+//    and how, the boxes that store their text, the money patterns, the option pairs; checked
+//    at construction against the window's controls and record;
 //  - its location part (Localizacion.h): street and residential zone, street and commercial
 //    subzone, or municipality and industrial zone;
-//  - how its age boxes follow the age mode;
+//  - the valuation date (ParteFecha.h), the age (ParteEdad.h, for records with an age mode)
+//    and the surface and percentage (ParteSuperficie.h);
 //  - its valuation, which is core's (core/Valoracion.h): the formula, age scale, fixed cost
 //    and surface coefficient of the record's typology.
 //
@@ -28,43 +29,46 @@
 //    DatosDescripcion and DatosDescripcionE;
 //  - overrides only where it differs: PresentaDatos (another order or extra steps),
 //    PresentaSituacion (its situation boxes), CalcularValores / CadenaValores (a chain with
-//    steps of its own), TrasLimpiar, its own handlers;
+//    steps of its own), SuperficieAceptada, TrasLimpiar, its own handlers;
 //  - writes controls only through EscribirCaja, EscribirTexto, MarcarOpcion, MarcarCasilla,
 //    PosicionarCombo and PonerFoco inside handlers, so that a failure in a handler they raise
 //    reaches the guard of the handler running;
 //  - is registered by number in app/Tipologias.cpp (RegistrarTipologias).
 #include <QHash>
-#include <QPoint>
-#include <QRect>
 #include <QPointer>
 #include <QString>
 #include <cstdint>
-#include <exception>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/Registros.h"
 #include "platform/Form.h"
+#include "typologies/shared/DisenoVentana.h"
 #include "typologies/shared/Informe.h"
 #include "typologies/shared/Localizacion.h"
 #include "typologies/shared/ParametrosVentana.h"
+#include "typologies/shared/ParteEdad.h"
+#include "typologies/shared/ParteFecha.h"
+#include "typologies/shared/ParteSuperficie.h"
+#include "typologies/shared/TablaControles.h"
 #include "windows/VentanaTipologia.h"
 
 class CajaNum;
 class CheckBox;
 class ComboBox;
-class MaskEdBox;
 class OptionButton;
 class QLineEdit;
 
-// Plain text of a number as the program writes an unformatted value into a box: no grouping,
-// the regional decimal character, no trailing zeros ("0,7", "116", "97,0012").
-QString TextoNumero(double v);
-
-class VentanaTipologiaBase : public Form, public IVentanaTipologia, public AnfitrionLocalizacion {
+class VentanaTipologiaBase : public Form,
+                             public IVentanaTipologia,
+                             public AnfitrionLocalizacion,
+                             public AnfitrionFecha,
+                             public AnfitrionSuperficie {
     Q_OBJECT
 public:
     VentanaTipologiaBase(const QString& nombre, ParametrosVentana parametros);
+    ~VentanaTipologiaBase() override;
 
     // IVentanaTipologia
     Form* form() override { return this; }
@@ -73,6 +77,7 @@ public:
     const ParametrosVentana& Parametros() const override { return p_; }
     // The record this window values (gDatosTipN).
     CDatosTip& Registro() const override = 0;
+    Form& Formulario() override { return *this; }
 
     // Control names of this window: Nombre("txt", "fecv") is "txtp1fecv" in window 1;
     // Opcion("optp1mon", 1) is "optp1mon(1)".
@@ -83,13 +88,23 @@ public:
     QString Nombre(const char* clase, RecordCode codigo) const;
     static QString Opcion(const QString& grupo, int indice);
 
+    // The window's parts.
+    TablaControles& Tabla() const { return *tabla_; }
+    ParteFecha& FechaV() const { return *fecha_; }
+    // Only for records with an age mode (ANTTIPO).
+    ParteEdad& Edad() const { return *edad_; }
+    ParteSuperficie& Superficie() const { return *superficie_; }
+
     // --- the shared cycle ----------------------------------------------------------------
-    virtual void Anadir_captions();
-    virtual void FormatosFecha();
-    virtual void FormatosMoneda(QString& Moneda);
+    // Captions of the current language (the table's).
+    void Anadir_captions();
+    // Date patterns of the current language (the date and age parts').
+    void FormatosFecha();
+    // Money patterns of a currency (the table's).
+    void FormatosMoneda(QString& Moneda);
     // ModificaDatos, FormatosMoneda of the record's currency, the municipality list of the
     // valuation year, focus to the valuation date.
-    virtual void InicializaDatos();
+    void InicializaDatos();
     // Defaults into an empty record ("V" -> "L"); nothing for any other state.
     virtual void ModificaDatos() = 0;
     // Defaults written again after the record was emptied by a change of valuation date.
@@ -97,11 +112,10 @@ public:
     // Redraws every control from the record. Default: the boxes, the location, the option
     // pairs, the age and the valuation date, in that order.
     void PresentaDatos() override;
-
-    // --- valuation date and construction date -------------------------------------------
-    virtual bool ComprobarFecha();
-    virtual bool ValidarFechaV(QString& sFecha);
-    virtual bool ValidarFechaR(QString& sFecha);
+    // A valid valuation date was entered: another valuation period, or a construction date
+    // now after it, empties the record (keeping the date); otherwise the age and the chain
+    // are computed again. Then the redraw.
+    void FechaValoracionAceptada(int32_t fecha) override;
 
     // --- location -----------------------------------------------------------------------
     // Stores a new municipality and clears what depended on the old one (the location part
@@ -121,14 +135,6 @@ public:
     // The typology's fixed construction cost for the record's year, in its currency.
     void PonerCosteFijo();
 
-    // --- age ------------------------------------------------------------------------------
-    // Age in years into txtpNant and (1 - D) into txtpNdep; "A": years typed, else from dates.
-    virtual void CalcularDepreciacion(QString& sTipoAnt);
-    // (1 - D) of an age in whole years on the scale of this typology.
-    virtual double CalcularD(int16_t& n);
-    // SH of the stored surface by class and surface type.
-    virtual double CalcularSH(QString& clase, QString& tipoSuperficie);
-
     // --- printing -----------------------------------------------------------------------
     // Label texts of the report ("sEtiquetaTSU" ...) from the options the window shows.
     virtual void ObtenerEtiquetas() = 0;
@@ -140,18 +146,18 @@ public:
     // Label texts built by ObtenerEtiquetas.
     const QHash<QString, QString>& Etiquetas() const { return etiquetas_; }
 
-protected:
-    // Called by the window's constructor once its controls exist: checks the window's table
-    // against its controls and record, finds the standard controls and connects their
-    // handlers.
-    void ConectarControles();
-    // Every control and record code the table names exists (std::logic_error naming the
-    // first that does not).
-    void ComprobarTabla() const;
-
+    // Services of the window to its parts (AnfitrionParte).
+    QWidget* Buscar(const QString& nombre) const override;
     // Runs an event handler with the form's failure guard (Form::Handle): a failure restores
     // the record as it was before the handler and redraws the window.
-    void Manejar(const std::function<void()>& manejador);
+    void Manejar(const std::function<void()>& manejador) override;
+
+protected:
+    // Called by the window's constructor once its controls exist: checks the window's table
+    // against its controls and record, finds the standard controls and connects the parts'
+    // and the window's handlers.
+    void ConectarControles();
+
     std::function<void()> Snapshot() override;
     // Connects a signal of a control to a guarded handler.
     template <class Emisor, class Senal>
@@ -162,46 +168,36 @@ protected:
     }
 
     // Writes that raise the controls' own handlers (a box's Change, an option's or check
-    // box's Click, a combo's Click, a focus move); a failure inside one of them goes on to
-    // the handler that made the write.
+    // box's Click, a combo's Click, a focus move); a failure inside one of them goes on to the
+    // handler that made the write.
     void EscribirCaja(CajaNum* caja, const QString& texto) override;
     void EscribirTexto(QLineEdit* caja, const QString& texto) override;
-    void MarcarOpcion(const QString& grupo, int indice);
+    void MarcarOpcion(const QString& grupo, int indice) override;
     void MarcarCasilla(CheckBox* casilla, int valor);
     void PosicionarCombo(ComboBox* combo, const QString& texto, bool exacto) override;
     void PonerFoco(QWidget* w) override;
     void RelanzarPendiente() override;
     void AlSalirDe(QWidget* control, std::function<void()> alSalir) override;
     void AlPulsarCombo(ComboBox* combo, std::function<void()> alPulsar) override;
+    void AlPulsarOpcion(OptionButton* opcion, std::function<void()> alPulsar) override;
 
     // The window's location part (chosen by Parametros().localizacion).
     ParteLocalizacion& Localizacion() const { return *loc_; }
 
-    // Steps of PresentaDatos, for windows that redraw in another order.
-    void PresentaCajas();
-    void PresentaLocalizacion();
-    void PresentaOpcion(const QString& grupo);
-    void PresentaEdad();
-    void PresentaFechaValoracion();
     // The situation boxes from their codes: the default PresentaDatos runs it just before the
     // currency pair (nothing for a window without such boxes).
     virtual void PresentaSituacion() {}
-    // The age box of the mode shown, enabled and a tab stop; the other hidden, disabled or
-    // both, as the window's data say.
-    virtual void MostrarCajasEdad(bool porFecha);
 
     // The "chain refresh" that ends most handlers: RecalcularCadena, then PresentaDatos.
-    void RefrescoCadena();
+    void RefrescoCadena() override;
     // The option grupo(indice) exists and is selected.
     bool OpcionMarcada(const QString& grupo, int indice) const;
     // Caption of the pair's entry 0 when it is selected, else of entry 1 (also when neither is).
     QString RotuloOpcionElegida(const QString& grupo) const;
     // Recomputes the value chain from the record when the location is complete.
     void RecalcularCadena();
-    // A new surface was accepted into the record: SH again (RecalcularSH).
-    virtual void SuperficieAceptada();
-    // SH of the stored class and surface type into the SH box, then the chain refresh.
-    void RecalcularSH();
+    // A new surface was accepted into the record: SH again (ParteSuperficie::RecalcularSH).
+    void SuperficieAceptada() override;
     // "(" + caption of the first ticked box + ")", else the general situation in the
     // settings' language.
     QString EtiquetaSituacion(std::initializer_list<CheckBox*> casillas) const;
@@ -211,43 +207,24 @@ protected:
     // it) and the chain is refreshed.
     void Situacion_Click(CheckBox* casilla, RecordCode codigo, std::initializer_list<CheckBox*> excluidas,
                          const std::function<double()>& calcularCL);
-    // Reset values of the editable boxes: portal, surface and years "0", percentage "100".
+    // Reset values of the typed boxes: portal, surface and years "0", percentage "100".
     void ValoresIniciales();
     // Step of cmdlimpiar_Click after PresentaDatos (window 1 empties the street list there).
     virtual void TrasLimpiar() {}
-    // The buttons whose mouse press lowers bValidar before the box being left checks itself
-    // (Clear and Exit); a press released outside them calls SinClicTrasPulsar.
-    virtual void ConectarBotonesSinValidar();
-    // A press on Clear or Exit gave no click: bValidar is raised again and a leaving of the
-    // valuation date box that the press left unchecked is checked now.
-    void SinClicTrasPulsar();
 
     // Handlers of the standard controls.
-    virtual void txtfecv_LostFocus();
-    virtual void txtsbu_LostFocus();
-    virtual void txtpti_LostFocus();
-    virtual void txtantd1_LostFocus();
-    virtual void txtantd2_LostFocus();
-    virtual void optanttipo_Click(int Index);
-    virtual void optmon_Click(int Index);
-    // Surface-type pair (entry 1 usable "U", else built "C"): SH and the chain again. For the
-    // windows that connect it to their pair.
-    virtual void optsu_Click(int Index);
-    virtual void txtvaf_Change();
-    virtual void cmdayuda_Click();
-    virtual void cmdDescripcion_Click();
-    virtual void cmdlimpiar_Click();
-    virtual void cmdsalir_Click();
-    virtual void cmdimprimir_Click();
-
-    // Controls every typology window has: the bar of picture buttons Picture1 with cmdsalir,
-    // cmdlimpiar, cmdimprimir (created disabled) and cmdayuda, laid out from `origen`; and the
-    // summary box txtdescrip with the description button cmdDescripcion.
-    QWidget* CrearBotonera(QWidget* padre, QPoint origen);
-    void CrearDescripcion(QWidget* padre, const QRect& resumen, const QRect& boton);
+    void optmon_Click(int Index);
+    void txtvaf_Change();
+    void cmdayuda_Click();
+    void cmdDescripcion_Click();
+    void cmdlimpiar_Click();
+    void cmdsalir_Click();
+    void cmdimprimir_Click();
 
     // Prints one report table with this window's labels, description lines and the logo.
     void ImprimirTabla(const std::vector<ItemInforme>& items);
+    // For ObtenerEtiquetas.
+    void PonerEtiqueta(const QString& nombre, const QString& texto) { etiquetas_.insert(nombre, texto); }
 
     // Form hooks.
     void Form_Load() override;
@@ -263,25 +240,13 @@ protected:
     {
         return qobject_cast<T*>(Buscar(nombre));
     }
-    QWidget* Buscar(const QString& nombre) const override;
 
     // Standard controls (nullptr when the window has not got one).
-    MaskEdBox* txtfecv = nullptr;
-    MaskEdBox* txtantd2 = nullptr;
-    CajaNum* txtantd1 = nullptr;
-    CajaNum* txtant = nullptr;
-    CajaNum* txtdep = nullptr;
-    CajaNum* txtsbu = nullptr;
-    CajaNum* txtpti = nullptr;
     CajaNum* txtañop = nullptr;
     CajaNum* txtcoa = nullptr;
     CajaNum* txtvaf = nullptr;
     QLineEdit* txtdescrip = nullptr;
     QWidget* cmdimprimir = nullptr;
-
-    // Window flags.
-    bool bValidar = true;        // leaving the valuation date box checks it
-    bool bPresentando = false;   // PresentaDatos is selecting the age-mode option
 
 private:
     // What a new load does (also for a hidden window that went stale; that one stays where
@@ -289,17 +254,15 @@ private:
     void Cargar(bool mover);
     // The window was hidden while the language changed or the record was emptied.
     bool Desfasada() const;
-    void GuardarCaja(const CajaQueGuarda& c);
 
     ParametrosVentana p_;
+    std::unique_ptr<TablaControles> tabla_;
     std::unique_ptr<ParteLocalizacion> loc_;
+    std::unique_ptr<ParteFecha> fecha_;
+    std::unique_ptr<ParteEdad> edad_;  // only for records with an age mode
+    std::unique_ptr<ParteSuperficie> superficie_;
     mutable QHash<QString, QPointer<QWidget>> controles_;
     QHash<QString, QString> etiquetas_;
-    int idiomaAplicado_ = -1;             // gIdioma of the last load
-    bool fechaSinComprobar_ = false;
-    bool recienCargada_ = false;          // loaded and not yet activated      // the date box was left unchecked (bValidar false)
-
-protected:
-    // For ObtenerEtiquetas.
-    void PonerEtiqueta(const QString& nombre, const QString& texto) { etiquetas_.insert(nombre, texto); }
+    int idiomaAplicado_ = -1;     // gIdioma of the last load
+    bool recienCargada_ = false;  // loaded and not yet activated
 };

@@ -132,7 +132,7 @@ void Tipologia2::ConectarPropios()
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp2tvi"), i)), &OptionButton::Click,
                  [this, i] { optp2tvi_Click(i); });
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp2tsu"), i)), &OptionButton::Click,
-                 [this, i] { optsu_Click(i); });
+                 [this, i] { Superficie().optsu_Click(i); });
     }
 }
 
@@ -258,7 +258,7 @@ void Tipologia2::optp2tvi_Click(int Index)
     if (!OpcionMarcada(QStringLiteral("optp2tvi"), Index))
         return;
     R2().setP2_TVI(Index == 1 ? QStringLiteral("P") : QStringLiteral("U"));
-    RecalcularSH();
+    Superficie().RecalcularSH();
 }
 
 // Presentation --------------------------------------------------------------------------------

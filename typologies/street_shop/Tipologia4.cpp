@@ -125,7 +125,7 @@ void Tipologia4::ConectarPropios()
     Conectar(Chkp4cl2, &CheckBox::Click, [this] { Chkp4cl2_Click(); });
     for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp4tsu"), i)), &OptionButton::Click,
-                 [this, i] { optsu_Click(i); });
+                 [this, i] { Superficie().optsu_Click(i); });
     // The summary box is a stop of the tab order in this window, with no handler of its own.
     if (txtdescrip)
         txtdescrip->setFocusPolicy(Qt::StrongFocus);

@@ -30,7 +30,7 @@ protected:
     void TrasLimpiar() override;
 
     // The date-check flag of the shared window under this window's name.
-    bool& bValidarFecha = bValidar;
+    bool& bValidarFecha = FechaV().bValidar;
 
 private:
     void Disenar();

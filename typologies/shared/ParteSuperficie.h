@@ -1,0 +1,43 @@
+#pragma once
+// The surface part of a typology window: the surface box "txtp<N>sbu", the percentage box
+// "txtp<N>pti", and the homogenised surface SH ("txtp<N>sho") of the stored surface by class
+// and surface type, on the coefficients of the window's typology (core/Valoracion.h). A window
+// without one of these boxes simply has not got that entry.
+#include <QString>
+
+#include "typologies/shared/Parte.h"
+
+class CajaNum;
+
+class AnfitrionSuperficie : public virtual AnfitrionParte {
+public:
+    // A new surface was accepted into the record (by default: SH again, RecalcularSH).
+    virtual void SuperficieAceptada() = 0;
+
+protected:
+    ~AnfitrionSuperficie() = default;
+};
+
+class ParteSuperficie : public ParteVentana {
+public:
+    explicit ParteSuperficie(AnfitrionSuperficie& ventana);
+
+    void Conectar();
+    // Reset values of the boxes: surface "0", percentage "100".
+    void ValoresIniciales();
+    // SH of the stored class and surface type into the SH box, then the chain refresh.
+    void RecalcularSH();
+    // SH of the stored surface by class and surface type.
+    double CalcularSH(QString& clase, QString& tipoSuperficie) const;
+    // Surface-type pair (entry 1 usable "U", else built "C"): SH and the chain again, for the
+    // windows that connect their pair to it.
+    void optsu_Click(int Index);
+
+private:
+    void txtsbu_LostFocus();
+    void txtpti_LostFocus();
+
+    AnfitrionSuperficie& v_;
+    CajaNum* txtsbu_ = nullptr;
+    CajaNum* txtpti_ = nullptr;
+};
