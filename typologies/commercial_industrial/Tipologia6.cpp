@@ -118,9 +118,6 @@ CDatosTip& Tipologia6::Registro() const { return gDatosTip6(); }
 void Tipologia6::ConectarPropios()
 {
     Conectar(Chkp6cl1, &CheckBox::Click, [this] { Chkp6cl1_Click(); });
-    for (int i = 0; i < 2; ++i)
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp6tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
 }
 
 // Load and defaults ------------------------------------------------------------------------------

@@ -112,18 +112,10 @@ Tipologia5::Tipologia5()
 {
     Disenar();
     ConectarControles();
-    ConectarPropios();
+    // Chkp5cl1 has no click handling: CL is a constant and the redraw ticks the box again.
 }
 
 CDatosTip& Tipologia5::Registro() const { return gDatosTip5(); }
-
-void Tipologia5::ConectarPropios()
-{
-    for (int i = 0; i < 2; ++i)
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp5tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
-    // Chkp5cl1 has no click handling: CL is a constant and the redraw ticks the box again.
-}
 
 // Defaults ------------------------------------------------------------------------------------
 

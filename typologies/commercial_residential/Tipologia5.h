@@ -30,7 +30,6 @@ protected:
 
 private:
     void Disenar();
-    void ConectarPropios();
 
     CheckBox* Chkp5cl1 = nullptr;
 };

@@ -128,12 +128,9 @@ void Tipologia1::ConectarPropios()
     Conectar(Chkp1cl2, &CheckBox::Click, [this] { Chkp1cl2_Click(); });
     Conectar(Chkp1cl3, &CheckBox::Click, [this] { Chkp1cl3_Click(); });
     Conectar(Chkp1cl4, &CheckBox::Click, [this] { Chkp1cl4_Click(); });
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp1tvi"), i)), &OptionButton::Click,
                  [this, i] { optp1tvi_Click(i); });
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp1tsu"), i)), &OptionButton::Click,
-                 [this, i] { optp1tsu_Click(i); });
-    }
 }
 
 // Defaults ------------------------------------------------------------------------------------
@@ -211,14 +208,6 @@ void Tipologia1::optp1tvi_Click(int Index)
         R1().setP1_TVI(QStringLiteral("U"));
         R1().setP1_CCL(1.0);
     }
-    Superficie().RecalcularSH();
-}
-
-void Tipologia1::optp1tsu_Click(int Index)
-{
-    if (!OpcionMarcada(QStringLiteral("optp1tsu"), Index))
-        return;
-    R1().setP1_TSU(Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
     Superficie().RecalcularSH();
 }
 

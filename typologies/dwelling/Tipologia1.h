@@ -45,7 +45,6 @@ private:
     void Chkp1cl3_Click();
     void Chkp1cl4_Click();
     void optp1tvi_Click(int Index);
-    void optp1tsu_Click(int Index);
 
     CheckBox* Chkp1cl1 = nullptr;
     CheckBox* Chkp1cl2 = nullptr;

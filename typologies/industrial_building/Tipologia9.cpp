@@ -108,17 +108,9 @@ Tipologia9::Tipologia9()
 {
     Disenar();
     ConectarControles();
-    ConectarPropios();
 }
 
 CDatosTip& Tipologia9::Registro() const { return gDatosTip9(); }
-
-void Tipologia9::ConectarPropios()
-{
-    for (int i = 0; i < 2; ++i)
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp9tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
-}
 
 // Load and defaults ------------------------------------------------------------------------------
 

@@ -31,7 +31,6 @@ protected:
 
 private:
     void Disenar();
-    void ConectarPropios();
     // The defaults of a new record after its dates, currency and year are set.
     void Defectos();
 };

@@ -118,9 +118,6 @@ CDatosTip& Tipologia8::Registro() const { return gDatosTip8(); }
 void Tipologia8::ConectarPropios()
 {
     Conectar(Chkp8cl1, &CheckBox::Click, [this] { Chkp8cl1_Click(); });
-    for (int i = 0; i < 2; ++i)
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp8tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
 }
 
 // Load and defaults ------------------------------------------------------------------------------

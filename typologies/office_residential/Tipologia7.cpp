@@ -125,9 +125,6 @@ CDatosTip& Tipologia7::Registro() const { return gDatosTip7(); }
 void Tipologia7::ConectarPropios()
 {
     Conectar(Chkp7cl1, &CheckBox::Click, [this] { Chkp7cl1_Click(); });
-    for (int i = 0; i < 2; ++i)
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp7tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
 }
 
 // Defaults ------------------------------------------------------------------------------------

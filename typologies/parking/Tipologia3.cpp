@@ -106,12 +106,9 @@ Tipologia3::Tipologia3()
     Disenar();
     ConectarControles();
     txtp3ccs = Ctl<CajaNum>(QStringLiteral("txtp3ccs"));
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp3tga"), i)), &OptionButton::Click,
                  [this, i] { optp3tga_Click(i); });
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp3tsu"), i)), &OptionButton::Click,
-                 [this, i] { optp3tsu_Click(i); });
-    }
 }
 
 CDatosTip& Tipologia3::Registro() const { return gDatosTip3(); }
@@ -192,15 +189,6 @@ void Tipologia3::optp3tga_Click(int Index)
         r.setP3_TSU(QStringLiteral("U"));
         PonerCS();
     }
-    RefrescoCadena();
-}
-
-void Tipologia3::optp3tsu_Click(int Index)
-{
-    if (!OpcionMarcada(QStringLiteral("optp3tsu"), Index))
-        return;
-    R3().setP3_TSU(Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
-    PonerCS();
     RefrescoCadena();
 }
 

@@ -39,7 +39,6 @@ private:
     void PresentaTipoSuperficie();
 
     void optp3tga_Click(int Index);
-    void optp3tsu_Click(int Index);
 
     CajaNum* txtp3ccs = nullptr;
 };

@@ -22,6 +22,9 @@ void ParteSuperficie::Conectar()
         v_.AlSalirDe(txtsbu_, [this] { txtsbu_LostFocus(); });
     if (txtpti_)
         v_.AlSalirDe(txtpti_, [this] { txtpti_LostFocus(); });
+    for (int i = 0; i < 2; ++i)
+        if (auto* o = qobject_cast<OptionButton*>(v_.Buscar(NombreOpcion(Nombre("opt", "tsu"), i))))
+            v_.AlPulsarOpcion(o, [this, i] { optsu_Click(i); });
 }
 
 void ParteSuperficie::ValoresIniciales()
@@ -85,7 +88,7 @@ void ParteSuperficie::optsu_Click(int Index)
     if (!opcion || !opcion->Value())
         return;
     v_.Registro().Set(RecordCode::TSU, Index == 1 ? QStringLiteral("U") : QStringLiteral("C"));
-    RecalcularSH();
+    v_.SuperficieAceptada();
 }
 
 void ParteSuperficie::RecalcularSH()

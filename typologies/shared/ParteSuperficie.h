@@ -1,6 +1,6 @@
 #pragma once
 // The surface part of a typology window: the surface box "txtp<N>sbu", the percentage box
-// "txtp<N>pti", and the homogenised surface SH ("txtp<N>sho") of the stored surface by class
+// "txtp<N>pti", the surface-type pair "optp<N>tsu", and the homogenised surface SH ("txtp<N>sho") of the stored surface by class
 // and surface type, on the coefficients of the window's typology (core/Valoracion.h). A window
 // without one of these boxes simply has not got that entry.
 #include <QString>
@@ -29,11 +29,10 @@ public:
     void RecalcularSH();
     // SH of the stored surface by class and surface type.
     double CalcularSH(QString& clase, QString& tipoSuperficie) const;
-    // Surface-type pair (entry 1 usable "U", else built "C"): SH and the chain again, for the
-    // windows that connect their pair to it.
-    void optsu_Click(int Index);
-
 private:
+    // Surface-type pair "optp<N>tsu" (entry 1 usable "U", else built "C"): the surface counts
+    // anew, as a new surface does (SuperficieAceptada).
+    void optsu_Click(int Index);
     void txtsbu_LostFocus();
     void txtpti_LostFocus();
 

@@ -128,12 +128,9 @@ CDatosTip& Tipologia2::Registro() const { return gDatosTip2(); }
 void Tipologia2::ConectarPropios()
 {
     Conectar(Chkp2cl1, &CheckBox::Click, [this] { Chkp2cl1_Click(); });
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp2tvi"), i)), &OptionButton::Click,
                  [this, i] { optp2tvi_Click(i); });
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp2tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
-    }
 }
 
 // Defaults ------------------------------------------------------------------------------------

@@ -123,9 +123,6 @@ void Tipologia4::ConectarPropios()
     Chkp4cl2 = Ctl<CheckBox>(QStringLiteral("Chkp4cl2"));
     Conectar(Chkp4cl1, &CheckBox::Click, [this] { Chkp4cl1_Click(); });
     Conectar(Chkp4cl2, &CheckBox::Click, [this] { Chkp4cl2_Click(); });
-    for (int i = 0; i < 2; ++i)
-        Conectar(Ctl<OptionButton>(Opcion(QStringLiteral("optp4tsu"), i)), &OptionButton::Click,
-                 [this, i] { Superficie().optsu_Click(i); });
     // The summary box is a stop of the tab order in this window, with no handler of its own.
     if (txtdescrip)
         txtdescrip->setFocusPolicy(Qt::StrongFocus);
