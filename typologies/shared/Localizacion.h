@@ -7,8 +7,8 @@
 //  - municipality, ponencia year and industrial zone (LocalizacionIndustrial.h).
 //
 // Calls go one way: the window owns its part and calls the hooks below; the part reaches the
-// window only through AnfitrionLocalizacion (Parte.h), the few services and steps of the window's cycle
-// that a change of place sets off (a new municipality, a zone lookup, a redraw).
+// window only through AnfitrionLocalizacion: the common services (Parte.h) and the steps of the
+// window's cycle that a change of place sets off (a new municipality, a zone lookup, a redraw).
 #include <QString>
 #include <QWidget>
 #include <cstdint>
