@@ -5,6 +5,9 @@
 #include <QVector>
 #include <algorithm>
 #include <sqlite3.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 #include "core/ColacionEs.h"
 #include "platform/Hourglass.h"
@@ -77,6 +80,28 @@ QString MensajeLectura(int code, const QString& path)
            DbFailureCause(code, true);
 }
 
+// One step of a statement. Toolkit code run before it (writing a shown text box is enough)
+// can leave the upper halves of the processor's AVX registers in use; while they are, some
+// processors run SSE code, which is most of SQLite's and of the Spanish collation's, up to a
+// third slower (a 20,000-street list took 28 ms instead of 21). Clearing them first costs a
+// cycle, and nothing on processors without AVX.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx"))) void VaciarMitadesAltas()
+{
+    _mm256_zeroupper();
+}
+#endif
+
+int Paso(sqlite3_stmt* st)
+{
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool conAvx = (__builtin_cpu_init(), __builtin_cpu_supports("avx"));
+    if (conAvx)
+        VaciarMitadesAltas();
+#endif
+    return sqlite3_step(st);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -117,7 +142,7 @@ struct RecordsetData {
             fila.clear();
             return;
         }
-        const int rc = sqlite3_step(st);
+        const int rc = Paso(st);
         if (rc != SQLITE_ROW) {
             if (rc != SQLITE_DONE)
                 fallo = rc;
@@ -405,7 +430,7 @@ void cConexionDAO::execute(const QString& sql, int options)
         throw DbError(QStringLiteral("only one statement may be run at a time"), SQLITE_MISUSE);
     }
     do {
-        rc = sqlite3_step(st);
+        rc = Paso(st);
     } while (rc == SQLITE_ROW);
     if (rc != SQLITE_DONE) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
