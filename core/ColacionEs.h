@@ -55,6 +55,14 @@ constexpr uint32_t Letra(char mayuscula)
 }
 constexpr uint32_t kEnie = Letra('N') + 1;
 
+// First-level weight of an ASCII character: a letter's (either case), else its code + 1.
+constexpr uint32_t PesoAscii(unsigned char c)
+{
+    return c >= 'a' && c <= 'z' ? Letra(static_cast<char>(c - 'a' + 'A'))
+           : c >= 'A' && c <= 'Z' ? Letra(static_cast<char>(c))
+                                  : c + 1u;
+}
+
 // Letters with marks of U+00C0..U+017F: base letter(s) and accent. A space as base letter
 // means the character is not a letter (× ÷) and sorts by its code.
 struct Descomposicion {
@@ -117,6 +125,41 @@ constexpr Descomposicion kLatinas[] = {
 // clang-format on
 static_assert(sizeof(kLatinas) / sizeof(kLatinas[0]) == 0x180 - 0xC0, "one entry per character");
 
+// First-level weight of the first element of each character below U+0180, as the reader
+// below gives it.
+struct PrimerosPesos {
+    uint32_t peso[0x180];
+    constexpr PrimerosPesos() : peso()
+    {
+        for (unsigned c = 0; c < 0x180; ++c) {
+            if (c < 0x80)
+                peso[c] = PesoAscii(static_cast<unsigned char>(c));
+            else if (c == 0xD1 || c == 0xF1)
+                peso[c] = kEnie;
+            else if (c >= 0xC0 && kLatinas[c - 0xC0].base1 != ' ')
+                peso[c] = Letra(kLatinas[c - 0xC0].base1);
+            else
+                peso[c] = c + 1;
+        }
+    }
+};
+inline constexpr PrimerosPesos kPrimerosPesos;
+
+// The first-level weight of the character that starts at byte i of a text of n bytes, when it
+// is ASCII or a valid two-byte character below U+0180; false for any other.
+inline bool PrimerPeso(const unsigned char* t, int n, int i, uint32_t& peso)
+{
+    const unsigned char b = t[i];
+    if (b < 0x80) {
+        peso = kPrimerosPesos.peso[b];
+        return true;
+    }
+    if (b < 0xC2 || b > 0xC5 || i + 1 >= n || (t[i + 1] & 0xC0) != 0x80)
+        return false;
+    peso = kPrimerosPesos.peso[((b & 0x1Fu) << 6) | (t[i + 1] & 0x3Fu)];
+    return true;
+}
+
 // Reads the collation elements of a UTF-8 text one by one. A byte that does not start a
 // valid sequence counts as a character of its own, so every text has a fixed place.
 class Cursor {
@@ -128,15 +171,7 @@ public:
 
     // True when the next element is a plain ASCII character (no accent), read by Ascii().
     bool HayAscii() const { return !pendiente_.primaria && p_ < fin_ && *p_ < 0x80; }
-    uint32_t Ascii()
-    {
-        const unsigned char c = *p_++;
-        if (c >= 'a' && c <= 'z')
-            return Letra(static_cast<char>(c - 'a' + 'A'));
-        if (c >= 'A' && c <= 'Z')
-            return Letra(static_cast<char>(c));
-        return c + 1u;
-    }
+    uint32_t Ascii() { return kPrimerosPesos.peso[*p_++]; }
 
     // The next element; false at the end of the text.
     bool Siguiente(Clave& k)
@@ -260,6 +295,12 @@ inline int Comparar(void* /*contexto*/, int bytes1, const void* texto1, int byte
         comun = std::min(InicioCaracter(a, comun), InicioCaracter(b, comun));
     else
         comun = InicioCaracter(comun < n1 ? a : b, comun);
+    // Most names differ first in two letters of different weight: that decides at once. Both
+    // texts start a character at `comun` (ASCII or a valid two-byte one, neither of which
+    // continues a character), so the same bytes before it gave the same elements.
+    uint32_t pa = 0, pb = 0;
+    if (comun < n1 && comun < n2 && PrimerPeso(a, n1, comun, pa) && PrimerPeso(b, n2, comun, pb) && pa != pb)
+        return pa < pb ? -1 : 1;
     Cursor ca(a + comun, n1 - comun);
     Cursor cb(b + comun, n2 - comun);
     Clave ka, kb;

@@ -162,23 +162,23 @@ void CargarImagenDescripcion(QWidget* ventana)
 }
 
 // Field readers of the list loaders, which read tens of thousands of rows: the common case
-// (a whole number read as such, a text) taken straight from the field; any other as
-// Entero and Texto read it.
-static qlonglong EnteroDeLista(const QVariant& v)
+// (a whole number stored as such, a text with no blank at either end) read straight from the
+// row; any other as Entero and Texto read the field.
+static qlonglong EnteroDeLista(const Recordset& rs, int k)
 {
-    if (v.metaType() == QMetaType::fromType<qlonglong>())
-        return *static_cast<const qlonglong*>(v.constData());
-    return Entero(v);
+    if (const std::optional<qlonglong> v = rs.IntegerField(k))
+        return *v;
+    return Entero(rs.Field(k));
 }
 
-static QString TextoDeLista(const QVariant& v)
+static QString TextoDeLista(const Recordset& rs, int k)
 {
-    if (v.metaType() == QMetaType::fromType<QString>()) {
-        const QString& t = *static_cast<const QString*>(v.constData());
-        if (t.isEmpty() || (!t.front().isSpace() && !t.back().isSpace()))
-            return t;
+    if (std::optional<QString> t = rs.TextField(k)) {
+        if (t->isEmpty() || (!t->front().isSpace() && !t->back().isSpace()))
+            return *std::move(t);
+        return t->trimmed();
     }
-    return Texto(v);
+    return Texto(rs.Field(k));
 }
 
 void CargarMunicipios(ComboBox& cmb, int16_t ano)
@@ -191,11 +191,11 @@ void CargarMunicipios(ComboBox& cmb, int16_t ano)
     QList<long> codigos;
     qlonglong anterior = -1;
     while (!rs.EOF_()) {
-        const qlonglong anoFila = EnteroDeLista(rs.Field(0));
+        const qlonglong anoFila = EnteroDeLista(rs, 0);
         if (anterior != -1 && anoFila != anterior)
             break;
-        nombres.append(TextoDeLista(rs.Field(2)));
-        codigos.append(static_cast<long>(EnteroDeLista(rs.Field(1))));
+        nombres.append(TextoDeLista(rs, 2));
+        codigos.append(static_cast<long>(EnteroDeLista(rs, 1)));
         anterior = anoFila;
         rs.MoveNext();
     }
@@ -218,12 +218,12 @@ void CargarCalles(bool& borrar, const QString& sql, ComboBox& cmb)
     QList<long> codigos;
     qlonglong ano = -1, ver = -1;
     while (!rs.EOF_()) {
-        const qlonglong anoFila = EnteroDeLista(rs.Field(0));
-        const qlonglong verFila = EnteroDeLista(rs.Field(1));
+        const qlonglong anoFila = EnteroDeLista(rs, 0);
+        const qlonglong verFila = EnteroDeLista(rs, 1);
         if (ano != -1 && (anoFila != ano || verFila != ver))
             break;
-        nombres.append(TextoDeLista(rs.Field(3)));
-        codigos.append(static_cast<long>(EnteroDeLista(rs.Field(2))));
+        nombres.append(TextoDeLista(rs, 3));
+        codigos.append(static_cast<long>(EnteroDeLista(rs, 2)));
         ano = anoFila;
         ver = verFila;
         rs.MoveNext();

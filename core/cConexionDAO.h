@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -43,6 +44,11 @@ public:
     // Value of column k (0 = first of the select list) of the current row; a Null value,
     // a column out of range or no current row give an invalid QVariant.
     QVariant Field(int k) const;
+    // Column k of the current row when it holds a whole number (resp. a text), read without
+    // a QVariant, for the loaders of long lists; nothing for any other value (Null, another
+    // type, a column out of range, no current row): Field then tells what it is.
+    std::optional<qlonglong> IntegerField(int k) const;
+    std::optional<QString> TextField(int k) const;
     void MoveNext();
     // Makes the last row current (nothing happens without rows).
     void MoveLast();

@@ -145,6 +145,11 @@ public:
         return true;
     }
 
+    // Text and item data of entry i, read without a QVariant (the window searches lists of
+    // tens of thousands of streets entry by entry); out of range: empty text, 0.
+    QString Texto(int i) const { return i >= 0 && i < textos_.size() ? textos_[i] : QString(); }
+    qlonglong Dato(int i) const { return i >= 0 && i < datos_.size() ? datos_[i] : 0; }
+
     // Appends entries in one step.
     void Anadir(const QStringList& textos, const QList<long>& datos)
     {
@@ -214,8 +219,8 @@ void ComboBox::Clear()
 }
 
 int ComboBox::ListCount() const { return count(); }
-QString ComboBox::List(int i) const { return itemText(i); }
-long ComboBox::ItemData(int i) const { return static_cast<long>(itemData(i, Qt::UserRole).toLongLong()); }
+QString ComboBox::List(int i) const { return lista_->Texto(i); }
+long ComboBox::ItemData(int i) const { return static_cast<long>(lista_->Dato(i)); }
 void ComboBox::SetItemData(int i, long v) { setItemData(i, QVariant::fromValue<qlonglong>(v), Qt::UserRole); }
 int ComboBox::ListIndex() const { return currentIndex(); }
 

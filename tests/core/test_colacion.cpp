@@ -53,6 +53,13 @@ TEST(ColacionEs, SpanishOrderOfTwoTexts)
         {" ZI-1", "ZI-1", -1},
         {"ÆRO", "AERO", 1},
         {"STRAßE", "STRASSE", 1},
+        // The first different character decides by its letter, whatever its bytes.
+        {"ÑA", "ÓA", -1},
+        {"ÓA", "ÑZ", 1},
+        {"ĸOLDO", "LAIA", -1},  // ĸ is a K
+        {"9", "×", -1},         // signs that are no letter sort by their code ...
+        {"ºA", "ZA", -1},       // ... before every letter
+        {"×", "A", -1},
     };
     for (const Caso& c : casos) {
         EXPECT_EQ(Comparar(U(c.a), U(c.b)), c.orden) << c.a << " / " << c.b;

@@ -116,6 +116,48 @@ TEST_F(ConexionTest, RecordsetReadsRowsInOrderWithNullAsInvalid)
     EXPECT_TRUE(rs.EOF_());
 }
 
+// The typed reads of the list loaders give a value only for a field stored as that type; for
+// anything else Field says what the field holds.
+TEST_F(ConexionTest, TypedReadsGiveOnlyFieldsStoredAsTheirType)
+{
+    const QString path = dir.filePath("f.db");
+    CrearBase(path, kFilas);
+    ASSERT_TRUE(gConexion().AbrirRuta(path));
+
+    Recordset rs = gConexion().openRecordset("select n,d,s,'7',x'00' from t order by n");
+    struct Caso {
+        int columna;
+        std::optional<qlonglong> entero;
+        std::optional<QString> texto;
+    } fila1[] = {
+        {0, 1, std::nullopt},            // a whole number
+        {1, std::nullopt, std::nullopt}, // a real
+        {2, std::nullopt, U("uno")},     // a text
+        {3, std::nullopt, U("7")},       // a number written as text stays a text
+        {4, std::nullopt, std::nullopt}, // a blob
+        {5, std::nullopt, std::nullopt}, // no such column
+        {-1, std::nullopt, std::nullopt},
+    };
+    for (const Caso& c : fila1) {
+        EXPECT_EQ(rs.IntegerField(c.columna), c.entero) << c.columna;
+        EXPECT_EQ(rs.TextField(c.columna), c.texto) << c.columna;
+    }
+    // Reading a field one way leaves it as it is stored for the other reads.
+    EXPECT_EQ(rs.Field(0).typeId(), QMetaType::LongLong);
+    EXPECT_EQ(rs.Field(3).typeId(), QMetaType::QString);
+    rs.MoveNext();
+    rs.MoveNext();
+    EXPECT_EQ(rs.TextField(2), std::nullopt); // Null
+    EXPECT_FALSE(rs.Field(2).isValid());
+    EXPECT_EQ(rs.IntegerField(0), 3);
+    rs.MoveLast(); // already on the last row: the row is kept once the query has ended
+    EXPECT_EQ(rs.Field(0).toInt(), 3);
+    EXPECT_EQ(rs.Field(3).toString(), "7");
+    rs.MoveNext();
+    EXPECT_EQ(rs.IntegerField(0), std::nullopt);
+    EXPECT_EQ(rs.TextField(3), std::nullopt);
+}
+
 TEST_F(ConexionTest, MoveLastReachesTheLastRowAndCountsAll)
 {
     const QString path = dir.filePath("f.db");

@@ -112,6 +112,20 @@ TEST_F(GAyudaTest, CargarCallesLoadsTheFirstYearVersionGroup)
     EXPECT_FALSE(borrar);
 }
 
+// Fields not stored as the loader expects are read as numbers and trimmed texts: a year
+// written as text is the same year, a Null name an empty entry.
+TEST_F(GAyudaTest, CargarCallesReadsNumbersStoredAsTextAndNullNames)
+{
+    ComboBox cmb;
+    bool borrar = true;
+    CargarCalles(borrar,
+                 "select * from (values ('2003', ' 2', 7, ' PLAZA '), (2003, 2.0, '8', NULL), (2003, 2, 9, 'UNO'),"
+                 " (2002, 2, 1, 'VIEJA'))",
+                 cmb);
+    EXPECT_EQ(Items(cmb), (QStringList{"PLAZA=7", "=8", "UNO=9"}));
+    EXPECT_EQ(cmb.Tag(), "2003-2");
+}
+
 TEST_F(GAyudaTest, CargarComboAddsEveryRowOnlyIntoAnEmptyList)
 {
     const QString sql = "select t09_zonind from t09_industrial where t09_codmun=1 And t09_ano=2003 Order By t09_zonind";
