@@ -23,12 +23,18 @@ ninja -C "$dir" -j "$jobs" "${autogen[@]}" >/dev/null
 root_re=$(printf '%s' "$root" | sed 's/[][\.*^$+?(){}|]/\\&/g')
 # run-clang-tidy prints each clang-tidy command, in colour, and clang's count of the warnings
 # it suppressed in Qt's headers: the colours and those lines are left out, the findings stay.
+# A finding in a header is reported by every source that includes it: the summary at the end
+# names each once.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 status=0
 run-clang-tidy -j "$jobs" -quiet -p "$dir" "^$root_re/(app|typologies|windows|core|platform|tests|scripts)/" 2>&1 |
   sed -u 's/\x1b\[[0-9;]*m//g' |
-  grep -vE '^(clang-tidy(-[0-9]+)? |[0-9]+ warnings? generated\.$)' || status=${PIPESTATUS[0]}
+  grep -vE '^(clang-tidy(-[0-9]+)? |[0-9]+ warnings? generated\.$)' | tee "$log" || status=${PIPESTATUS[0]}
 if [ "${status}" -ne 0 ]; then
-  echo "clang-tidy: findings above" >&2
+  echo "clang-tidy: findings, each once:" >&2
+  sed -nE 's#^([^ :]+:[0-9]+:[0-9]+): (warning|error): .*\[([a-z0-9.-]+)(,-warnings-as-errors)?\]$#  \1 \3#p' "$log" |
+    sed -E "s#^  ($root_re/)?(build-tidy/include-[a-z]+/)?#  #" | sort -u >&2
   exit 1
 fi
 echo "clang-tidy: no findings"
