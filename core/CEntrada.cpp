@@ -67,13 +67,13 @@ void CEntrada::setP_FECV(int32_t v)
 
 void CEntrada::setP_MON(QString v)
 {
-    mon_ = v;
+    mon_ = std::move(v);
     Guardar(QStringLiteral("T01_MON_OMIS"), QVariant(mon_), QStringLiteral("s"));
 }
 
 void CEntrada::setP_IDI(QString v)
 {
-    idi_ = v;
+    idi_ = std::move(v);
     Guardar(QStringLiteral("T01_IDI_OMIS"), QVariant(idi_), QStringLiteral("s"));
     // The language applies even when it could not be saved, so that the captions, the
     // language offset and the date converter always agree with P_IDI.

@@ -117,7 +117,7 @@ bool EsCodigoZona(const QVariant& campo)
 
 std::optional<AnoVersion> AnoVersionDeEtiqueta(const QString& etiqueta)
 {
-    const int guion = etiqueta.indexOf(QLatin1Char('-'));
+    const qsizetype guion = etiqueta.indexOf(QLatin1Char('-'));
     if (guion < 0)
         return std::nullopt;
     bool okAno = false, okVer = false;

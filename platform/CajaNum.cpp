@@ -28,7 +28,7 @@ public:
         const QChar grp = GroupSeparator();
         const QString formato = box_->formato();
         if (!formato.isEmpty() && !formato.contains(QLatin1Char(',')) && input.contains(grp)) {
-            pos -= input.left(pos).count(grp);
+            pos -= static_cast<int>(input.left(pos).count(grp));
             input.remove(grp);
         }
         int intDigits = 0, decDigits = 0;

@@ -223,9 +223,9 @@ void Form::SetWindowState(int state)
     setWindowState(s);
 }
 
-void Form::OnGotFocus(QWidget* w, std::function<void()> h) { gotFocus_.insert(w, std::move(h)); }
-void Form::OnLostFocus(QWidget* w, std::function<void()> h) { lostFocus_.insert(w, std::move(h)); }
-void Form::OnMouseDownFirst(QWidget* button, std::function<void()> h) { mouseDownFirst_.insert(button, std::move(h)); }
+void Form::OnGotFocus(QWidget* w, std::function<void()> h) { gotFocus_.emplace(w, std::move(h)); }
+void Form::OnLostFocus(QWidget* w, std::function<void()> h) { lostFocus_.emplace(w, std::move(h)); }
+void Form::OnMouseDownFirst(QWidget* button, std::function<void()> h) { mouseDownFirst_.emplace(button, std::move(h)); }
 
 namespace {
 
@@ -416,7 +416,7 @@ void Form::afterHidden()
     if (lastActiveForm() != this)
         return;
     lastActiveForm() = nullptr;
-    for (int i = order.size() - 1; i >= 0; --i) {
+    for (qsizetype i = order.size() - 1; i >= 0; --i) {
         Form* f = order.at(i);
         if (f && f->isVisible()) {
             f->activateWindow();

@@ -53,7 +53,7 @@ Request Parse(const QString& fileAndTopic)
     Request r;
     QString topic;
     r.file = fileAndTopic;
-    const int sep = fileAndTopic.indexOf(QLatin1String("::"));
+    const qsizetype sep = fileAndTopic.indexOf(QLatin1String("::"));
     if (sep >= 0) {
         r.file = fileAndTopic.left(sep);
         topic = fileAndTopic.mid(sep + 2);

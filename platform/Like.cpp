@@ -14,7 +14,7 @@ struct Token {
 // Splits a pattern into tokens; false for an unclosed '['.
 bool tokenize(const QString& p, QList<Token>& out)
 {
-    for (int i = 0; i < p.size(); ++i) {
+    for (qsizetype i = 0; i < p.size(); ++i) {
         const QChar c = p.at(i);
         Token t;
         if (c == QLatin1Char('*')) {
@@ -24,11 +24,11 @@ bool tokenize(const QString& p, QList<Token>& out)
         } else if (c == QLatin1Char('#')) {
             t.kind = Token::Digit;
         } else if (c == QLatin1Char('[')) {
-            const int close = p.indexOf(QLatin1Char(']'), i + 1);
+            const qsizetype close = p.indexOf(QLatin1Char(']'), i + 1);
             if (close < 0)
                 return false;
             t.kind = Token::Set;
-            int j = i + 1;
+            qsizetype j = i + 1;
             if (j < close && p.at(j) == QLatin1Char('!')) {
                 t.negated = true;
                 ++j;
@@ -95,20 +95,20 @@ bool Like(const QString& text, const QString& pattern)
         if (!(t.kind == Token::Set && t.ranges.isEmpty() && !t.negated))
             tk.append(t);
     // Dynamic programming over (token, character) positions.
-    const int n = text.size(), m = tk.size();
+    const qsizetype n = text.size(), m = tk.size();
     QList<bool> prev(n + 1, false), cur(n + 1, false);
     prev[0] = true;
-    for (int j = 0; j < m; ++j) {
+    for (qsizetype j = 0; j < m; ++j) {
         const Token& t = tk.at(j);
         cur.fill(false);
         if (t.kind == Token::Star) {
             bool any = false;
-            for (int i = 0; i <= n; ++i) {
+            for (qsizetype i = 0; i <= n; ++i) {
                 any = any || prev[i];
                 cur[i] = any;
             }
         } else {
-            for (int i = 1; i <= n; ++i)
+            for (qsizetype i = 1; i <= n; ++i)
                 cur[i] = prev[i - 1] && matchOne(t, text.at(i - 1));
         }
         prev.swap(cur);

@@ -39,7 +39,7 @@ void roundedDigits(double v, int decimals, QString& intDigits, QString& decDigit
 {
     v = std::fabs(v);
     QString s = QString::number(v, 'e', 14); // d.dddddddddddddde±xx
-    const int ePos = s.indexOf(QLatin1Char('e'));
+    const qsizetype ePos = s.indexOf(QLatin1Char('e'));
     const int exponent = s.mid(ePos + 1).toInt();
     QString mantissa = s.left(ePos);
     mantissa.remove(QLatin1Char('.'));
@@ -55,7 +55,7 @@ void roundedDigits(double v, int decimals, QString& intDigits, QString& decDigit
     const bool roundUp = digits.at(pointPos + decimals) >= QLatin1Char('5');
     digits.truncate(pointPos + decimals);
     if (roundUp) {
-        int i = digits.size() - 1;
+        qsizetype i = digits.size() - 1;
         while (i >= 0) {
             if (digits.at(i) == QLatin1Char('9')) {
                 digits[i] = QLatin1Char('0');
@@ -81,8 +81,8 @@ void roundedDigits(double v, int decimals, QString& intDigits, QString& decDigit
 QString groupDigits(const QString& digits, QChar group)
 {
     QString out;
-    const int n = digits.size();
-    for (int i = 0; i < n; ++i) {
+    const qsizetype n = digits.size();
+    for (qsizetype i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
             out += group;
         out += digits.at(i);
@@ -131,7 +131,7 @@ QString FormatNumber(double v, const QString& pattern)
     const QString section = pattern.mid(first, last - first + 1);
     QString suffix = pattern.mid(last + 1);
     // A decimal point right after the last placeholder belongs to the section ("#." ).
-    int pointInSection = section.indexOf(QLatin1Char('.'));
+    const qsizetype pointInSection = section.indexOf(QLatin1Char('.'));
     bool trailingPoint = false;
     if (pointInSection < 0 && suffix.startsWith(QLatin1Char('.'))) {
         trailingPoint = true;
@@ -150,9 +150,9 @@ QString FormatNumber(double v, const QString& pattern)
 
     // Integer part: as many digits as the placeholders from the first '0' on demand.
     int minDigits = 0;
-    const int firstZero = intPattern.indexOf(QLatin1Char('0'));
+    const qsizetype firstZero = intPattern.indexOf(QLatin1Char('0'));
     if (firstZero >= 0)
-        for (int i = firstZero; i < intPattern.size(); ++i)
+        for (qsizetype i = firstZero; i < intPattern.size(); ++i)
             if (isPlaceholder(intPattern.at(i)))
                 ++minDigits;
     if (intDigits.size() < minDigits)
@@ -173,8 +173,8 @@ QString FormatNumber(double v, const QString& pattern)
     } else {
         // Literals inside the integer part stay where they are; digits fill the placeholders
         // from the right, extra digits go before the leftmost placeholder.
-        int d = intDigits.size() - 1;
-        for (int i = intPattern.size() - 1; i >= 0; --i) {
+        qsizetype d = intDigits.size() - 1;
+        for (qsizetype i = intPattern.size() - 1; i >= 0; --i) {
             const QChar c = intPattern.at(i);
             if (isPlaceholder(c)) {
                 if (d >= 0)
@@ -194,11 +194,11 @@ QString FormatNumber(double v, const QString& pattern)
         for (QChar c : decPattern)
             if (isPlaceholder(c))
                 placeholders += c;
-        int keep = decDigits.size();
+        qsizetype keep = decDigits.size();
         while (keep > 0 && placeholders.at(keep - 1) == QLatin1Char('#')
                && decDigits.at(keep - 1) == QLatin1Char('0'))
             --keep;
-        int k = 0;
+        qsizetype k = 0;
         for (QChar c : decPattern) {
             if (isPlaceholder(c)) {
                 if (k < keep)
@@ -225,8 +225,8 @@ QString FormatNumber(double v, const QString& pattern)
 double Val(const QString& s)
 {
     QString n;
-    int i = 0;
-    const int len = s.size();
+    qsizetype i = 0;
+    const qsizetype len = s.size();
     auto skipBlanks = [&]() {
         while (i < len && (s.at(i) == QLatin1Char(' ') || s.at(i) == QLatin1Char('\t')
                            || s.at(i) == QLatin1Char('\n') || s.at(i) == QLatin1Char('\r')))
@@ -256,7 +256,7 @@ double Val(const QString& s)
     if (i < len && (s.at(i) == QLatin1Char('e') || s.at(i) == QLatin1Char('E')
                     || s.at(i) == QLatin1Char('d') || s.at(i) == QLatin1Char('D'))) {
         QString e = QStringLiteral("e");
-        int j = i + 1;
+        qsizetype j = i + 1;
         if (j < len && (s.at(j) == QLatin1Char('-') || s.at(j) == QLatin1Char('+')))
             e += s.at(j++);
         bool expDigits = false;

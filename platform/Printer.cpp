@@ -167,7 +167,7 @@ int Printer::PrinterCount()
 {
     if (printerCountOverride() >= 0)
         return printerCountOverride();
-    return QPrinterInfo::availablePrinters().size();
+    return static_cast<int>(QPrinterInfo::availablePrinters().size());
 }
 
 void Printer::SetPrinterCountForTests(int n) { printerCountOverride() = n; }
@@ -223,7 +223,7 @@ double Printer::TextWidth(const QString& text)
 double Printer::TextHeight(const QString& text)
 {
     const QFontMetricsF fm(d->font(), &d->device());
-    const int lines = std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1);
+    const auto lines = static_cast<int>(std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1));
     const double h = fm.height() + (lines - 1) * fm.lineSpacing();
     return d->fromMm(h * 25.4 / d->dpi());
 }

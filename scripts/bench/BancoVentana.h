@@ -87,7 +87,7 @@ inline std::vector<double> Medir(int n, const std::function<void(int)>& antes, c
         antes(i);
         t.start();
         paso(i);
-        ms.push_back(t.nsecsElapsed() / 1e6);
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
     }
     return ms;
 }

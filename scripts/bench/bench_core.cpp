@@ -33,7 +33,7 @@ Cifra Medir(int veces, const std::function<void()>& f)
         QElapsedTimer reloj;
         reloj.start();
         f();
-        t.push_back(reloj.nsecsElapsed() / 1e6);
+        t.push_back(static_cast<double>(reloj.nsecsElapsed()) / 1e6);
     }
     std::sort(t.begin(), t.end());
     return {t[t.size() / 2], t.back()};

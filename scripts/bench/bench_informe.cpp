@@ -44,7 +44,7 @@ double Medir(const std::vector<ItemInforme>& items, QWidget& w, const DatosInfor
     QElapsedTimer t;
     t.start();
     ImprimirInforme(items, w, datos);
-    return t.nsecsElapsed() / 1e6;
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
 }  // namespace
@@ -72,6 +72,7 @@ int main(int argc, char** argv)
         Rellenar(w, *tabla);
         const double primera = Medir(*tabla, w, datos);
         std::vector<double> t;
+        t.reserve(vueltas);
         for (int i = 0; i < vueltas; ++i)
             t.push_back(Medir(*tabla, w, datos));
         double suma = 0;

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    const int captura = args.indexOf(QStringLiteral("--captura"));
+    const qsizetype captura = args.indexOf(QStringLiteral("--captura"));
     const QStringList opciones = captura >= 0 ? args.mid(captura + 2) : QStringList();
     BancoVentana b(7, opciones.contains(QStringLiteral("E")) ? QStringLiteral("E") : QStringLiteral("C"));
     if (!b.ok())

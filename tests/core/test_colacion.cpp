@@ -185,11 +185,10 @@ TEST(ColacionEs, StandardToolOpensChecksAndChangesTheFile)
     auto primera = [db](const char* sql) {
         sqlite3_stmt* st = nullptr;
         QString valor;
-        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK)
-            valor = U("<error> ") + QString::fromUtf8(sqlite3_errmsg(db));
-        else if (sqlite3_step(st) == SQLITE_ROW)
+        const bool preparada = sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK;
+        if (preparada && sqlite3_step(st) == SQLITE_ROW)
             valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        else if (sqlite3_errcode(db) != SQLITE_DONE)
+        else if (!preparada || sqlite3_errcode(db) != SQLITE_DONE)
             valor = U("<error> ") + QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_finalize(st);
         return valor;

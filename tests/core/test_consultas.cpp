@@ -71,7 +71,7 @@ protected:
     QString Sentencia()
     {
         EXPECT_EQ(sentencias.size(), 1) << sentencias.join(" | ").toStdString();
-        const QString s = sentencias.value(0);
+        QString s = sentencias.value(0);
         sentencias.clear();
         return s;
     }

@@ -255,6 +255,7 @@ TEST_F(GAyudaTest, StatementTexts)
     gConexion().SetStatementObserver({});
     EXPECT_EQ(sentencias,
               (QStringList{
+                  // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one statement written over two lines
                   "select t03_ano,t03_codmun,t03_nommun from t03_municipios where t03_ano<=2002 order by t03_ano "
                   "desc,t03_codmun",
                   U("select t02_ano,t02_ver from t02_años where t02_fecmin<=20030701 Order By t02_fecmin desc"),

@@ -63,7 +63,7 @@ protected:
     // A copy of the demo database built beside the program.
     QString CopiaDemo()
     {
-        const QString copia = dir.filePath("copia.mdb");
+        QString copia = dir.filePath("copia.mdb");
         EXPECT_TRUE(QFile::copy(ProgramFolder() + "/Tablas/trebix.mdb", copia));
         QFile::setPermissions(copia, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return copia;

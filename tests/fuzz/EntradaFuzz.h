@@ -28,7 +28,7 @@ public:
     // The bytes up to the next separator (or the end), read as UTF-8.
     QString Texto(char separador = '\x01')
     {
-        const int fin = resto_.indexOf(separador);
+        const qsizetype fin = resto_.indexOf(separador);
         const QByteArray parte = fin < 0 ? resto_ : resto_.left(fin);
         resto_.remove(0, fin < 0 ? resto_.size() : fin + 1);
         return QString::fromUtf8(parte);

@@ -6,11 +6,12 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdint>
 
 class FixtureArranque : public ::testing::Test {
 protected:
     // `idiomaAntes`: gIdioma before the start (-1: not yet read).
-    explicit FixtureArranque(int idiomaAntes = 0) : idiomaAntes_(idiomaAntes) {}
+    explicit FixtureArranque(int16_t idiomaAntes = 0) : idiomaAntes_(idiomaAntes) {}
     void SetUp() override;
     void TearDown() override;
 
@@ -19,5 +20,5 @@ protected:
     QList<int> codigos;
 
 private:
-    int idiomaAntes_;
+    int16_t idiomaAntes_;
 };

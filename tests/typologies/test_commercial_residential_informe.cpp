@@ -61,7 +61,7 @@ protected:
         Teclear(QStringLiteral("txtp5sbu"), QStringLiteral("100"));
         Teclear(QStringLiteral("txtp5pti"), QStringLiteral("50"));
         Pulsar(QStringLiteral("Chkp5cl1"));
-        const QString pdf = dir_.filePath(eu ? QStringLiteral("informe_eu.pdf") : QStringLiteral("informe_es.pdf"));
+        QString pdf = dir_.filePath(eu ? QStringLiteral("informe_eu.pdf") : QStringLiteral("informe_es.pdf"));
         ImprimirEn(pdf);
         return pdf;
     }

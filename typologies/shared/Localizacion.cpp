@@ -33,7 +33,7 @@ void ParteLocalizacion::CargarMunicipios(int16_t ejercicio) { ::CargarMunicipios
 int ParteLocalizacion::CodigoMunicipio() const
 {
     const int i = cmbmun_->ListIndex();
-    return i < 0 ? -1 : cmbmun_->ItemData(i);
+    return i < 0 ? -1 : static_cast<int>(cmbmun_->ItemData(i));
 }
 
 void ParteLocalizacion::VaciarListas() { cmbmun_->Clear(); }
