@@ -368,7 +368,7 @@ inline std::string Vista(sqlite3* db, const TablaOrdenada& t, int* rc)
         if (!columnas.empty())
             columnas += ", ";
         if (sqlite3_stricmp(col.c_str(), t.columna) == 0) {
-            columnas += "\"" + col + "\" COLLATE ES AS \"" + col + "\"";
+            columnas.append("\"").append(col).append("\" COLLATE ES AS \"").append(col).append("\"");
             conNombre = true;
         } else {
             columnas += "\"" + col + "\"";

@@ -343,10 +343,10 @@ cConexionDAO::~cConexionDAO()
 
 QString cConexionDAO::RutaBaseDatos(const QString& programFolder)
 {
-    const QString normal = programFolder + "/Tablas/trebix.mdb";
+    QString normal = programFolder + "/Tablas/trebix.mdb";
     if (QFileInfo::exists(normal))
         return normal;
-    const int p = programFolder.indexOf(QStringLiteral("proyecto"), 0, Qt::CaseInsensitive);
+    const qsizetype p = programFolder.indexOf(QStringLiteral("proyecto"), 0, Qt::CaseInsensitive);
     if (p >= 0)
         return programFolder.left(p) + "/Tablas/trebix.mdb";
     return normal;

@@ -46,7 +46,7 @@ double Ms(const std::function<void()>& f)
     QElapsedTimer t;
     t.start();
     f();
-    return t.nsecsElapsed() / 1e6;
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
 void Eventos()
@@ -156,6 +156,7 @@ int SentenciaDesnuda(sqlite3* db, const QByteArray& sql)
 double Arranque(const QString& ruta)
 {
     std::vector<double> t;
+    t.reserve(20);
     for (int i = 0; i < 20; ++i) {
         t.push_back(Ms([&] {
             gConexion().SetRutaForTests(ruta);

@@ -161,7 +161,7 @@ protected:
     std::function<void()> Snapshot() override;
     // Connects a signal of a control to a guarded handler.
     template <class Emisor, class Senal>
-    void Conectar(Emisor* emisor, Senal senal, std::function<void()> manejador)
+    void Conectar(Emisor* emisor, Senal senal, const std::function<void()>& manejador)
     {
         if (emisor)
             connect(emisor, senal, this, [this, manejador] { Manejar(manejador); }, Qt::DirectConnection);
