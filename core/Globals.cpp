@@ -46,6 +46,7 @@ cDatosTip9& gDatosTip9() { return Unico(tip9); }
 
 CDatosTip* Registro(int tipo)
 {
+    // clang-format off
     switch (tipo) {
     case 1: return &gDatosTip1();
     case 2: return &gDatosTip2();
@@ -58,6 +59,7 @@ CDatosTip* Registro(int tipo)
     case 9: return &gDatosTip9();
     default: return nullptr;
     }
+    // clang-format on
 }
 
 void ReleaseGlobals()

@@ -17,12 +17,14 @@ struct CodeInfo {
     OnEmpty byRecord[9];   // column of each record
 };
 
+// clang-format off
 constexpr CodeInfo kTable[kCodes] = {
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9)                                         \
     {#c, d, {OnEmpty::r1, OnEmpty::r2, OnEmpty::r3, OnEmpty::r4, OnEmpty::r5, OnEmpty::r6,         \
              OnEmpty::r7, OnEmpty::r8, OnEmpty::r9}},
 #include "core/Registros.def"
 };
+// clang-format on
 
 const CodeInfo& Info(RecordCode c)
 {
@@ -215,6 +217,7 @@ void CDatosTip::EscribirDES(const QString& texto, int16_t index)
 
 std::unique_ptr<CDatosTip> CrearRegistro(int tipo)
 {
+    // clang-format off
     switch (tipo) {
     case 1: return std::make_unique<CDatosTip1>();
     case 2: return std::make_unique<cDatosTip2>();
@@ -227,4 +230,5 @@ std::unique_ptr<CDatosTip> CrearRegistro(int tipo)
     case 9: return std::make_unique<cDatosTip9>();
     default: throw std::out_of_range("typology " + std::to_string(tipo));
     }
+    // clang-format on
 }

@@ -22,6 +22,7 @@ QProcessEnvironment Entorno(std::initializer_list<std::pair<const char*, const c
 TEST(Pantalla, DisplayIsNeededOnlyByThePlatformsThatUseOne)
 {
     const QStringList sinArgs{QStringLiteral("valoracion")};
+    // clang-format off
     const struct {
         const char* caso;
         QStringList args;
@@ -46,6 +47,7 @@ TEST(Pantalla, DisplayIsNeededOnlyByThePlatformsThatUseOne)
          {QStringLiteral("valoracion"), QStringLiteral("-platform"), QStringLiteral("xcb")},
          Entorno({{"QT_QPA_PLATFORM", "offscreen"}}), false},
     };
+    // clang-format on
     for (const auto& c : casos)
         EXPECT_EQ(pantalla::HayPantalla(c.args, c.env), c.hay) << c.caso;
 }

@@ -251,6 +251,7 @@ TEST_F(ConexionTest, ForeignFilesAreRefusedAndLeftUntouched)
     for (char& c : aleatorio)
         c = char(gen.bounded(256));
 
+    // clang-format off
     struct Caso {
         const char* nombre;
         std::function<void(const QString&)> crear;
@@ -268,6 +269,7 @@ TEST_F(ConexionTest, ForeignFilesAreRefusedAndLeftUntouched)
          },
          "no es una base"},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         const QString path = dir.filePath(c.nombre);
         c.crear(path);

@@ -203,6 +203,7 @@ TEST_F(ConsultasTest, ResidentialZoneRow)
 
 TEST_F(ConsultasTest, CommercialAndIndustrialValuesQuoteTheirCodes)
 {
+    // clang-format off
     struct Caso {
         bool industrial;
         const char* codigo;
@@ -238,6 +239,7 @@ TEST_F(ConsultasTest, CommercialAndIndustrialValuesQuoteTheirCodes)
         {true, "PI-09", 2005, nullptr, false, "", 0},
         {true, "x' or '1'='1", 2005, nullptr, false, "", 0},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.codigo);
         sentencias.clear();

@@ -192,6 +192,7 @@ protected:
 // reads as 0 (no range); the row keeps what it holds.
 TEST_F(FilaConfiguracionTest, UnknownCodesAndTextYearsReadAsDefaults)
 {
+    // clang-format off
     struct Caso {
         const char* fila;
         const char* idi;
@@ -205,6 +206,7 @@ TEST_F(FilaConfiguracionTest, UnknownCodesAndTextYearsReadAsDefaults)
         {"'E', 'P', 'mil', '2027x'", "E", "P", 0, 0},
         {"'E', 'P', 1999, 99999", "E", "P", 1999, 0},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         gConexion().execute(U("delete from T01_GENERAL"));
         gConexion().execute(U("insert into T01_GENERAL values (0, %1)").arg(U(c.fila)));

@@ -218,6 +218,7 @@ TEST_F(GAyudaTest, YearLookups)
     EXPECT_DOUBLE_EQ(FactorIncremento(2003, 2003), 1.0);
     EXPECT_DOUBLE_EQ(FactorIncremento(2004, 2001), 1.0);
 
+    // clang-format off
     struct Caso {
         int32_t fecha;
         int16_t ano, ver;
@@ -225,6 +226,7 @@ TEST_F(GAyudaTest, YearLookups)
         {20001231, 0, 0}, {20010101, 2001, 1}, {20030630, 2003, 1},
         {20030701, 2003, 2}, {20991231, 2004, 1},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         int16_t ver = -5;
         EXPECT_EQ(ObtenerEjercicio(c.fecha, ver), c.ano) << c.fecha;

@@ -31,6 +31,7 @@ struct TextCase {
 // Texts checked literally in both languages: padded captions, message pieces with
 // their separating blanks, the repeated separator, the formulas and the lines that
 // stand in both languages in each half.
+// clang-format off
 const TextCase kTexts[] = {
     {3, "Datos Operación", "Eragiketa datuak"},
     {4, "     &Cancelar", "     &Utzi"},
@@ -69,6 +70,7 @@ const TextCase kTexts[] = {
      "Inprimatzerik ez dago. Ez dago instalatutako inpresorarik."},
     {154, " / Ver. 1.0.1", " / 1.0.1.bertsioa"},
 };
+// clang-format on
 
 // Spanish ids 3 to 154 that some window loads; the others need not be stored.
 QList<int> LoadedSpanishIds()

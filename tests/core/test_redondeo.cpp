@@ -11,12 +11,14 @@ TEST(Redondeo, RedondearDecimalesFollowsBinaryFloatingPoint)
         int16_t n;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         {0.125, 2, 0.13},        {-0.125, 2, -0.13},       {2.5, 0, 3},         {-2.5, 0, -3},
         {1.005, 2, 1.0},         {2.675, 2, 2.67},         {-2.675, 2, -2.67},  {1.2345678, 6, 1.234568},
         {0.03125, 4, 0.0313},    {1234.4999, 0, 1234},     {0.5, 0, 1},         {0.49999999999999994, 0, 0},
         {0, 2, 0},               {-0.004, 2, 0},           {99.995, 2, 100},    {1.23456789, 4, 1.2346},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(RedondearDecimales(c.x, c.n), c.expected) << c.x << " to " << c.n;
 }

@@ -42,6 +42,7 @@ struct RecordExpectation {
     const char* kept;
 };
 
+// clang-format off
 const RecordExpectation kRecords[] = {
     {1, "MIN FECV MON RP VAC COA AÑOP ANTDAT ANTTIPO DEP VAF PTI VCO VCF VSF VAD ANT CCL CL4 CL3 CL2 CL1 SHO TSU "
         "SBU TVI CCO VRR NOR NUR NUP CAL MUN SVL EJER VER",
@@ -70,10 +71,12 @@ const RecordExpectation kRecords[] = {
         "MUN SVL EJER",
      "CCO TSU CCL FECV ANTTIPO MON EJER MIN"},
 };
+// clang-format on
 
 // A value unlike anything the emptying writes (DEP 1, CL1 "X", zero, empty, false).
 QVariant Filled(const CodeKind& c)
 {
+    // clang-format off
     switch (c.kind) {
     case Kind::Flag: return true;
     case Kind::I16: return 7;
@@ -81,6 +84,7 @@ QVariant Filled(const CodeKind& c)
     case Kind::Dbl: return 5.0;
     case Kind::Text: return QStringLiteral("t") + Q(c.code);
     }
+    // clang-format on
     return {};
 }
 
@@ -90,6 +94,7 @@ QVariant Emptied(int tipo, const CodeKind& c)
         return 1.0;
     if (tipo == 5 && Q(c.code) == QLatin1String("CL1"))
         return QStringLiteral("X");
+    // clang-format off
     switch (c.kind) {
     case Kind::Flag: return false;
     case Kind::I16:
@@ -97,6 +102,7 @@ QVariant Emptied(int tipo, const CodeKind& c)
     case Kind::Dbl: return 0.0;
     case Kind::Text: return QString();
     }
+    // clang-format on
     return {};
 }
 
@@ -106,10 +112,12 @@ static_assert(std::is_same_v<decltype(std::declval<CDatosTip1>().P1_FECV()), int
 static_assert(std::is_same_v<decltype(std::declval<CDatosTip1>().P1_MIN()), bool>);
 static_assert(std::is_same_v<decltype(std::declval<cDatosTip2>().P2_SBU()), double>);
 static_assert(std::is_same_v<decltype(std::declval<cDatosTip9>().P9_NUI()), QString>);
+// clang-format off
 template <typename R> concept HasP3_DEP = requires(R r) { r.P3_DEP(); };
 template <typename R> concept HasP6_VER = requires(R r) { r.P6_VER(); };
 template <typename R> concept HasP9_CL1 = requires(R r) { r.P9_CL1(); };
 template <typename R> concept HasP8_DES = requires(R r) { r.EscribirP8_DES(QString(), int16_t(0)); r.P8_DES(int16_t(0)); };
+// clang-format on
 static_assert(!HasP3_DEP<CDatosTip3>);
 static_assert(!HasP6_VER<cDatosTip6>);
 static_assert(!HasP9_CL1<cDatosTip9>);
@@ -163,12 +171,14 @@ TEST(Registros, DoublesRoundToTheirDecimalsExceptTheTwoStoredAsGiven)
 {
     const double v = 1.23456789;
     auto roundedTo = [](int decimals) {
+        // clang-format off
         switch (decimals) {
         case 0: return 1.0;
         case 2: return 1.23;
         case 4: return 1.2346;
         default: return 1.234568;
         }
+        // clang-format on
     };
     for (const RecordExpectation& e : kRecords) {
         const auto r = CrearRegistro(e.tipo);

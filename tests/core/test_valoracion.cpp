@@ -33,6 +33,7 @@ double Valor(const CDatosTip& r, const char* codigo) { return r.Get(QString::fro
 
 TEST(CoeficienteEdad, BandEdgesOfEachScale)
 {
+    // clang-format off
     struct Caso {
         EscalaEdad escala;
         int anos;
@@ -50,6 +51,7 @@ TEST(CoeficienteEdad, BandEdgesOfEachScale)
         {EscalaEdad::Industrial, 31, 0.295},   {EscalaEdad::Industrial, 40, 0.25},   {EscalaEdad::Industrial, 41, 0.25},
         {EscalaEdad::Industrial, -1, 0.25},    {EscalaEdad::Industrial, 32767, 0.25},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         // The record keeps (1 - D) to 4 decimals.
         EXPECT_DOUBLE_EQ(RedondearDecimales(CoeficienteEdad(c.escala, c.anos), 4), c.esperado)
@@ -101,6 +103,7 @@ TEST(CosteConstruccionFijo, ByTypologyYearAndRecordCurrency)
 
 TEST(ImporteEnMoneda, ConvertsARowIntoTheRecordsCurrency)
 {
+    // clang-format off
     struct Caso {
         double importe;
         const char* fila;
@@ -112,6 +115,7 @@ TEST(ImporteEnMoneda, ConvertsARowIntoTheRecordsCurrency)
         {1000, "E", "P", 1664},       {1000, "P", "E", 601},      {1234, "P", "P", 1234},
         {1234, "E", "E", 1234},       {1000, " P ", "P", 1000},   {1000, "E ", "P", 1664},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         EXPECT_DOUBLE_EQ(RedondearDecimales(ImporteEnMoneda(c.importe, c.fila, c.registro), 0), c.almacenado)
             << c.importe << " '" << c.fila << "' -> '" << c.registro << "'";
@@ -202,6 +206,7 @@ TEST(ValorarRegistro, WorkedExamplesOfEachRecord)
         todo.insert(todo.end(), v.begin(), v.end());
         return todo;
     };
+    // clang-format off
     const Caso casos[] = {
         {"dwelling", 1, CV, con({{"VRR", 100}, {"CCL", 1}, {"CCO", 50}, {"DEP", 1}, {"SHO", 1}}),
          {{"VAD", 207}, {"VAC", 207}, {"VCO", 207}, {"VAF", 207}, {"VSF", 100}, {"VCF", 107}}},
@@ -272,6 +277,7 @@ TEST(ValorarRegistro, WorkedExamplesOfEachRecord)
          con({{"VRC", 100000}, {"CCL", 0.7}, {"CCO", 90000}, {"DEP", 1}, {"SHO", 0}}),
          {{"VAD", 0}, {"VAC", 0}, {"VAF", 0}, {"VSF", 0}, {"VCF", 0}}},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         auto r = Registro(c.tipo, c.entrada);

@@ -55,6 +55,7 @@ TEST(CajaNum, EveryWriteRaisesChangeBeforeReturningEvenTheSameText)
 
 TEST(CajaNum, TypingRaisesChangeAndKeepsTheDigitCounts)
 {
+    // clang-format off
     const struct {
         int enteros, decimales;
         const char* typed;
@@ -69,6 +70,7 @@ TEST(CajaNum, TypingRaisesChangeAndKeepsTheDigitCounts)
         {4, 2, "a1-b2", "12"},
         {7, 4, "0,12345", "0,1234"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Window win;
         CajaNum* box = win.add(new CajaNum);
@@ -117,6 +119,7 @@ TEST(CajaNum, AFormattedWriteCanBeEditedFurther)
 // ones are lost; a grouping pattern keeps them.
 TEST(CajaNum, PastedGroupingCharactersFollowThePattern)
 {
+    // clang-format off
     const struct {
         const char* formato;
         int enteros, decimales;
@@ -129,6 +132,7 @@ TEST(CajaNum, PastedGroupingCharactersFollowThePattern)
         {"##,##0.00", 5, 2, "1.234,5", "1.234,5"},
         {"", 7, 2, "1.234,5", "1.234,5"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Window win;
         CajaNum* box = win.add(new CajaNum);
@@ -201,6 +205,7 @@ TEST(MaskEdBox, EmptyBoxReadsAsItsMaskWithBlanks)
 
 TEST(MaskEdBox, WrittenTextsReadBack)
 {
+    // clang-format off
     const struct {
         const char* mask;
         const char* written;
@@ -213,6 +218,7 @@ TEST(MaskEdBox, WrittenTextsReadBack)
         {"####/##/##", "2003/03/12", "2003/03/12"},
         {"####/##/##", "____/__/__", "____/__/__"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         MaskEdBox box;
         box.SetMask(QString::fromUtf8(c.mask));

@@ -40,6 +40,7 @@ TEST(FormatNumber, PatternsOfTheProgramWithSpanishSeparators)
 
 TEST(FormatNumber, RoundsHalfAwayFromZeroOnTheDecimalDigits)
 {
+    // clang-format off
     const FormatCase cases[] = {
         {2.675, "##0.00", "2,68"},  // 2.675 is 2.67499... in binary
         {1.005, "0.00", "1,01"},
@@ -50,6 +51,7 @@ TEST(FormatNumber, RoundsHalfAwayFromZeroOnTheDecimalDigits)
         {1234.4999, "#,###,###", "1.234"},
         {-0.001, "0.00", "0,00"}, // no minus sign on a zero
     };
+    // clang-format on
     for (const FormatCase& c : cases)
         EXPECT_EQ(FormatNumber(c.value, QString::fromUtf8(c.pattern)), QString::fromUtf8(c.expected))
             << c.value << " with " << c.pattern;
@@ -102,6 +104,7 @@ TEST(ParseNumber, ReadsBackWhatFormatNumberWrote)
 
 TEST(Val, ReadsTheLeadingNumberWithAPoint)
 {
+    // clang-format off
     const struct {
         const char* text;
         double value;
@@ -117,6 +120,7 @@ TEST(Val, ReadsTheLeadingNumberWithAPoint)
         {"1e3", 1000},
         {"2003/03/12", 2003},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.value) << c.text;
 }

@@ -19,6 +19,7 @@ void CrearBase(const QString& path, const char* sql)
 
 CDatosTip& RegistroTipologia(int n)
 {
+    // clang-format off
     switch (n) {
     case 1: return gDatosTip1();
     case 2: return gDatosTip2();
@@ -30,6 +31,7 @@ CDatosTip& RegistroTipologia(int n)
     case 8: return gDatosTip8();
     default: return gDatosTip9();
     }
+    // clang-format on
 }
 
 void ComprobarCodigosIguales(const CDatosTip& actual, const CDatosTip& esperado,

@@ -93,6 +93,7 @@ struct Caso {
     const char* txtVcf;
 };
 
+// clang-format off
 const Caso kCasos[] = {
     // The first worked example: V = ((7600 + 110400) * 1 + 20000) * 122 = 16836000, land part
     // 20000 * 122 = 2440000.
@@ -123,6 +124,7 @@ const Caso kCasos[] = {
      "20.000", "80.000", "51,0000", "0,5250", "1,113840", "3.812.403", "4.246.407", "5.095.688", "4.076.550",
      "763.470", "3.313.080"},
 };
+// clang-format on
 
 TEST_F(ComercialIndustrial, FullValuationThroughTheWindow)
 {
@@ -308,10 +310,12 @@ TEST_F(ComercialIndustrial, CurrencySwitchReadsTheZoneValueAgain)
         const char* txtCco;
     };
     // PI-02 is a peseta row, PI-01 a euro row; CC is always in the record's unit.
+    // clang-format off
     const Cambio cambios[] = {
         {"PI-02", true, 12020, 48081, "120,20", "480,81"}, {"PI-02", false, 20000, 80000, "20.000", "80.000"},
         {"PI-01", true, 12020, 48081, "120,20", "480,81"}, {"PI-01", false, 20000, 80000, "20.000", "80.000"},
     };
+    // clang-format on
     Abrir();
     Teclear("txtp6sbu", "100");
     LocalizarZona("BIZONA");

@@ -83,6 +83,7 @@ TEST_F(InformeComercialIndustrial, SpanishPage)
     Imprimir(false);
     const QString pdf = Pdf(false, false);
     // The checked value and the final value are the same amount: the nearest one is taken.
+    // clang-format off
     ComprobarPosicionesMasCercanas(pdf, {
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 57},
         {"COMPROBACIÓN DE VALORES:", Centro, 99.5, 88},
@@ -105,7 +106,9 @@ TEST_F(InformeComercialIndustrial, SpanishPage)
         {"19.445.580", Derecha, 172, 215.5},  // 90, in the grey box
         {"Valor de la construcción", Izquierda, 112, 227},
     });
+    // clang-format on
     ComprobarRecuadros(pdf, 84);
+    // clang-format off
     ComprobarFuentes(pdf, {
         {"LOCAL COMERCIAL en Edificio Comercial en Zona Industrial", 93, "A 11 B"},
         {"15/03/2023", 108, "A 9 B"},
@@ -115,11 +118,14 @@ TEST_F(InformeComercialIndustrial, SpanishPage)
         {"(el general)", 176.5, "A 9 I"},
         {"19.445.580", 215.5, "A 9 B"},
     });
+    // clang-format on
     // Ticked: the box's caption between parentheses, CL 0,70.
+    // clang-format off
     ComprobarPosiciones(Pdf(false, true), {
         {"(En interior)", Izquierda, 97, 176.5},
         {"0,70", Centro, 67, 176.5},
     });
+    // clang-format on
 }
 
 TEST_F(InformeComercialIndustrial, BasquePage)
@@ -127,6 +133,7 @@ TEST_F(InformeComercialIndustrial, BasquePage)
     Imprimir(true);
     const QString pdf = Pdf(true, false);
     // The checked value and the final value are the same amount: the nearest one is taken.
+    // clang-format off
     ComprobarPosicionesMasCercanas(pdf, {
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 57},
         {"BALIO EGIAZTAPENA:", Centro, 99.5, 88},
@@ -144,11 +151,14 @@ TEST_F(InformeComercialIndustrial, BasquePage)
         {"19.445.580", Derecha, 172, 215.5},  // 90
         {"Eraikuntzaren balioa:", Izquierda, 119, 227},
     });
+    // clang-format on
     ComprobarRecuadros(pdf, 87);
+    // clang-format off
     ComprobarPosiciones(Pdf(true, true), {
         {"(Barrukoa)", Izquierda, 99, 176.5},
         {"0,70", Centro, 71, 176.5},
     });
+    // clang-format on
 }
 
 TEST_F(InformeComercialIndustrial, TablesReadOnlyTheWindowsControlsAndKeepTheirHeader)

@@ -104,6 +104,7 @@ struct Caso {
 };
 
 // COA 1,05, RP 1, CL 0,7; each step rounded to whole pesetas or cents as the record stores it.
+// clang-format off
 const Caso kCasos[] = {
     // The worked chain: V = ((100000*0,38*0,7 + 90000*1,38)*1 + 0,7*100000)*116 = 25612800;
     // S = 0,7*100000*116 = 8120000; VAC = VCO = VAF = 26893440; VSF = VAF*S/V = 8526000.
@@ -137,6 +138,7 @@ const Caso kCasos[] = {
      102, 0.425, 17, 15335802, 16102592, 16102592, 16102592, 8996400, 7106192, "120.000", "90.000", "102,0000",
      "0,4250", "15.335.802", "16.102.592", "16.102.592", "8.996.400", "7.106.192"},
 };
+// clang-format on
 
 TEST_F(ComercialResidencial, FullValuationThroughTheWindow)
 {
@@ -276,10 +278,12 @@ TEST_F(ComercialResidencial, ConstructionCostByValuationYearAndCurrency)
         double cco;
         const char* texto;
     };
+    // clang-format off
     const Coste costes[] = {
         {19990615, "P", 80000, "80.000"}, {20031027, "P", 90000, "90.000"},
         {19990615, "E", 48081, "480,81"}, {20031027, "E", 54091, "540,91"},
     };
+    // clang-format on
     Abrir();
     for (const Coste& c : costes) {
         SCOPED_TRACE(c.fecha);

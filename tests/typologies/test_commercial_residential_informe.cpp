@@ -72,6 +72,7 @@ protected:
 TEST_F(InformeComercialResidencial, SpanishPage)
 {
     const QString pdf = Imprimir(false);
+    // clang-format off
     ComprobarPosiciones(pdf, {
         {"LOCAL COMERCIAL en Edificio Comercial en Zona Residencial", Centro, 99.5, 93},  // 17
         {"Fecha de Valoración:", Izquierda, 72, 108.5},                                  // 21
@@ -103,12 +104,14 @@ TEST_F(InformeComercialResidencial, SpanishPage)
         {"(En interior)", 178.5, "A 9 I"},
         {"13.446.720", 215.5, "A 9 B"},
     });
+    // clang-format on
     ComprobarRecuadros(pdf, 84);
 }
 
 TEST_F(InformeComercialResidencial, BasquePage)
 {
     const QString pdf = Imprimir(true);
+    // clang-format off
     ComprobarPosiciones(pdf, {
         {"MERKATARITZA LOKALA, Merkataritza Eraikuntzan eta Etxegunea Batean", Centro, 99.5, 93},  // 17
         {"Balorazio data:", Izquierda, 77, 108.5},                                                 // 21
@@ -124,6 +127,7 @@ TEST_F(InformeComercialResidencial, BasquePage)
         {"Azalera mota:", Izquierda, 27, 174},
         {"Lurzoruaren balioa:", Izquierda, 119, 222},
     });
+    // clang-format on
     ComprobarRecuadros(pdf, 87);
 }
 

@@ -390,6 +390,7 @@ TEST_P(Contrato, ConstructionDateChecksAndTheirMessages)
     if (!TieneEdad())
         GTEST_SKIP() << "no age";
     const QString trasFecha = QString::fromUtf8(P().dosPuntosTrasFechaR ? ":" : "") + "01/01/2025";
+    // clang-format off
     const struct {
         const char* texto;
         int mensaje;
@@ -405,6 +406,7 @@ TEST_P(Contrato, ConstructionDateChecksAndTheirMessages)
         {"__/__/____", 0, 20250101, 0},  // emptied: the stored date comes back
         {"01/01/1800", 0, 18000101, 225},
     };
+    // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto);
         gDatosInicial().InicializarTipologias();

@@ -40,6 +40,7 @@ struct Caso {
 };
 
 // COA 1,05 (ponencia 2002, valuation year 2003), RP 1,00; every step rounded as stored.
+// clang-format off
 const Caso kCasos[] = {
     // 12000 x 1,36 x 1,1 = 17952; x 1,05 = 18849,6 -> 18850.
     {"garage, usable 25 m2, pesetas", false, "CALLE MAYOR", "17", 0, 1, "25", "100",
@@ -56,6 +57,7 @@ const Caso kCasos[] = {
     {"zone 900, parking space", false, "CALLE NUEVA", "5", 1, 1, "25", "100",
      900, 8000, 1.36, 1.0, 10880, 11424, 11424, 11424, "8.000", "1,3600", "1,00", "10.880", "11.424"},
 };
+// clang-format on
 
 TEST_F(Garaje, FullValuationThroughTheWindow)
 {
@@ -469,6 +471,7 @@ TEST_F(Garaje, RedrawFollowsTheRecord)
 
     // The type and the surface type as the record holds them: a garage shows its surface type
     // on enabled options; a parking space always shows the usable surface, options disabled.
+    // clang-format off
     struct {
         const char* tga;
         const char* tsu;
@@ -481,6 +484,7 @@ TEST_F(Garaje, RedrawFollowsTheRecord)
         {"G", "C", 0, 0, true},
         {"", "", 1, 1, false},  // an emptied type is shown as a parking space
     };
+    // clang-format on
     for (const auto& c : tipos) {
         SCOPED_TRACE(std::string(c.tga) + "/" + c.tsu);
         r.setP3_TGA(QString::fromLatin1(c.tga));

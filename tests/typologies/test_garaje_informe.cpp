@@ -43,6 +43,7 @@ protected:
 TEST_F(InformeGaraje, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
 {
     Imprimir(false);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(false), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 57},
@@ -99,11 +100,13 @@ TEST_F(InformeGaraje, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
         {"Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
          Izquierda, 27, 243},
     });
+    // clang-format on
 }
 
 TEST_F(InformeGaraje, BasquePageHasItsTextsWhereTheLayoutPutsThem)
 {
     Imprimir(true);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(true), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Diputación Foral de Orvellan", Izquierda, 69, 40},
@@ -144,6 +147,7 @@ TEST_F(InformeGaraje, BasquePageHasItsTextsWhereTheLayoutPutsThem)
         {"18.850", Derecha, 170, 215.5},
         {"Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.", Izquierda, 27, 243},
     });
+    // clang-format on
     // The ponencia-year label stands alone on the Basque page.
     for (const auto& p : LeerPalabrasPdf(Pdf(true)))
         EXPECT_FALSE(p.texto.endsWith(QStringLiteral("urtean="))) << p.texto.toStdString();
@@ -154,6 +158,7 @@ TEST_F(InformeGaraje, BasquePageHasItsTextsWhereTheLayoutPutsThem)
 TEST_F(InformeGaraje, SpanishPageHasEveryTextInItsFont)
 {
     Imprimir(false);
+    // clang-format off
     ComprobarFuentes(Pdf(false), {
         {"Orvellanko Foru Aldundia", 35, "TNR 12 BI"},
         {"Fiskalitaterako eta Finantzetarako Departamentua", 52, "TNR 12 BI"},
@@ -198,11 +203,13 @@ TEST_F(InformeGaraje, SpanishPageHasEveryTextInItsFont)
         {"vigentes, atendiendo a los datos", 239, "A 8 B"},
         {"Valores determinados exclusivamente", 243, "A 8 B"},
     });
+    // clang-format on
 }
 
 TEST_F(InformeGaraje, BasquePageHasEveryTextInItsFont)
 {
     Imprimir(true);
+    // clang-format off
     ComprobarFuentes(Pdf(true), {
         {"Ondasun Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga", 73, "A 10"},
         {"BALIO EGIAZTAPENA:", 88, "A 9 U"},
@@ -226,6 +233,7 @@ TEST_F(InformeGaraje, BasquePageHasEveryTextInItsFont)
         {"ondasun higiezinari buruzko datuei jarraituz.", 239, "A 8 B"},
         {"Aipatu zergetan egiaztapen fiskala", 243, "A 8 B"},
     });
+    // clang-format on
 }
 
 // Of the printer's settings the report puts back only the scale mode and the font name; the

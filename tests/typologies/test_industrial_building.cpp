@@ -97,6 +97,7 @@ struct Caso {
 
 // Worked out by hand: V = ((VRI*0,38*CL + CC*1,38)*(1 - D) + CL*VRI)*SH stored whole, then every
 // step from the record as stored; land S = CL*VRI*SH.
+// clang-format off
 const Caso kCasos[] = {
     // One zone, valued at once. Built 100 m2: SH = min(92 + 30, 170) = 122; 10 years: 0,60.
     // V = ((7600 + 55200)*0,6 + 20000)*122 = 7036960; VAC = 1,03 V = 7248068,8 -> 7248069;
@@ -136,6 +137,7 @@ const Caso kCasos[] = {
      "1,10", "120,20", "240,40", "112,9350", "0,2750", "25.296,62", "25.296,62", "27.826,28", "22.261,02",
      "11.945,81", "10.315,21"},
 };
+// clang-format on
 
 TEST_F(Pabellon, FullValuationThroughTheWindow)
 {
@@ -350,10 +352,12 @@ TEST_F(Pabellon, CurrencySwitchReadsTheZoneValueAgain)
         const char* txtVri;
     };
     // PI-02 is a peseta row, PI-01 a euro row; CC is the fixed cost in the record's unit.
+    // clang-format off
     const Cambio cambios[] = {
         {"PI-02", true, 12020, 24040, "120,20"}, {"PI-02", false, 20000, 40000, "20.000"},
         {"PI-01", true, 12020, 24040, "120,20"}, {"PI-01", false, 20000, 40000, "20.000"},
     };
+    // clang-format on
     Abrir();
     Teclear("txtp9sbu", "100");
     Elegir("cmbp9mun", "BIZONA");

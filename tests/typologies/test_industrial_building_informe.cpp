@@ -71,6 +71,7 @@ protected:
 TEST_F(InformePabellon, SpanishPageHasItsOwnItemsWhereTheLayoutPutsThem)
 {
     Imprimir(false);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(false), {
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 64},
         {"COMPROBACIÓN DE VALORES:", Izquierda, 44, 93},
@@ -111,9 +112,11 @@ TEST_F(InformePabellon, SpanishPageHasItsOwnItemsWhereTheLayoutPutsThem)
         {"Valor del suelo", Izquierda, 112, 222},
         {"Valor de la construcción", Izquierda, 112, 227},
     });
+    // clang-format on
     const QList<PalabraPdf> palabras = LeerPalabrasPdf(Pdf(false));
     EXPECT_FALSE(BuscarFrase(palabras, QStringLiteral("Datos:")));
     EXPECT_FALSE(BuscarFrase(palabras, QStringLiteral("(el general)")));
+    // clang-format off
     ComprobarFuentes(Pdf(false), {
         {"COMPROBACIÓN DE VALORES:", 93, "A 9 U"},
         {"PABELLÓN INDUSTRIAL", 92.5, "A 11 B"},
@@ -131,11 +134,13 @@ TEST_F(InformePabellon, SpanishPageHasItsOwnItemsWhereTheLayoutPutsThem)
         {"7.723.244", 215.5, "A 9 B"},
         {"Valor del suelo", 222, "A 8"},
     });
+    // clang-format on
 }
 
 TEST_F(InformePabellon, BasquePageHasItsOwnItemsWhereTheLayoutPutsThem)
 {
     Imprimir(true);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(true), {
         {"BALIO EGIAZTAPENA:", Izquierda, 55, 93},
         {"INDUSTRIA PABILIOIA", Izquierda, 94, 92.5},
@@ -163,9 +168,11 @@ TEST_F(InformePabellon, BasquePageHasItsOwnItemsWhereTheLayoutPutsThem)
         {"Lurzoruaren balioa:", Izquierda, 119, 222},
         {"Eraikuntzaren balioa:", Izquierda, 119, 227},
     });
+    // clang-format on
     const QList<PalabraPdf> palabras = LeerPalabrasPdf(Pdf(true));
     EXPECT_FALSE(BuscarFrase(palabras, QStringLiteral("Datuak:")));
     EXPECT_FALSE(BuscarFrase(palabras, QStringLiteral("(Orokorra)")));
+    // clang-format off
     ComprobarFuentes(Pdf(true), {
         {"BALIO EGIAZTAPENA:", 93, "A 9 U"},
         {"INDUSTRIA PABILIOIA", 92.5, "A 11 B"},
@@ -173,6 +180,7 @@ TEST_F(InformePabellon, BasquePageHasItsOwnItemsWhereTheLayoutPutsThem)
         {"(1-G):", 183, "A 8 B"},
         {"Lurzoruaren balioa:", 222, "A 8"},
     });
+    // clang-format on
 }
 
 TEST_F(InformePabellon, WindowHasEveryControlTheTablesRead)

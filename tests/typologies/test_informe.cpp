@@ -65,6 +65,7 @@ struct Ventana {
 TEST(TextoControl, EachKindOfControlGivesTheTextItShows)
 {
     Ventana v;
+    // clang-format off
     const struct {
         const char* control;
         const char* texto;
@@ -83,6 +84,7 @@ TEST(TextoControl, EachKindOfControlGivesTheTextItShows)
         {"Chkp1cl1", "En sótano"},
         {"noexiste", ""},
     };
+    // clang-format on
     for (const auto& c : casos)
         EXPECT_EQ(TextoControl(v.w, U(c.control)), U(c.texto)) << c.control;
 }
@@ -120,6 +122,7 @@ TEST(TextoItem, EachSourceWithItsSuffix)
 
 TEST(FechaAñoMesDia, RewritesDatesAndLeavesOtherTexts)
 {
+    // clang-format off
     const struct {
         const char* entrada;
         const char* salida;
@@ -134,6 +137,7 @@ TEST(FechaAñoMesDia, RewritesDatesAndLeavesOtherTexts)
         {"2003/10/2_", "2003/10/2_"},
         {"", ""},
     };
+    // clang-format on
     for (const auto& c : casos)
         EXPECT_EQ(FechaAñoMesDia(U(c.entrada)), U(c.salida)) << c.entrada;
 }
@@ -153,6 +157,7 @@ TEST(ControlesAusentes, NamesEveryControlTheTableReadsAndTheWindowLacks)
 // literal that happens to read "Label1", and a map that shifts names renames each item once.
 TEST(RenombrarControles, ByWholeNamesEachItemOnce)
 {
+    // clang-format off
     std::vector<ItemInforme> items = {
         Izq(1, 0, 0, Arial(8), Rot(U("Label1"), U(":"))),
         Izq(2, 0, 0, Arial(8), Rot(U("Label12"))),
@@ -163,6 +168,7 @@ TEST(RenombrarControles, ByWholeNamesEachItemOnce)
         Izq(7, 0, 0, Arial(8), Lit(U("Label1"))),
         Izq(8, 0, 0, Arial(8), Etq(U("Label1"))),
     };
+    // clang-format on
     RenombrarControles(items, {{U("Label1"), U("Frame5")},
                                {U("Label10"), U("Label9")},
                                {U("Label9"), U("Label8")},
@@ -195,6 +201,7 @@ TEST(PatchByName, ChangesReplacesAndDropsNamedRowsAndRefusesUnknownOnes)
     EXPECT_EQ(t[2].nombre, U("cl_datos")) << "a replaced row keeps its place and name";
     EXPECT_EQ(t[3].dibujo, DibujoInforme::Regla);
 
+    // clang-format off
     const struct {
         const char* caso;
         const char* falta;  // the row name the error must give
@@ -209,6 +216,7 @@ TEST(PatchByName, ChangesReplacesAndDropsNamedRowsAndRefusesUnknownOnes)
              Fila(v, U("titulo")).x = 1;
          }},
     };
+    // clang-format on
     for (const auto& e : errores) {
         std::vector<ItemInforme> copia = base;
         try {
@@ -329,6 +337,7 @@ TEST_F(ImprimirInformeTest, EachTextInTheFontOfItsItemAndNoStyleCarriedOver)
     const auto palabras = LeerPalabrasPdf(pdf);
     const QImage pagina = PaginaPdf(pdf, 300);
     ASSERT_FALSE(pagina.isNull());
+    // clang-format off
     const struct {
         const char* texto;
         const char* familia;
@@ -344,6 +353,7 @@ TEST_F(ImprimirInformeTest, EachTextInTheFontOfItsItemAndNoStyleCarriedOver)
         {"18.850", "Arial", 9, true, false, false},
         {"Importes", "Arial", 8, false, false, false},
     };
+    // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto);
         const auto t = BuscarTrozos(trozos, U(c.texto));

@@ -39,6 +39,7 @@ std::unique_ptr<QWidget> VentanaVivienda(bool eu)
     }
     auto* nor = new QLineEdit(U("Centro Histórico"), w.get());
     nor->setObjectName(U("txtp1nor"));
+    // clang-format off
     const std::map<const char*, const char*> cajas = {
         {"txtp1nup", "17"},          {"txtp1nur", "12"},          {"txtp1vrr", "30.000"},
         {"txtp1cco", "80.000"},      {"txtp1sbu", "85,50"},       {"txtp1sho", "93,1234"},
@@ -48,6 +49,7 @@ std::unique_ptr<QWidget> VentanaVivienda(bool eu)
         {"txtp1pti", "50,00"},       {"txtp1vaf", "3.209.876"},   {"txtp1vsf", "1.209.876"},
         {"txtp1vcf", "2.000.000"},
     };
+    // clang-format on
     for (const auto& [nombre, texto] : cajas) {
         auto* c = new CajaNum(w.get());
         c->setObjectName(U(nombre));
@@ -107,6 +109,7 @@ protected:
 
 TEST_F(InformeVivienda, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
 {
+    // clang-format off
     ComprobarPosiciones(Pdf(false), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Diputación Foral de Orvellan", Izquierda, 69, 40},
@@ -151,10 +154,12 @@ TEST_F(InformeVivienda, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
         {"Valores determinados exclusivamente a efectos de la comprobación fiscal en los impuestos citados.",
          Izquierda, 27, 243},
     });
+    // clang-format on
 }
 
 TEST_F(InformeVivienda, BasquePageHasItsTextsWhereTheLayoutPutsThem)
 {
+    // clang-format off
     ComprobarPosiciones(Pdf(true), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Diputación Foral de Orvellan", Izquierda, 69, 40},
@@ -195,11 +200,13 @@ TEST_F(InformeVivienda, BasquePageHasItsTextsWhereTheLayoutPutsThem)
         {"2.000.000", Derecha, 170, 226.5},
         {"Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.", Izquierda, 27, 243},
     });
+    // clang-format on
 }
 
 // Fonts in the layout's notation: A Arial, TNR Times New Roman, size, B bold, I italic, U underlined.
 TEST_F(InformeVivienda, SpanishPageHasEveryTextInItsFont)
 {
+    // clang-format off
     ComprobarFuentes(Pdf(false), {
         {"Orvellanko Foru Aldundia", 35, "TNR 12 BI"},
         {"Departamento para la Fiscalidad y las Finanzas", 57, "TNR 12 BI"},
@@ -243,10 +250,12 @@ TEST_F(InformeVivienda, SpanishPageHasEveryTextInItsFont)
         {"Importes calculados conforme", 235, "A 8"},
         {"Valores determinados exclusivamente", 243, "A 8"},
     });
+    // clang-format on
 }
 
 TEST_F(InformeVivienda, BasquePageHasEveryTextInItsFont)
 {
+    // clang-format off
     ComprobarFuentes(Pdf(true), {
         {"Ondare Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga", 73, "A 10"},
         {"BALIO EGIAZTAPENA:", 88, "A 9 U"},
@@ -269,6 +278,7 @@ TEST_F(InformeVivienda, BasquePageHasEveryTextInItsFont)
         {"Eraikuntzaren balioa:", 227, "A 8"},
         {"Aipatu zergetan egiaztapen fiskala", 243, "A 8"},
     });
+    // clang-format on
 }
 
 TEST_F(InformeVivienda, FixtureHasEveryControlTheTablesRead)

@@ -82,6 +82,7 @@ struct Caso {
 
 // Worked out by hand: RP 1,10; CC 60000 pesetas or 36061 cents; every step rounded as the
 // record stores it, V kept unrounded.
+// clang-format off
 const Caso kCasos[] = {
     // One zone, valued at once; row "P " counts as pesetas. Built 100 m2: SH = min(92 + 30, 170)
     // = 122; 10 years: 0,85. V = ((20000*0,38 + 60000*1,38)*0,85 + 20000)*122 = 11814480;
@@ -107,6 +108,7 @@ const Caso kCasos[] = {
      "120,20", "360,61", "112,9350", "47.322,56", "47.322,56", "52.054,82", "41.643,86", "11.945,81", "29.698,05",
      "0,5500"},
 };
+// clang-format on
 
 TEST_F(OficinaIndustrial, FullValuationThroughTheWindow)
 {
@@ -238,10 +240,12 @@ TEST_F(OficinaIndustrial, CurrencySwitchReadsTheZoneValueAgain)
         const char* txtVri;
     };
     // PI-02 is a peseta row, PI-01 a euro row; CC is the fixed cost in the record's unit.
+    // clang-format off
     const Cambio cambios[] = {
         {"PI-02", true, 12020, 36061, "120,20"},  {"PI-02", false, 20000, 60000, "20.000"},
         {"PI-01", true, 12020, 36061, "120,20"},  {"PI-01", false, 20000, 60000, "20.000"},
     };
+    // clang-format on
     Abrir();
     Teclear("txtp8sbu", "100");
     Elegir("cmbp8mun", "BIZONA");

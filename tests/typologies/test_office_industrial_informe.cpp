@@ -60,6 +60,7 @@ protected:
 TEST_F(InformeOficina, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
 {
     Imprimir(false);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(false), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 42},
         {"Diputación Foral de Orvellan", Izquierda, 69, 47},
@@ -112,11 +113,13 @@ TEST_F(InformeOficina, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
         {"(el general)", 176.5, "A 9 I"},
         {"14.815.680", 215.5, "A 9 B"},
     });
+    // clang-format on
 }
 
 TEST_F(InformeOficina, BasquePageHasItsTextsWhereTheLayoutPutsThem)
 {
     Imprimir(true);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(true), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 42},
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 64},
@@ -149,6 +152,7 @@ TEST_F(InformeOficina, BasquePageHasItsTextsWhereTheLayoutPutsThem)
         {"Lurzoruaren balioa:", Izquierda, 119, 222},
         {"Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.", Izquierda, 27, 243},
     });
+    // clang-format on
 }
 
 TEST_F(InformeOficina, WindowHasEveryControlTheTablesRead)

@@ -110,6 +110,7 @@ struct Caso {
 // Worked out by hand from the fixture: COA 1, RP 1,10, CC 80000 pesetas or 48081 cents (2025);
 // V = ((VRR * 0,38 * CL + CC * 1,38) * (1 - D) + CL * VRR) * SH, land CL * VRR * SH, every step
 // rounded to whole pesetas or cents as the record stores it.
+// clang-format off
 const Caso kCasos[] = {
     // SH usable 100 = min(116, 180) = 116; 10 years 0,85;
     // V = ((38000 + 110400) * 0,85 + 100000) * 116 = 26232240; VCO = VAF = 28855464;
@@ -138,6 +139,7 @@ const Caso kCasos[] = {
      899, 50000, 80000, 1, 116, 1, 0, 20810400, 20810400, 22891440, 22891440, 6380000, 16511440,
      "50.000", "80.000", "116,0000", "1,0000", "20.810.400", "22.891.440", "6.380.000", "16.511.440"},
 };
+// clang-format on
 
 TEST_F(Oficina, FullValuationThroughTheWindow)
 {

@@ -70,6 +70,7 @@ bool Linea(const QImage& pagina, double x, double y, int ppp)
 TEST_F(InformeOficina, SpanishPage)
 {
     Imprimir(false, true);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(false), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 42},
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 64},
@@ -131,6 +132,7 @@ TEST_F(InformeOficina, SpanishPage)
         {"8.519.214", 215.5, "A 9 B"},
         {"1.914.000", 221.5, "A 9"},
     });
+    // clang-format on
 
     EXPECT_EQ(PaginasPdf(Pdf(false)), 1);
     // Row 47 prints the frame caption without a colon; no class row.
@@ -155,6 +157,7 @@ TEST_F(InformeOficina, SpanishPage)
 TEST_F(InformeOficina, BasquePage)
 {
     Imprimir(true, false);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(true), {
         {"Ondare Eskualdaketen eta Egintza Juridiko Dokumentatuen gaineko Zerga", Centro, 99.5, 80},
         {"BALIO EGIAZTAPENA:", Izquierda, 52, 93},
@@ -193,6 +196,7 @@ TEST_F(InformeOficina, BasquePage)
         {"Azalera mota:", 174, "A 8 I"},
         {"(Orokorra)", 178.5, "A 9 I"},
     });
+    // clang-format on
     const int ppp = 300;
     const QImage pagina = PaginaPdf(Pdf(true), ppp);
     ASSERT_FALSE(pagina.isNull());

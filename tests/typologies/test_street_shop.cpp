@@ -46,6 +46,7 @@ struct Caso {
 
 // Worked out by hand from the fixture: COA 1, RP 1,10, CC 40000 pesetas (2025); every step
 // rounded to whole pesetas or cents as the record stores it.
+// clang-format off
 const Caso kCasos[] = {
     // V = (1,1*100000 + 40000*1,38 + 100000*0,38*1,1) * 91 = 207000 * 91 = 18837000;
     // VCO = 20720700; VAF = 10360350 = 0,55 V, so VSF = 0,55 * (1,1*100000*91) = 5505500.
@@ -62,6 +63,7 @@ const Caso kCasos[] = {
      11623070, 11623070, 6016110, 5606960, "601,01", "240,40", "1,00", "91,0000", "105.664,27", "116.230,70",
      "116.230,70", "60.161,10", "56.069,60"},
 };
+// clang-format on
 
 TEST_F(LocalCalle, FullValuationThroughTheWindow)
 {
@@ -293,10 +295,12 @@ TEST_F(LocalCalle, ConstructionCostFollowsTheYearAndTheRecordsCurrency)
         double cco;
         const char* texto;
     };
+    // clang-format off
     const Coste costes[] = {
         {19990615, "P", 35000, "35.000"}, {20250101, "P", 40000, "40.000"},
         {19990615, "E", 21035, "210,35"}, {20250101, "E", 24040, "240,40"},
     };
+    // clang-format on
     Abrir();
     for (const Coste& c : costes) {
         SCOPED_TRACE(c.fecha);

@@ -47,6 +47,7 @@ protected:
 TEST_F(InformeLocal, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
 {
     Imprimir(false);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(false), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         {"Departamento para la Fiscalidad y las Finanzas", Izquierda, 69, 57},
@@ -119,11 +120,13 @@ TEST_F(InformeLocal, SpanishPageHasItsTextsWhereTheLayoutPutsThem)
         {"10.360.350", 215.5, "A 9 B"},
         {"Valores determinados exclusivamente", 243, "A 8"},
     });
+    // clang-format on
 }
 
 TEST_F(InformeLocal, BasquePageIsWiderAndPrintsTheWindowsCaptions)
 {
     Imprimir(true);
+    // clang-format off
     ComprobarPosicionesMasCercanas(Pdf(true), {
         {"Orvellanko Foru Aldundia", Izquierda, 69, 35},
         // The band is 22-181 here.
@@ -167,6 +170,7 @@ TEST_F(InformeLocal, BasquePageIsWiderAndPrintsTheWindowsCaptions)
         {"4.854.850", Derecha, 174, 226.5},
         {"Aipatu zergetan egiaztapen fiskala egiteko bakarrik kalkulatu dira balioak.", Izquierda, 27, 243},
     });
+    // clang-format on
     // The ponencia-year label stands alone.
     EXPECT_FALSE(BuscarFrase(LeerPalabrasPdf(Pdf(true)), QStringLiteral("urtean =")).has_value());
 

@@ -91,6 +91,7 @@ struct Caso {
 
 // Worked out by hand from the fixture: COA 1, RP 1,10, CC 30000 pesetas (2025); every step
 // rounded to whole pesetas or cents as the record stores it.
+// clang-format off
 const Caso kCasos[] = {
     // SH = 20 * (7 / 25 + 0,6) = 17,6; V = (100000*0,3 + (1,38*30000 + 0,38*100000*0,3)*0,85)*17,6
     // = 1317888; land 100000*0,3*17,6 = 528000; VAF = 1449677 / 2 = 724838,5 -> 724839;
@@ -108,6 +109,7 @@ const Caso kCasos[] = {
      49916, 30000, 0.35, 8.6667, 1, 0, 567751, 567751, 624526, 624526, 166554, 457972,
      "49.916", "30.000", "8,6667", "624.526", "457.972"},
 };
+// clang-format on
 
 TEST_F(Trastero, FullValuationThroughTheWindow)
 {
@@ -248,10 +250,12 @@ TEST_F(Trastero, ConstructionCostByValuationYearAndCurrency)
         double cco;
         const char* texto;
     };
+    // clang-format off
     const Coste costes[] = {
         {19990615, "P", 28000, "28.000"}, {20250101, "P", 30000, "30.000"},
         {19990615, "E", 16828, "168,28"}, {20250101, "E", 18030, "180,30"},
     };
+    // clang-format on
     Abrir();
     for (const Coste& c : costes) {
         SCOPED_TRACE(c.fecha);
@@ -608,6 +612,7 @@ TEST_F(Trastero, ReportInBothLanguages)
     Printer::SetOutputPdfForTests(es);
     Pulsar("cmdimprimir");
     EXPECT_TRUE(Mensajes().isEmpty());
+    // clang-format off
     ComprobarPosiciones(es, {
         {"TRASTEROS", Izquierda, 119, 87.5},
         {"COMPROBACIÓN DE VALORES:", Izquierda, 64, 88},
@@ -630,6 +635,7 @@ TEST_F(Trastero, ReportInBothLanguages)
         {"724.839", Derecha, 170, 215.5},
         {"434.439", Derecha, 170, 226.5},
     });
+    // clang-format on
 
     // Basque: captions and date form of the Basque window, the general situation.
     gEntrada().setP_IDI(QStringLiteral("E"));
@@ -640,6 +646,7 @@ TEST_F(Trastero, ReportInBothLanguages)
     Printer::SetOutputPdfForTests(eu);
     Pulsar("cmdimprimir");
     EXPECT_TRUE(Mensajes().isEmpty());
+    // clang-format off
     ComprobarPosiciones(eu, {
         {"TRASTELEKUAK", Izquierda, 109, 87.5},
         {"BALIO EGIAZTAPENA:", Izquierda, 69, 88},
@@ -652,6 +659,7 @@ TEST_F(Trastero, ReportInBothLanguages)
         {"(Orokorra)", Izquierda, 99, 178.5},
         {"Balioa ponentzia urtean=", Izquierda, 27, 198},
     });
+    // clang-format on
 }
 
 }  // namespace

@@ -86,6 +86,7 @@ TEST(VentanasTipologia, AGoodTableBuilds)
 
 TEST(VentanasTipologia, ATableNamingWhatDoesNotExistStopsConstruction)
 {
+    // clang-format off
     struct Caso {
         const char* que;
         std::function<void(ParametrosVentana&)> cambio;
@@ -105,6 +106,7 @@ TEST(VentanasTipologia, ATableNamingWhatDoesNotExistStopsConstruction)
         {"a zone amount into a code it has not",
          [](ParametrosVentana& p) { p.importesZona = {{"t07_vrr", RecordCode::VRI}}; }, "VRI"},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         ParametrosVentana p = Tabla();

@@ -46,6 +46,7 @@ struct Caso {
 
 // Worked out by hand from the fixture's zone rows: COA 1 (ponencia year = valuation year),
 // RP 1,10; amounts rounded to whole pesetas or cents at every step.
+// clang-format off
 const Caso kCasos[] = {
     // Zone 1 (pesetas): V = ((100000*0,38*0,7 + 80000*1,38)*0,85 + 0,7*100000)*97 = 18085650.
     {"piso interior, pesetas", false, "CALLE MAYOR", "7", 1, 0, "100", "Chkp1cl2", "10", nullptr, "50",
@@ -61,6 +62,7 @@ const Caso kCasos[] = {
      60101, 48081, 0.7, 97, 0.85, 10, 10869679, 10869679, 11956647, 5978324, 2244472, 3733852,
      "601,01", "97,0000", "59.783,24", "37.338,52"},
 };
+// clang-format on
 
 TEST_F(Vivienda, FullValuationThroughTheWindow)
 {

@@ -23,6 +23,7 @@ struct Caption {
 };
 
 // A sample of the captions, as the user must read them in each language.
+// clang-format off
 const Caption kCaptions[] = {
     {"Entrada", "Valoración de Inmuebles Urbanos", "Ondasun higiezin hiritarren balorazioa"},
     {"CmdContinuar", "&Continuar", "&Jarraitu"},
@@ -35,6 +36,7 @@ const Caption kCaptions[] = {
     {"Label1", "Orvellanko Foru Aldundia", "Orvellanko Foru Aldundia"},
     {"Label6", "Diputación Foral de Orvellan", "Diputación Foral de Orvellan"},
 };
+// clang-format on
 
 } // namespace
 
@@ -88,8 +90,10 @@ private slots:
         QTest::addColumn<QString>("inicial");
         QTest::addColumn<QString>("opcion");
         QTest::addColumn<QString>("escrito");
+        // clang-format off
         QTest::newRow("to Basque") << "C" << "OptIdi(0)" << "E";
         QTest::newRow("to Spanish") << "E" << "OptIdi(1)" << "C";
+        // clang-format on
     }
     void choosingLanguageWritesAndRelabels()
     {
@@ -116,8 +120,10 @@ private slots:
         QTest::addColumn<QString>("moneda");
         QTest::addColumn<QString>("opIdioma");
         QTest::addColumn<QString>("opMoneda");
+        // clang-format off
         QTest::newRow("Spanish, euros") << "C" << "E" << "OptIdi(1)" << "OptMon(1)";
         QTest::newRow("Basque, pesetas") << "E" << "P" << "OptIdi(0)" << "OptMon(0)";
+        // clang-format on
     }
     void startupSelectsOptionsWithoutWriting()
     {
@@ -144,10 +150,12 @@ private slots:
         QTest::addColumn<QString>("opcion");
         QTest::addColumn<QString>("columna");
         QTest::addColumn<QString>("valor");
+        // clang-format off
         QTest::newRow("language already set") << "OptIdi(1)" << "T01_IDI_OMIS" << "X";
         QTest::newRow("currency already set") << "OptMon(1)" << "T01_MON_OMIS" << "X";
         QTest::newRow("pesetas") << "OptMon(0)" << "T01_MON_OMIS" << "P";
         QTest::newRow("Basque") << "OptIdi(0)" << "T01_IDI_OMIS" << "E";
+        // clang-format on
     }
     void optionClickWritesOnlyAChange()
     {
@@ -191,8 +199,10 @@ private slots:
     {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<QString>("tema");
+        // clang-format off
         QTest::newRow("Spanish") << "C" << "Ayuda.chm::/indice.htm";
         QTest::newRow("Basque") << "E" << "Laguntza.chm::/sarrera.htm";
+        // clang-format on
     }
     void helpFollowsLanguage()
     {

@@ -139,6 +139,7 @@ private slots:
         const QString rangoEu = QStringLiteral("Balorazio data ezin da 1999/01/01\r\n baino aurrekoa izan, ezta 2027/12/31 ondorengoa ere");
         const QString malEs = QStringLiteral("La Fecha de Valoración introducida no es correcta");
         const QString malEu = QStringLiteral("Sartu den balorazio data ez da zuzena");
+        // clang-format off
         QTest::newRow("before the range") << "C" << "31121998" << false << rangoEs << 0 << "31/12/1998";
         QTest::newRow("after the range, Enter") << "C" << "01012028" << true << rangoEs << 0 << "01/01/2028";
         QTest::newRow("no such day") << "C" << "31022005" << false << malEs << 0 << "31/02/2005";
@@ -151,6 +152,7 @@ private slots:
         QTest::newRow("Basque, no such day") << "E" << "20050231" << true << malEu << 0 << "2005/02/31";
         QTest::newRow("Basque, upper bound") << "E" << "20271231" << false << QString() << 20271231 << "2027/12/31";
         QTest::newRow("Basque, empty takes the lower bound") << "E" << "" << true << QString() << 19990101 << "1999/01/01";
+        // clang-format on
     }
     void dateCheck()
     {
@@ -292,10 +294,12 @@ private slots:
         QTest::addColumn<QString>("boton");
         QTest::addColumn<QString>("tecleo");
         QTest::addColumn<bool>("rechazada");
+        // clang-format off
         QTest::newRow("Limpiar Datos, wrong date") << "cmdlimpiar" << "01011990" << true;
         QTest::newRow("Panel Anterior, wrong date") << "cmdsalir" << "01011990" << true;
         QTest::newRow("Limpiar Datos, good date") << "cmdlimpiar" << "15062010" << false;
         QTest::newRow("Panel Anterior, good date") << "cmdsalir" << "15062010" << false;
+        // clang-format on
     }
     void pressReleasedOutsideChecksTheDate()
     {

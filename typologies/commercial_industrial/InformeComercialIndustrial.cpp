@@ -13,12 +13,14 @@ namespace {
 std::vector<ItemInforme> Tabla(bool eu)
 {
     std::vector<ItemInforme> t = FilasMembrete(Membrete{.tacon = true}, eu);
+    // clang-format off
     Anadir(t, {
         Cen(17, 23, 88, 153, Arial(9, "U"), Comprobacion(eu)),
         Cen(18, 23, 93, 153, Arial(11, "B"),
             Lit(QString::fromUtf8(eu ? "MERKATARITZA LOKALA, Merkataritza Eraikuntzan Industriagune Batean"
                                      : "LOCAL COMERCIAL en Edificio Comercial en Zona Industrial"))),
     });
+    // clang-format on
     Anadir(t, CuerpoInformeIndustrial(6, eu));
     return t;
 }

@@ -25,6 +25,7 @@ ParametrosVentana ParametrosComercialIndustrial()
     p.tomaValorIgual = true;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 137, D::Ventana},
         {"Frame1", 91, D::Rotulo},
@@ -81,6 +82,7 @@ ParametrosVentana ParametrosComercialIndustrial()
         {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
         {RecordCode::RP, R::CeroVacio},
     };
+    // clang-format on
 
     // RP is drawn but never stored back: the record keeps the percentage of the year as read.
     using G = Guardado;

@@ -99,8 +99,10 @@ void Tipologia6::Disenar()
     Chkp6cl1 = findChild<CheckBox*>(QStringLiteral("Chkp6cl1"));
 
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp6fecv", "cmdDescripcion", "cmbp6mun", "cmbp6nui", "optp6tsu(0)", "optp6tsu(1)",
                             "txtp6sbu", "Chkp6cl1", "optp6anttipo(0)", "optp6anttipo(1)", "txtp6antd1", "txtp6antd2",
                             "txtp6pti", "optp6mon(0)", "optp6mon(1)", "cmdsalir", "cmdlimpiar", "cmdimprimir",
                             "cmdayuda"});
+    // clang-format on
 }

@@ -23,6 +23,7 @@ std::vector<ItemInforme> Tabla(bool eu)
     // The letterhead with the frame's stub; only the Spanish department line keeps its
     // trailing blank.
     std::vector<ItemInforme> t = FilasMembrete(Membrete{.tacon = true, .departamentoConBlanco = !eu}, eu);
+    // clang-format off
     Anadir(t, {
         Cen(16, 23, 88, 153, A9U, Comprobacion(eu)),
         Cen(17, 23, 93, 153, A11B,
@@ -98,6 +99,7 @@ std::vector<ItemInforme> Tabla(bool eu)
         Izq(96, E(112, 119), 227, A8, eu ? Rot(U("Label21")) : Lit(U("Valor de la construcción"))),
         Der(97, 172, 226.5, A9, Ctl(U("txtp5vcf"))),
     });
+    // clang-format on
     Anadir(t, FilasPie(eu));
     return t;
 }

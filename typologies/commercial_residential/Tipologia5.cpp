@@ -26,6 +26,7 @@ ParametrosVentana ParametrosComercialResidencial()
     p.tomaValorIgual = true;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 134, D::Ventana},
         {"Frame1", 91, D::Rotulo},
@@ -89,6 +90,7 @@ ParametrosVentana ParametrosComercialResidencial()
         {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero}, {RecordCode::COA, G::Numero},
         {RecordCode::DEP, G::Numero}, {RecordCode::RP, G::Numero},    {RecordCode::SHO, G::Numero}, {RecordCode::NUS, G::Texto},
     };
+    // clang-format on
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRC, "#,###,###", "#,###,##0.00"},

@@ -102,8 +102,10 @@ void Tipologia5::Disenar()
     Chkp5cl1 = findChild<CheckBox*>(QStringLiteral("Chkp5cl1"));
 
     // Display boxes are out of the tab order.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp5fecv", "cmdDescripcion", "cmbp5mun", "cmbp5cal", "txtp5nup", "optp5tsu(0)",
                             "optp5tsu(1)", "txtp5sbu", "Chkp5cl1", "optp5anttipo(0)", "optp5anttipo(1)", "txtp5antd1",
                             "txtp5antd2", "txtp5pti", "optp5mon(0)", "optp5mon(1)", "cmdsalir", "cmdlimpiar",
                             "cmdimprimir", "cmdayuda"});
+    // clang-format on
 }

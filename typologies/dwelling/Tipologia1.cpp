@@ -22,6 +22,7 @@ ParametrosVentana ParametrosVivienda()
     p.importesZona = {{"t07_vrr", RecordCode::VRR}, {"t07_coscon", RecordCode::CCO}};
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 53, D::Ventana},
         {"Frame7", 54, D::Rotulo},
@@ -76,6 +77,7 @@ ParametrosVentana ParametrosVivienda()
         {"Label3", 99, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
+    // clang-format on
 
     using R = Regla;
     p.cajas = {

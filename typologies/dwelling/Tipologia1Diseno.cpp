@@ -116,9 +116,11 @@ void Tipologia1::Disenar()
     Chkp1cl4 = findChild<CheckBox*>(QStringLiteral("Chkp1cl4"));
 
     // Display boxes are out of the tab order.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp1fecv", "cmdDescripcion", "cmbp1mun", "cmbp1cal", "txtp1nup", "optp1tvi(0)",
                             "optp1tvi(1)", "optp1tsu(0)", "optp1tsu(1)", "txtp1sbu", "Chkp1cl1", "Chkp1cl3",
                             "Chkp1cl4", "Chkp1cl2", "optp1anttipo(0)", "optp1anttipo(1)", "txtp1antd1",
                             "txtp1antd2", "txtp1pti", "optp1mon(0)", "optp1mon(1)", "cmdsalir", "cmdlimpiar",
                             "cmdimprimir", "cmdayuda"});
+    // clang-format on
 }

@@ -30,11 +30,13 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     std::vector<ItemInforme> t = FilasMembrete(Membrete{.marco = 34, .dy = 7, .reglaImpuestos = 90}, eu);
+    // clang-format off
     Anadir(t, {
         Izq(7, E(44, 55), 93, Arial(9, "U"), Comprobacion(eu)),
         Izq(8, E(98, 94), 92.5, Arial(11, "B"),
             Lit(QString::fromUtf8(eu ? "INDUSTRIA PABILIOIA" : "PABELLÓN INDUSTRIAL"))),
     });
+    // clang-format on
 
     std::vector<ItemInforme> cuerpo = CuerpoInformeIndustrial(9, eu);
     RenombrarControles(cuerpo, Rotulos());

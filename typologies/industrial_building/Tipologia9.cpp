@@ -27,6 +27,7 @@ ParametrosVentana ParametrosPabellonIndustrial()
     p.fechaSinComprobar = FechaSinComprobar::PunteroSobreSalir;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 148, D::Ventana},
         {"Frame6", 54, D::Rotulo},
@@ -80,6 +81,7 @@ ParametrosVentana ParametrosPabellonIndustrial()
         {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
         {RecordCode::RP, R::CeroVacio},
     };
+    // clang-format on
 
     // Neither CL nor RP is stored back when drawn: the RP box shows 1,13 for a record's 1,125.
     using G = Guardado;

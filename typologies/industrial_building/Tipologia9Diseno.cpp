@@ -99,7 +99,9 @@ void Tipologia9::Disenar()
     CrearBotonera(this, QPoint(8, 582));
 
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp9fecv", "cmdDescripcion", "cmbp9mun", "cmbp9nui", "optp9tsu(0)", "optp9tsu(1)",
                             "txtp9sbu", "optp9anttipo(0)", "optp9anttipo(1)", "txtp9antd1", "txtp9antd2", "txtp9pti",
                             "optp9mon(0)", "optp9mon(1)", "cmdsalir", "cmdlimpiar", "cmdimprimir", "cmdayuda"});
+    // clang-format on
 }

@@ -15,12 +15,14 @@ std::vector<ItemInforme> Tabla(bool eu)
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const Membrete membrete{.marco = 34, .dy = 7, .reglaImpuestos = 90, .departamentoConBlanco = false};
     std::vector<ItemInforme> t = FilasMembrete(membrete, eu);
+    // clang-format off
     Anadir(t, {
         // The title row: two texts at fixed places, neither centred.
         Izq(7, E(39, 52), 93, Arial(9, "U"), Comprobacion(eu)),
         Izq(8, E(93, 91), 92.5, Arial(11, "B"),
             Lit(QString::fromUtf8(eu ? "BULEGOA, INDUSTRIAGUNE BATEAN" : "OFICINA EN ZONA INDUSTRIAL"))),
     });
+    // clang-format on
     Anadir(t, CuerpoInformeIndustrial(8, eu));
     return t;
 }

@@ -25,6 +25,7 @@ ParametrosVentana ParametrosOficinaIndustrial()
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 146, D::Ventana},
         {"Frame6", 54, D::Rotulo},
@@ -81,6 +82,7 @@ ParametrosVentana ParametrosOficinaIndustrial()
         {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
         {RecordCode::RP, R::CeroVacio},
     };
+    // clang-format on
 
     // RP is drawn but never stored back: the record keeps the percentage of the year as read.
     using G = Guardado;

@@ -99,8 +99,10 @@ void Tipologia8::Disenar()
     Chkp8cl1 = findChild<CheckBox*>(QStringLiteral("Chkp8cl1"));
 
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp8fecv", "cmdDescripcion", "cmbp8mun", "cmbp8nui", "optp8tsu(0)", "optp8tsu(1)",
                             "txtp8sbu", "Chkp8cl1", "optp8anttipo(0)", "optp8anttipo(1)", "txtp8antd1", "txtp8antd2",
                             "txtp8pti", "optp8mon(0)", "optp8mon(1)", "cmdsalir", "cmdlimpiar", "cmdimprimir",
                             "cmdayuda"});
+    // clang-format on
 }

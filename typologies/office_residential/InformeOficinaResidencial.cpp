@@ -34,6 +34,7 @@ std::vector<ItemInforme> Tabla(bool eu)
     // The letterhead of a frame from y 34 with its stub, the logo lower too.
     const Membrete membrete{.marco = 34, .dy = 7, .logo = 46, .reglaImpuestos = 90, .tacon = true};
     std::vector<ItemInforme> t = FilasMembrete(membrete, eu);
+    // clang-format off
     Anadir(t, {
         Izq(14, E(39, 52), 93, A9U, Comprobacion(eu)),
         Izq(15, E(93, 92), 92.5, A11B, L("OFICINA EN ZONA RESIDENCIAL", "BULEGOA ETXEGUNE BATEAN")),
@@ -108,6 +109,7 @@ std::vector<ItemInforme> Tabla(bool eu)
         Izq(90, E(112, 119), 227, A8, LitORot("Valor de la construcción", "Label21")),
         Der(91, 172, 226.5, A9, Ctl(U("txtp7vcf"))),
     });
+    // clang-format on
     Anadir(t, FilasPie(eu));
     return t;
 }

@@ -27,6 +27,7 @@ ParametrosVentana ParametrosOficina()
     p.importeNuloSinFila = false;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 143, D::Ventana},
         {"Frame1", 91, D::Rotulo},
@@ -76,6 +77,7 @@ ParametrosVentana ParametrosOficina()
         {"Label13", 57, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
+    // clang-format on
 
     using R = Regla;
     p.cajas = {

@@ -105,8 +105,10 @@ void Tipologia7::Disenar()
 
     // The dwelling's order without the class and three situation boxes; display boxes are
     // out of the tab order.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp7fecv", "cmdDescripcion", "cmbp7mun", "cmbp7cal", "txtp7nup", "optp7tsu(0)",
                             "optp7tsu(1)", "txtp7sbu", "Chkp7cl1", "optp7anttipo(0)", "optp7anttipo(1)",
                             "txtp7antd1", "txtp7antd2", "txtp7pti", "optp7mon(0)", "optp7mon(1)", "cmdsalir",
                             "cmdlimpiar", "cmdimprimir", "cmdayuda"});
+    // clang-format on
 }

@@ -22,6 +22,7 @@ std::vector<ItemInforme> Tabla(bool eu)
 
     // The letterhead; the Basque transfer tax reads "Ondasun".
     std::vector<ItemInforme> t = FilasMembrete(Membrete{.ondasun = true}, eu);
+    // clang-format off
     Anadir(t, {
         Izq(16, E(49, 60), 88, A9U, Comprobacion(eu)),
         Izq(17, E(104, 100), 87.5, A11B, L("GARAJES / APARCAMIENTOS", "GARAJEAK / APARKALEKUAK")),
@@ -84,6 +85,7 @@ std::vector<ItemInforme> Tabla(bool eu)
         Caja(81, E(112, 119), 215, E(127, 134), 220, A9B, Ctl(U("txtp3pti"))),
         CajaGris(83, 143, 215, 172, 220, 170, 215.5, A9B, Ctl(U("txtp3vaf"))),
     });
+    // clang-format on
     // The legal lines in bold: the bold of the final value stays on.
     Anadir(t, FilasPie(eu, true));
     return t;

@@ -27,6 +27,7 @@ ParametrosVentana ParametrosGaraje()
     p.zonaNoNumericaSinFila = true;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 113, D::Ventana},
         {"Frame6", 59, D::Rotulo},
@@ -67,6 +68,7 @@ ParametrosVentana ParametrosGaraje()
         {"Label6", 124, D::Rotulo},
         {"Label16", 100, D::Rotulo},
     };
+    // clang-format on
 
     using R = Regla;
     p.cajas = {

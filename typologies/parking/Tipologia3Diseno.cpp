@@ -9,6 +9,7 @@ void Tipologia3::Disenar()
     setMinimumSize(1000, 580);
 
     using namespace diseno;
+    // clang-format off
     ConstruirControles(*this, {
         // Valuation date.
         Etiqueta("Label16", nullptr, 16, 14, 150),
@@ -72,12 +73,15 @@ void Tipologia3::Disenar()
         diseno::Opcion("optp3mon(0)", "Frame7", 12, 20, 100),
         diseno::Opcion("optp3mon(1)", "Frame7", 120, 20, 100),
     });
+    // clang-format on
     CrearBotonera(findChild<QWidget*>(QStringLiteral("Frame6")), QPoint(12, 194));
     CrearDescripcion(this, QRect(540, 12, 330, 26), QRect(880, 3, 44, 42));
 
     // Tab (and Enter) order; display boxes are out of it.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp3fecv", "cmdDescripcion", "cmbp3mun", "cmbp3cal", "txtp3nup", "optp3tga(0)",
                             "optp3tga(1)", "optp3tsu(0)", "optp3tsu(1)", "txtp3sbu", "txtp3pti", "optp3mon(0)",
                             "optp3mon(1)", "cmdsalir", "cmdlimpiar", "cmdimprimir", "cmdayuda", "txtp3nor",
                             "txtdescrip"});
+    // clang-format on
 }

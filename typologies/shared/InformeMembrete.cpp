@@ -18,6 +18,7 @@ std::vector<ItemInforme> FilasMembrete(const Membrete& m, bool eu)
         t.push_back(Grosor(6));
         t.push_back(Linea(m.izq - 1, m.marco, m.izq + 1, m.marco));
     }
+    // clang-format off
     Anadir(t, {
         Recuadro(m.izq - 1, m.marco, m.der + 1, 250, 6),
         Recuadro(m.izq, dentro, m.der, 249, 6),
@@ -41,6 +42,7 @@ std::vector<ItemInforme> FilasMembrete(const Membrete& m, bool eu)
             Lit(U(eu ? "Oinordetza eta Dohaintzen gaineko Zerga" : "Impuesto sobre Sucesiones y Donaciones"))),
         Regla(m.reglaImpuestos, m.izq, m.der),
     });
+    // clang-format on
     return t;
 }
 

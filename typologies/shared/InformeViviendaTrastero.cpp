@@ -20,6 +20,7 @@ std::vector<ItemInforme> PaginaViviendaTrastero(int tipo, bool eu)
                         A11B = Arial(11, "B");
 
     std::vector<ItemInforme> t = FilasMembrete(Membrete{}, eu);
+    // clang-format off
     Anadir(t, {
         Izq(7, E(64, 69), 88, A9U, Comprobacion(eu)),
         Nombrada("titulo", Izq(8, E(119, 109), 87.5, A11B, Lit(QString()))),
@@ -97,6 +98,7 @@ std::vector<ItemInforme> PaginaViviendaTrastero(int tipo, bool eu)
         Izq(71, E(112, 119), 227, A8, eu ? Rot(QStringLiteral("Label21")) : Es("Valor de la construcción")),
         Der(72, 170, 226.5, A9, Ctl(N("txt", "vcf"))),
     });
+    // clang-format on
     Anadir(t, FilasPie(eu));
     return t;
 }

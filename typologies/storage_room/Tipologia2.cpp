@@ -28,6 +28,7 @@ ParametrosVentana ParametrosTrastero()
     p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 111, D::Ventana},
         {"Frame7", 54, D::Rotulo},
@@ -79,6 +80,7 @@ ParametrosVentana ParametrosTrastero()
         {"Label3", 99, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
+    // clang-format on
 
     using R = Regla;
     p.cajas = {

@@ -107,8 +107,10 @@ void Tipologia2::Disenar()
     Chkp2cl1 = findChild<CheckBox*>(QStringLiteral("Chkp2cl1"));
 
     // Display boxes are out of the tab order.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp2fecv", "cmdDescripcion", "cmbp2mun", "cmbp2cal", "txtp2nup", "optp2tvi(0)",
                             "optp2tvi(1)", "optp2tsu(0)", "optp2tsu(1)", "txtp2sbu", "Chkp2cl1", "optp2anttipo(0)",
                             "optp2anttipo(1)", "txtp2antd1", "txtp2antd2", "txtp2pti", "optp2mon(0)", "optp2mon(1)",
                             "cmdsalir", "cmdlimpiar", "cmdimprimir", "cmdayuda"});
+    // clang-format on
 }

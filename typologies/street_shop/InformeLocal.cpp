@@ -26,6 +26,7 @@ std::vector<ItemInforme> Tabla(bool eu)
 
     // The letterhead as wide as the page; the Basque transfer tax reads "Ondasun".
     std::vector<ItemInforme> t = FilasMembrete(Membrete{.izq = izq, .der = der, .ondasun = true}, eu);
+    // clang-format off
     Anadir(t, {
         // The heading of the typology, centred.
         Cen(9, izq, 87, banda, A9U, Comprobacion(eu)),
@@ -96,6 +97,7 @@ std::vector<ItemInforme> Tabla(bool eu)
         Izq(77, E(112, 119), 227, A8, eu ? Rot(U("Label21")) : Lit(U("Valor de la construcción"))),
         Der(78, importes, 226.5, A9, Ctl(U("txtp4vcf"))),
     });
+    // clang-format on
     Anadir(t, FilasPie(eu, false, izq, der));
     return t;
 }

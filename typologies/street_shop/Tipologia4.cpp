@@ -30,6 +30,7 @@ ParametrosVentana ParametrosLocal()
     p.descripcionPasaFoco = false;
 
     using D = Destino;
+    // clang-format off
     p.rotulos = {
         {QString(), 126, D::Ventana},
         {"Frame6", 81, D::Rotulo},
@@ -83,6 +84,7 @@ ParametrosVentana ParametrosLocal()
         {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
         {RecordCode::RP, R::CeroVacio},
     };
+    // clang-format on
 
     // The coefficient RP is shown and never stored back.
     using G = Guardado;

@@ -89,7 +89,9 @@ void Tipologia4::Disenar()
     CrearBotonera(this, QPoint(8, 646));
 
     // Display boxes are out of the tab order; the summary box is in it here.
+    // clang-format off
     OrdenTabulacion(*this, {"txtp4fecv", "txtdescrip", "cmdDescripcion", "cmbp4mun", "cmbp4cal", "txtp4nup",
                             "optp4tsu(0)", "optp4tsu(1)", "txtp4sbu", "Chkp4cl1", "Chkp4cl2", "txtp4pti",
                             "optp4mon(0)", "optp4mon(1)", "cmdsalir", "cmdlimpiar", "cmdimprimir", "cmdayuda"});
+    // clang-format on
 }
