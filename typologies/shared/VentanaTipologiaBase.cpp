@@ -206,6 +206,7 @@ void VentanaTipologiaBase::ConectarControles()
     for (int i = 0; i < 2; ++i)
         AlPulsarOpcion(Ctl<OptionButton>(Opcion(Nombre("opt", "mon"), i)), [this, i] { optmon_Click(i); });
 
+    // clang-format off
     const std::pair<const char*, std::function<void()>> botones[] = {
         {"cmdayuda", [this] { cmdayuda_Click(); }},
         {"cmdDescripcion", [this] { cmdDescripcion_Click(); }},
@@ -213,6 +214,7 @@ void VentanaTipologiaBase::ConectarControles()
         {"cmdsalir", [this] { cmdsalir_Click(); }},
         {"cmdimprimir", [this] { cmdimprimir_Click(); }},
     };
+    // clang-format on
     for (const auto& [nombre, manejador] : botones)
         Conectar(Ctl<QAbstractButton>(QString::fromUtf8(nombre)), &QAbstractButton::clicked, manejador);
 }
