@@ -69,4 +69,4 @@ inline QString MensajeSinPantalla(const QString& programa)
         .arg(programa);
 }
 
-} // namespace pantalla
+}  // namespace pantalla

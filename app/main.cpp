@@ -34,7 +34,7 @@ void ManejadorArranque(QtMsgType tipo, const QMessageLogContext& contexto, const
         std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

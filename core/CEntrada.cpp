@@ -9,10 +9,7 @@
 
 namespace {
 
-QString Texto(const QVariant& v)
-{
-    return v.isValid() && !v.isNull() ? v.toString().trimmed() : QString();
-}
+QString Texto(const QVariant& v) { return v.isValid() && !v.isNull() ? v.toString().trimmed() : QString(); }
 
 int16_t Entero16(const QVariant& v)
 {
@@ -23,7 +20,7 @@ int16_t Entero16(const QVariant& v)
     return static_cast<int16_t>(d < 0 ? d - 0.5 : d + 0.5);
 }
 
-} // namespace
+}  // namespace
 
 void CEntrada::ModificaT01(const QString& columna, const QVariant& valor, const QString& tipo)
 {
@@ -97,8 +94,7 @@ void CEntrada::Guardar(const QString& columna, const QVariant& valor, const QStr
                    DbFailureCause(e.code(), false) + "\n" +
                    QString::fromUtf8("El cambio vale hasta que se cierre el programa.\n\n") +
                    QString::fromUtf8("Ezin izan da konfigurazioa datu-basean gorde:\n") + path + "\n" +
-                   DbFailureCause(e.code(), true) + "\n" +
-                   QString::fromUtf8("Aldaketak programa itxi arte balio du."),
+                   DbFailureCause(e.code(), true) + "\n" + QString::fromUtf8("Aldaketak programa itxi arte balio du."),
                48);
     }
 }

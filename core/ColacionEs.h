@@ -46,19 +46,16 @@ enum : uint8_t {
     kOtro,
 };
 
-constexpr uint32_t kBaseLetras = 0x200000; // above every character code
+constexpr uint32_t kBaseLetras = 0x200000;  // above every character code
 
 // First-level weight of a Latin letter 'A'..'Z'; Ñ stands between N and O.
-constexpr uint32_t Letra(char mayuscula)
-{
-    return kBaseLetras + 2u * static_cast<uint32_t>(mayuscula - 'A');
-}
+constexpr uint32_t Letra(char mayuscula) { return kBaseLetras + 2u * static_cast<uint32_t>(mayuscula - 'A'); }
 constexpr uint32_t kEnie = Letra('N') + 1;
 
 // First-level weight of an ASCII character: a letter's (either case), else its code + 1.
 constexpr uint32_t PesoAscii(unsigned char c)
 {
-    return c >= 'a' && c <= 'z' ? Letra(static_cast<char>(c - 'a' + 'A'))
+    return c >= 'a' && c <= 'z'   ? Letra(static_cast<char>(c - 'a' + 'A'))
            : c >= 'A' && c <= 'Z' ? Letra(static_cast<char>(c))
                                   : c + 1u;
 }
@@ -67,7 +64,7 @@ constexpr uint32_t PesoAscii(unsigned char c)
 // means the character is not a letter (× ÷) and sorts by its code.
 struct Descomposicion {
     char base1;
-    char base2; // second letter of Æ, Œ, ß, Ĳ, Þ; 0 when none
+    char base2;  // second letter of Æ, Œ, ß, Ĳ, Þ; 0 when none
     uint8_t acento;
 };
 
@@ -193,7 +190,7 @@ public:
                 k = {c + 1, kSin};
             return true;
         }
-        if (c == 0xD1 || c == 0xF1) { // Ñ ñ
+        if (c == 0xD1 || c == 0xF1) {  // Ñ ñ
             k = {kEnie, kSin};
             return true;
         }
@@ -235,7 +232,7 @@ private:
             minimo = 0x10000;
         } else {
             ++p_;
-            return 0x110000u + b; // a stray byte: beyond every character
+            return 0x110000u + b;  // a stray byte: beyond every character
         }
         if (fin_ - p_ <= resto) {
             ++p_;
@@ -316,7 +313,7 @@ inline int Comparar(void* /*contexto*/, int bytes1, const void* texto1, int byte
         const bool hayB = cb.Siguiente(kb);
         if (!hayA || !hayB) {
             if (hayA != hayB)
-                return hayA ? 1 : -1; // the shorter text first
+                return hayA ? 1 : -1;  // the shorter text first
             return acento;
         }
         if (ka.primaria != kb.primaria)
@@ -326,7 +323,7 @@ inline int Comparar(void* /*contexto*/, int bytes1, const void* texto1, int byte
     }
 }
 
-} // namespace colacion_es
+}  // namespace colacion_es
 
 // Name of the collation on the program's connection.
 inline constexpr const char* kColacionEs = "ES";
@@ -384,7 +381,7 @@ inline std::string Vista(sqlite3* db, const TablaOrdenada& t, int* rc)
            t.tabla + ";";
 }
 
-} // namespace colacion_es
+}  // namespace colacion_es
 
 // Gives the connection the Spanish order of street and industrial-zone names: registers the
 // collation "ES" and creates temporary views with the names and columns of the tables

@@ -61,10 +61,7 @@ QString N(long v) { return QString::number(v); }
 
 // --- reading fields ------------------------------------------------------------------------------
 
-QString TextoDeCampo(const QVariant& campo)
-{
-    return EsNulo(campo) ? QString() : campo.toString().trimmed();
-}
+QString TextoDeCampo(const QVariant& campo) { return EsNulo(campo) ? QString() : campo.toString().trimmed(); }
 
 double NumeroDeCampo(const QVariant& campo)
 {
@@ -168,10 +165,7 @@ double FilaZona::EnMoneda(std::size_t k, const QString& monedaRegistro) const
     return Comprobado(ImporteEnMoneda(Importe(k), moneda, monedaRegistro));
 }
 
-double FilaZona::Importe(std::size_t k) const
-{
-    return NumeroDeCampo(campos.at(k));
-}
+double FilaZona::Importe(std::size_t k) const { return NumeroDeCampo(campos.at(k)); }
 
 double FilaValor::EnMoneda(const QString& monedaRegistro) const
 {

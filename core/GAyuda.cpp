@@ -19,10 +19,7 @@
 namespace {
 
 // A field read trimmed; Null gives the empty text.
-QString Texto(const QVariant& v)
-{
-    return v.isValid() && !v.isNull() ? v.toString().trimmed() : QString();
-}
+QString Texto(const QVariant& v) { return v.isValid() && !v.isNull() ? v.toString().trimmed() : QString(); }
 
 // A field as a whole number; Null or a text that is not a number gives 0.
 qlonglong Entero(const QVariant& v)
@@ -117,7 +114,7 @@ bool EmpiezaPor(const QString& item, const QString& prefijo)
     return item.startsWith(prefijo, Qt::CaseSensitive);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<double> YearsTableNumber(const QVariant& campo, const char* columna, int ano)
 {
@@ -128,10 +125,7 @@ std::optional<double> YearsTableNumber(const QVariant& campo, const char* column
     return d;
 }
 
-QString SegunIdioma(const QString& es, const QString& eu)
-{
-    return gIdioma == 0 ? es : eu;
-}
+QString SegunIdioma(const QString& es, const QString& eu) { return gIdioma == 0 ? es : eu; }
 
 void MostrarAyuda(const QString& tema, QWidget* frm)
 {
@@ -148,8 +142,8 @@ void CargarImagenDescripcion(QWidget* ventana)
     auto* boton = ventana->findChild<QAbstractButton*>(QStringLiteral("cmdDescripcion"));
     if (!boton)
         return;
-    const QString fichero =
-        ProgramFolder() + "/" + (gIdioma != 10000 ? QStringLiteral("DESBIEN.BMP") : QStringLiteral("DESCRIE.BMP"));
+    const QString fichero = ProgramFolder() + "/" +
+                            (gIdioma != 10000 ? QStringLiteral("DESBIEN.BMP") : QStringLiteral("DESCRIE.BMP"));
     QPixmap imagen;
     if (QFileInfo::exists(fichero))
         imagen.load(fichero);
@@ -298,10 +292,7 @@ void SeleccionarEnComboExacto(const QString& texto, ComboBox& cmb)
     cmb.SetText(QString());
 }
 
-void DesplegarCombo(ComboBox& cmb)
-{
-    cmb.ShowDropDown();
-}
+void DesplegarCombo(ComboBox& cmb) { cmb.ShowDropDown(); }
 
 void SeleccionarTexto(QWidget* ctl)
 {
@@ -330,7 +321,7 @@ double FactorIncremento(int16_t desde, int16_t hasta)
             // The statement gives no year: it is looked up to be named in the message.
             FalloDeAnos("t02_porinc", AnoDelFactor(donde, v), v);
         }
-        if (factor) // a year without a factor does not change the product
+        if (factor)  // a year without a factor does not change the product
             f *= *factor;
         rs.MoveNext();
     }

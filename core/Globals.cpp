@@ -28,7 +28,7 @@ std::unique_ptr<cDatosTip7> tip7;
 std::unique_ptr<cDatosTip8> tip8;
 std::unique_ptr<cDatosTip9> tip9;
 
-} // namespace
+}  // namespace
 
 cConexionDAO& gConexion() { return Unico(conexion); }
 CEntrada& gEntrada() { return Unico(entrada); }

@@ -31,17 +31,11 @@ void TerminarPrograma(int codigo)
         QTimer::singleShot(0, QCoreApplication::instance(), [codigo] { QCoreApplication::exit(codigo); });
 }
 
-} // namespace
+}  // namespace
 
-void SetMostrarEntrada(std::function<void()> mostrar)
-{
-    MostrarEntrada() = std::move(mostrar);
-}
+void SetMostrarEntrada(std::function<void()> mostrar) { MostrarEntrada() = std::move(mostrar); }
 
-void SetTerminarPrograma(std::function<void(int)> terminar)
-{
-    Terminar() = std::move(terminar);
-}
+void SetTerminarPrograma(std::function<void(int)> terminar) { Terminar() = std::move(terminar); }
 
 void AbrirConexion()
 {

@@ -6,10 +6,7 @@
 
 // The table lives in a static library: referencing its initialiser keeps the
 // linker from dropping the embedded file and registers it.
-static void EnsureTableResource()
-{
-    Q_INIT_RESOURCE(resources);
-}
+static void EnsureTableResource() { Q_INIT_RESOURCE(resources); }
 
 namespace {
 
@@ -47,9 +44,6 @@ const QHash<int, QString>& Table()
     return table;
 }
 
-} // namespace
+}  // namespace
 
-QString LoadResString(int id)
-{
-    return Table().value(id);
-}
+QString LoadResString(int id) { return Table().value(id); }

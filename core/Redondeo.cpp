@@ -22,10 +22,7 @@ double RedondearDecimales(double x, int16_t n)
     return w + s * r / p;
 }
 
-double Minimo(double a, double b)
-{
-    return (a >= b) ? b : a;
-}
+double Minimo(double a, double b) { return (a >= b) ? b : a; }
 
 namespace {
 
@@ -51,7 +48,7 @@ bool IsNumber(const QVariant& v)
     }
 }
 
-} // namespace
+}  // namespace
 
 QVariant VacioACero(const QVariant& v)
 {

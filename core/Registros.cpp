@@ -12,9 +12,9 @@ namespace {
 constexpr std::size_t kCodes = static_cast<std::size_t>(RecordCode::Count);
 
 struct CodeInfo {
-    const char* name;      // UTF-8
-    int16_t decimals;      // doubles: decimals the setter rounds to
-    OnEmpty byRecord[9];   // column of each record
+    const char* name;     // UTF-8
+    int16_t decimals;     // doubles: decimals the setter rounds to
+    OnEmpty byRecord[9];  // column of each record
 };
 
 // clang-format off
@@ -26,10 +26,7 @@ constexpr CodeInfo kTable[kCodes] = {
 };
 // clang-format on
 
-const CodeInfo& Info(RecordCode c)
-{
-    return kTable[static_cast<std::size_t>(c)];
-}
+const CodeInfo& Info(RecordCode c) { return kTable[static_cast<std::size_t>(c)]; }
 
 // Emptied value of a field.
 void EmptyField(bool& v, OnEmpty) { v = false; }
@@ -78,7 +75,7 @@ T FromVariant(const QString& code, const QVariant& v)
     }
 }
 
-} // namespace
+}  // namespace
 
 CDatosTip::CDatosTip(int tipo) : tipo_(tipo)
 {
@@ -111,15 +108,9 @@ std::optional<RecordCode> CDatosTip::CodeFromName(const QString& code)
     return it.value();
 }
 
-QString CDatosTip::CodeName(RecordCode c)
-{
-    return QString::fromUtf8(Info(c).name);
-}
+QString CDatosTip::CodeName(RecordCode c) { return QString::fromUtf8(Info(c).name); }
 
-OnEmpty CDatosTip::Emptying(RecordCode c) const
-{
-    return Info(c).byRecord[tipo_ - 1];
-}
+OnEmpty CDatosTip::Emptying(RecordCode c) const { return Info(c).byRecord[tipo_ - 1]; }
 
 bool CDatosTip::Has(const QString& code) const
 {
@@ -142,8 +133,8 @@ QVariant CDatosTip::Get(RecordCode c) const
     if (!Has(c))
         throw std::invalid_argument("typology " + std::to_string(tipo_) + " has no " + CodeName(c).toStdString());
     switch (c) {
-#define CODE(c, T, d, ...)                                                                         \
-    case RecordCode::c:                                                                            \
+#define CODE(c, T, d, ...) \
+    case RecordCode::c:    \
         return ToVariant(f_.c);
 #include "core/Registros.def"
     case RecordCode::Count:
@@ -166,9 +157,9 @@ void CDatosTip::Set(RecordCode c, const QVariant& v)
         throw std::invalid_argument("typology " + std::to_string(tipo_) + " has no " + CodeName(c).toStdString());
     const QString code = CodeName(c);
     switch (c) {
-#define CODE(c, T, d, ...)                                                                         \
-    case RecordCode::c:                                                                            \
-        Put(RecordCode::c, f_.c, FromVariant<T>(code, v));                                         \
+#define CODE(c, T, d, ...)                                 \
+    case RecordCode::c:                                    \
+        Put(RecordCode::c, f_.c, FromVariant<T>(code, v)); \
         break;
 #include "core/Registros.def"
     case RecordCode::Count:
@@ -192,8 +183,8 @@ void CDatosTip::Vaciar()
 {
     for (QString& line : des_)
         line.clear();
-#define CODE(c, T, d, ...)                                                                         \
-    if (const OnEmpty e = Emptying(RecordCode::c); e != OnEmpty::none && e != OnEmpty::keep)        \
+#define CODE(c, T, d, ...)                                                                   \
+    if (const OnEmpty e = Emptying(RecordCode::c); e != OnEmpty::none && e != OnEmpty::keep) \
         EmptyField(f_.c, e);
 #include "core/Registros.def"
 }
@@ -205,15 +196,9 @@ std::size_t CDatosTip::LineIndex(int16_t index) const
     return static_cast<std::size_t>(index);
 }
 
-QString CDatosTip::DES(int16_t index) const
-{
-    return des_[LineIndex(index)];
-}
+QString CDatosTip::DES(int16_t index) const { return des_[LineIndex(index)]; }
 
-void CDatosTip::EscribirDES(const QString& texto, int16_t index)
-{
-    des_[LineIndex(index)] = texto;
-}
+void CDatosTip::EscribirDES(const QString& texto, int16_t index) { des_[LineIndex(index)] = texto; }
 
 std::unique_ptr<CDatosTip> CrearRegistro(int tipo)
 {

@@ -29,8 +29,7 @@ struct RecordFields {
 #include "core/Registros.def"
 };
 
-class CDatosTip
-{
+class CDatosTip {
 public:
     virtual ~CDatosTip() = default;
     CDatosTip(const CDatosTip&) = default;
@@ -69,7 +68,10 @@ protected:
     void Put(RecordCode c, double& field, double v);
     void Put(RecordCode c, QString& field, QString v);
     template <typename T>
-    void Put(RecordCode, T& field, T v) { field = v; }
+    void Put(RecordCode, T& field, T v)
+    {
+        field = v;
+    }
 
     RecordFields f_;
 
@@ -92,17 +94,16 @@ std::unique_ptr<CDatosTip> CrearRegistro(int tipo);
 #define REGISTRO_PROPIEDAD_one(N, c, T) REGISTRO_ACCESOS(N, c, T)
 #define REGISTRO_PROPIEDAD_x(N, c, T) REGISTRO_ACCESOS(N, c, T)
 #define REGISTRO_PROPIEDAD_raw(N, c, T) REGISTRO_ACCESOS(N, c, T)
-#define REGISTRO_ACCESOS(N, c, T)                                          \
-    T P##N##_##c() const { return f_.c; }                                  \
+#define REGISTRO_ACCESOS(N, c, T)         \
+    T P##N##_##c() const { return f_.c; } \
     void setP##N##_##c(T v) { Put(RecordCode::c, f_.c, std::move(v)); }
 
-#define REGISTRO_DESCRIPCION(N)                                                                \
-    QString P##N##_DES(int16_t index) const { return DES(index); }                             \
+#define REGISTRO_DESCRIPCION(N)                                    \
+    QString P##N##_DES(int16_t index) const { return DES(index); } \
     void EscribirP##N##_DES(const QString& texto, int16_t index) { EscribirDES(texto, index); }
 
 // Typology 1: dwelling.
-class CDatosTip1 : public CDatosTip
-{
+class CDatosTip1 : public CDatosTip {
 public:
     CDatosTip1() : CDatosTip(1) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(1, c, T, r1)
@@ -111,8 +112,7 @@ public:
 };
 
 // Typology 2: storage room.
-class cDatosTip2 : public CDatosTip
-{
+class cDatosTip2 : public CDatosTip {
 public:
     cDatosTip2() : CDatosTip(2) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(2, c, T, r2)
@@ -121,8 +121,7 @@ public:
 };
 
 // Typology 3: garage or parking space.
-class CDatosTip3 : public CDatosTip
-{
+class CDatosTip3 : public CDatosTip {
 public:
     CDatosTip3() : CDatosTip(3) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(3, c, T, r3)
@@ -131,8 +130,7 @@ public:
 };
 
 // Typology 4: shop with direct access to the street, residential zone.
-class cDatosTip4 : public CDatosTip
-{
+class cDatosTip4 : public CDatosTip {
 public:
     cDatosTip4() : CDatosTip(4) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(4, c, T, r4)
@@ -141,8 +139,7 @@ public:
 };
 
 // Typology 5: shop in a commercial building, residential zone.
-class cDatosTip5 : public CDatosTip
-{
+class cDatosTip5 : public CDatosTip {
 public:
     cDatosTip5() : CDatosTip(5) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(5, c, T, r5)
@@ -151,8 +148,7 @@ public:
 };
 
 // Typology 6: shop in a commercial building, industrial zone.
-class cDatosTip6 : public CDatosTip
-{
+class cDatosTip6 : public CDatosTip {
 public:
     cDatosTip6() : CDatosTip(6) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(6, c, T, r6)
@@ -161,8 +157,7 @@ public:
 };
 
 // Typology 7: office, residential zone.
-class cDatosTip7 : public CDatosTip
-{
+class cDatosTip7 : public CDatosTip {
 public:
     cDatosTip7() : CDatosTip(7) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(7, c, T, r7)
@@ -171,8 +166,7 @@ public:
 };
 
 // Typology 8: office, industrial zone.
-class cDatosTip8 : public CDatosTip
-{
+class cDatosTip8 : public CDatosTip {
 public:
     cDatosTip8() : CDatosTip(8) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(8, c, T, r8)
@@ -181,8 +175,7 @@ public:
 };
 
 // Typology 9: industrial building.
-class cDatosTip9 : public CDatosTip
-{
+class cDatosTip9 : public CDatosTip {
 public:
     cDatosTip9() : CDatosTip(9) {}
 #define CODE(c, T, d, r1, r2, r3, r4, r5, r6, r7, r8, r9) REGISTRO_PROPIEDAD(9, c, T, r9)

@@ -30,13 +30,11 @@ struct Escala {
     double suelo;  // every other age
 };
 
-constexpr Escala kResidencial{{{{0, 20, 1, 0.015}, {21, 40, 0.9, 0.01}, {41, 60, 0.78, 0.007}, {61, 90, 0.48, 0.002}}},
-                              4,
-                              0.3};
+constexpr Escala kResidencial{
+    {{{0, 20, 1, 0.015}, {21, 40, 0.9, 0.01}, {41, 60, 0.78, 0.007}, {61, 90, 0.48, 0.002}}}, 4, 0.3};
 constexpr Escala kComercial{{{{0, 10, 1, 0.04}, {11, 20, 0.85, 0.025}, {21, 30, 0.65, 0.015}, {}}}, 3, 0.2};
-constexpr Escala kIndustrial{{{{0, 10, 1, 0.04}, {11, 20, 0.8, 0.02}, {21, 30, 0.6, 0.01}, {31, 40, 0.45, 0.005}}},
-                             4,
-                             0.25};
+constexpr Escala kIndustrial{
+    {{{0, 10, 1, 0.04}, {11, 20, 0.8, 0.02}, {21, 30, 0.6, 0.01}, {31, 40, 0.45, 0.005}}}, 4, 0.25};
 
 const Escala& DatosEscala(EscalaEdad e)
 {
@@ -101,19 +99,14 @@ double Menor(const RectasSH& r, double s, const QString& tipoSuperficie)
 
 // --- the chains ------------------------------------------------------------------------------------
 
-double Leer(const CDatosTip& r, RecordCode codigo)
-{
-    return r.Get(codigo).toDouble();
-}
+double Leer(const CDatosTip& r, RecordCode codigo) { return r.Get(codigo).toDouble(); }
 
-void Poner(CDatosTip& r, RecordCode codigo, double v)
-{
-    r.Set(codigo, Comprobado(v));
-}
+void Poner(CDatosTip& r, RecordCode codigo, double v) { r.Set(codigo, Comprobado(v)); }
 
 void Ceros(CDatosTip& r)
 {
-    for (RecordCode codigo : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+    for (RecordCode codigo :
+         {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
         Poner(r, codigo, 0);
 }
 
@@ -135,7 +128,8 @@ void CadenaConSuelo(CDatosTip& r, double v, const auto& suelo)
     Poner(r, RecordCode::VAC, Leer(r, RecordCode::COA) * Leer(r, RecordCode::VAD));
     Poner(r, RecordCode::VCO, Leer(r, RecordCode::RP) * Leer(r, RecordCode::VAC));
     Poner(r, RecordCode::VAF, Leer(r, RecordCode::PTI) * Leer(r, RecordCode::VCO) / 100);
-    Poner(r, RecordCode::VSF, Leer(r, RecordCode::VAD) == 0 ? 0 : Leer(r, RecordCode::VAF) * s / Leer(r, RecordCode::VAD));
+    Poner(r, RecordCode::VSF,
+          Leer(r, RecordCode::VAD) == 0 ? 0 : Leer(r, RecordCode::VAF) * s / Leer(r, RecordCode::VAD));
     Poner(r, RecordCode::VCF, Leer(r, RecordCode::VAF) - Leer(r, RecordCode::VSF));
 }
 
@@ -148,8 +142,8 @@ void Residencial(CDatosTip& r, RecordCode zona, bool guardaCero)
         Ceros(r);
         return;
     }
-    const double z = Leer(r, zona), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO), dep = Leer(r, RecordCode::DEP),
-                 sh = Leer(r, RecordCode::SHO);
+    const double z = Leer(r, zona), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO),
+                 dep = Leer(r, RecordCode::DEP), sh = Leer(r, RecordCode::SHO);
     CadenaConSuelo(r, ((z * 0.38 * cl + cc * 1.38) * dep + cl * z) * sh, [&] { return cl * z * sh; });
 }
 
@@ -272,8 +266,8 @@ void ValorarRegistro(CDatosTip& r, OrdenOperandos orden)
             return;
         }
         {
-            const double vrr = Leer(r, RecordCode::VRR), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO), dep = Leer(r, RecordCode::DEP),
-                         sh = Leer(r, RecordCode::SHO);
+            const double vrr = Leer(r, RecordCode::VRR), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO),
+                         dep = Leer(r, RecordCode::DEP), sh = Leer(r, RecordCode::SHO);
             CadenaConSuelo(r, (vrr * cl + (1.38 * cc + 0.38 * vrr * cl) * dep) * sh, [&] { return vrr * cl * sh; });
         }
         return;
@@ -287,7 +281,8 @@ void ValorarRegistro(CDatosTip& r, OrdenOperandos orden)
             Ceros(r);
             return;
         }
-        const double vrc = Leer(r, RecordCode::VRC), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO), sh = Leer(r, RecordCode::SHO);
+        const double vrc = Leer(r, RecordCode::VRC), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO),
+                     sh = Leer(r, RecordCode::SHO);
         CadenaConSuelo(r, (cl * vrc + cc * 1.38 + vrc * 0.38 * cl) * sh, [&] { return cl * vrc * sh; });
         return;
     }

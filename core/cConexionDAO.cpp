@@ -13,10 +13,7 @@
 #include "platform/Hourglass.h"
 #include "platform/ProgramFolder.h"
 
-DbError::DbError(const QString& message, int code)
-    : std::runtime_error(message.toStdString()), code_(code)
-{
-}
+DbError::DbError(const QString& message, int code) : std::runtime_error(message.toStdString()), code_(code) {}
 
 QString DbFailureCause(int code, bool basque)
 {
@@ -75,9 +72,8 @@ namespace {
 QString MensajeLectura(int code, const QString& path)
 {
     return QString::fromUtf8("No se ha podido leer la base de datos de valoración:\n") + path + "\n" +
-           DbFailureCause(code, false) + "\n\n" +
-           QString::fromUtf8("Ezin izan da balorazio datu-basea irakurri:\n") + path + "\n" +
-           DbFailureCause(code, true);
+           DbFailureCause(code, false) + "\n\n" + QString::fromUtf8("Ezin izan da balorazio datu-basea irakurri:\n") +
+           path + "\n" + DbFailureCause(code, true);
 }
 
 // One step of a statement. Toolkit code run before it (writing a shown text box is enough)
@@ -86,10 +82,7 @@ QString MensajeLectura(int code, const QString& path)
 // third slower (a 20,000-street list took 28 ms instead of 21). Clearing them first costs a
 // cycle, and nothing on processors without AVX.
 #if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx"))) void VaciarMitadesAltas()
-{
-    _mm256_zeroupper();
-}
+__attribute__((target("avx"))) void VaciarMitadesAltas() { _mm256_zeroupper(); }
 #endif
 
 int Paso(sqlite3_stmt* st)
@@ -102,7 +95,7 @@ int Paso(sqlite3_stmt* st)
     return sqlite3_step(st);
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // Recordset
@@ -116,8 +109,8 @@ struct RecordsetData {
     QVector<QVariant> fila;
     int leidas = 0;
     bool fin = true;
-    int fallo = SQLITE_OK; // the code of a failed step, if any
-    QString ruta;          // the database file, for the message of a failed read
+    int fallo = SQLITE_OK;  // the code of a failed step, if any
+    QString ruta;           // the database file, for the message of a failed read
 
     ~RecordsetData() { Terminar(); }
 
@@ -183,8 +176,8 @@ struct RecordsetData {
             return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
                                               sqlite3_column_bytes(st, c)));
         case SQLITE_BLOB:
-            return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, c)),
-                                       sqlite3_column_bytes(st, c)));
+            return QVariant(
+                QByteArray(static_cast<const char*>(sqlite3_column_blob(st, c)), sqlite3_column_bytes(st, c)));
         default:
             return QVariant();
         }
@@ -193,10 +186,7 @@ struct RecordsetData {
 
 Recordset::Recordset() : d_(std::make_shared<RecordsetData>()) {}
 
-bool Recordset::EOF_() const
-{
-    return d_->fin;
-}
+bool Recordset::EOF_() const { return d_->fin; }
 
 QVariant Recordset::Field(int k) const
 {
@@ -242,10 +232,7 @@ void Recordset::MoveLast()
     d_->fin = false;
 }
 
-int Recordset::RecordCount() const
-{
-    return d_->leidas;
-}
+int Recordset::RecordCount() const { return d_->leidas; }
 
 void Recordset::Close()
 {
@@ -259,10 +246,7 @@ void Recordset::Close()
 
 namespace {
 
-QString Mensaje(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+QString Mensaje(const char* text) { return QString::fromUtf8(text); }
 
 // True when nothing but blanks and semicolons follows the first statement.
 bool SoloEspacios(const char* tail)
@@ -327,11 +311,11 @@ QString TextoFallo(Fallo f, const QString& path)
         eu = Mensaje("Fitxategia ez da programa honen balorazio datu-base bat:");
         break;
     }
-    return es + "\n" + path + "\n" + Mensaje("El programa se cerrará.") + "\n\n" + eu + "\n" + path +
-           "\n" + Mensaje("Programa itxi egingo da.");
+    return es + "\n" + path + "\n" + Mensaje("El programa se cerrará.") + "\n\n" + eu + "\n" + path + "\n" +
+           Mensaje("Programa itxi egingo da.");
 }
 
-} // namespace
+}  // namespace
 
 cConexionDAO::cConexionDAO() : path_(RutaBaseDatos(ProgramFolder())) {}
 
@@ -359,20 +343,11 @@ QString cConexionDAO::Quote(const QString& value)
     return s;
 }
 
-QString cConexionDAO::Path() const
-{
-    return path_;
-}
+QString cConexionDAO::Path() const { return path_; }
 
-bool cConexionDAO::IsOpen() const
-{
-    return db_ != nullptr;
-}
+bool cConexionDAO::IsOpen() const { return db_ != nullptr; }
 
-bool cConexionDAO::IsReadOnly() const
-{
-    return db_ && sqlite3_db_readonly(db_, "main") == 1;
-}
+bool cConexionDAO::IsReadOnly() const { return db_ && sqlite3_db_readonly(db_, "main") == 1; }
 
 void cConexionDAO::CrearWorkSpace()
 {
@@ -393,13 +368,13 @@ void cConexionDAO::AbrirBD()
     // Read-write without create: a missing file is never made. A file that nobody may write
     // (no write permission for its owner, group or others: the read-only mark of a desktop)
     // is opened for reading only, whoever runs the program, and writes to it are refused.
-    const QFileDevice::Permissions escritura =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileDevice::Permissions escritura = QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                               QFileDevice::WriteOther;
     const QFileInfo info(path_);
     const bool soloLectura = info.exists() && !(info.permissions() & escritura);
     const int rc = sqlite3_open_v2(file.constData(), &db,
                                    (soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
-                                       SQLITE_OPEN_NOMUTEX, // one thread uses it: no lock per call
+                                       SQLITE_OPEN_NOMUTEX,  // one thread uses it: no lock per call
                                    nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
@@ -500,7 +475,7 @@ Recordset cConexionDAO::openRecordset(const QString& sql, int tipo)
         return rs;
     }
     rs.d_->st = st;
-    rs.d_->AvanzarOFallar(); // positioned on the first row
+    rs.d_->AvanzarOFallar();  // positioned on the first row
     if (rs.d_->st) {
         // Still open: Cerrar must be able to end it.
         abiertos_.erase(std::remove_if(abiertos_.begin(), abiertos_.end(),

@@ -120,6 +120,6 @@ private:
     bool workspace_ = false;
     std::function<void(const QString&)> observer_;
     sqlite3* db_ = nullptr;
-    bool ordenEspanol_ = false; // the Spanish order of names is in place on db_
+    bool ordenEspanol_ = false;  // the Spanish order of names is in place on db_
     std::vector<std::weak_ptr<RecordsetData>> abiertos_;
 };

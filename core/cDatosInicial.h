@@ -4,8 +4,7 @@
 
 // What the user has currently selected: the typology being valued and whether the selection panel
 // is minimised. It also empties the nine typology records at once.
-class cDatosInicial
-{
+class cDatosInicial {
 public:
     bool P_PINIMIN() const { return pinimin_; }
     void setP_PINIMIN(bool v) { pinimin_ = v; }

@@ -19,15 +19,9 @@ bool Digits(const QString& s, int from, int to)
 }
 
 // Number of the characters from..to (counted from 1), already known to be digits.
-int Number(const QString& s, int from, int to)
-{
-    return s.mid(from - 1, to - from + 1).toInt();
-}
+int Number(const QString& s, int from, int to) { return s.mid(from - 1, to - from + 1).toInt(); }
 
-bool IsLeapYear(int year)
-{
-    return year % 4 == 0 && !(year % 100 == 0 && year % 400 != 0);
-}
+bool IsLeapYear(int year) { return year % 4 == 0 && !(year % 100 == 0 && year % 400 != 0); }
 
 bool DayExists(int day, int month, int year)
 {
@@ -40,27 +34,15 @@ bool DayExists(int day, int month, int year)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-cFecha::cFecha()
-    : mascaraEs_(QStringLiteral("__/__/____")), mascaraEu_(QStringLiteral("____/__/__"))
-{
-}
+cFecha::cFecha() : mascaraEs_(QStringLiteral("__/__/____")), mascaraEu_(QStringLiteral("____/__/__")) {}
 
-QString cFecha::fecidioma() const
-{
-    return idioma_;
-}
+QString cFecha::fecidioma() const { return idioma_; }
 
-void cFecha::setFecidioma(const QString& idioma)
-{
-    idioma_ = idioma;
-}
+void cFecha::setFecidioma(const QString& idioma) { idioma_ = idioma; }
 
-QString cFecha::FecVacia() const
-{
-    return MascaraVasca() ? mascaraEu_ : mascaraEs_;
-}
+QString cFecha::FecVacia() const { return MascaraVasca() ? mascaraEu_ : mascaraEs_; }
 
 int32_t cFecha::miYear(const QString& s) const
 {

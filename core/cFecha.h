@@ -6,8 +6,7 @@
 // Converts dates between the number yyyymmdd kept in records, settings and the database (0 or less:
 // no date) and the ten-character text of the date boxes: "dd/mm/yyyy" in Spanish ("C"),
 // "yyyy/mm/dd" in Basque ("E").
-class cFecha
-{
+class cFecha {
 public:
     cFecha();
 

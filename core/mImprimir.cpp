@@ -30,10 +30,7 @@ void ImprimirCentrado(double x, double y, double ancho, const QString& texto)
     p.Print(texto);
 }
 
-void DibujarLinea(double x1, double y1, double x2, double y2)
-{
-    Printer::Get().Line(x1, y1, x2, y2);
-}
+void DibujarLinea(double x1, double y1, double x2, double y2) { Printer::Get().Line(x1, y1, x2, y2); }
 
 void DibujarRecuadroBlanco(double x1, double y1, double x2, double y2)
 {

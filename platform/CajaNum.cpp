@@ -16,11 +16,7 @@ namespace {
 // as 701 as a regional number.
 class DigitsValidator : public QValidator {
 public:
-    DigitsValidator(const CajaNum* box, QObject* parent)
-        : QValidator(parent)
-        , box_(box)
-    {
-    }
+    DigitsValidator(const CajaNum* box, QObject* parent) : QValidator(parent), box_(box) {}
 
     State validate(QString& input, int& pos) const override
     {
@@ -57,16 +53,18 @@ private:
     const CajaNum* box_;
 };
 
-} // namespace
+}  // namespace
 
-CajaNum::CajaNum(QWidget* parent)
-    : QLineEdit(parent)
+CajaNum::CajaNum(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new DigitsValidator(this, this));
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!writing_)
-            emit Change();
-    }, Qt::DirectConnection);
+    connect(
+        this, &QLineEdit::textChanged, this,
+        [this] {
+            if (!writing_)
+                emit Change();
+        },
+        Qt::DirectConnection);
 }
 
 QString CajaNum::texto() const { return text(); }
@@ -142,9 +140,8 @@ void CajaNum::mousePressEvent(QMouseEvent* e)
 void CajaNum::keyPressEvent(QKeyEvent* e)
 {
     // The keypad's decimal key types the regional decimal character.
-    if ((e->modifiers() & Qt::KeypadModifier)
-        && (e->key() == Qt::Key_Period || e->key() == Qt::Key_Comma)
-        && e->text() != QString(DecimalSeparator())) {
+    if ((e->modifiers() & Qt::KeypadModifier) && (e->key() == Qt::Key_Period || e->key() == Qt::Key_Comma) &&
+        e->text() != QString(DecimalSeparator())) {
         QKeyEvent regional(e->type(), e->key(), e->modifiers(), QString(DecimalSeparator()));
         QLineEdit::keyPressEvent(&regional);
         e->setAccepted(regional.isAccepted());

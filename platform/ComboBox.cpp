@@ -14,11 +14,7 @@ namespace {
 // moved to); the arrows, the page keys and Escape stay with the list.
 class DropDownKeys : public QObject {
 public:
-    explicit DropDownKeys(ComboBox* combo)
-        : QObject(combo)
-        , combo_(combo)
-    {
-    }
+    explicit DropDownKeys(ComboBox* combo) : QObject(combo), combo_(combo) {}
 
     bool eventFilter(QObject*, QEvent* e) override
     {
@@ -61,7 +57,7 @@ private:
     ComboBox* combo_;
 };
 
-} // namespace
+}  // namespace
 
 // The entries of the list: a text and a whole number (item data) each, in two arrays. A list
 // of tens of thousands of streets is filled in one step (AddItems) without an object per
@@ -167,8 +163,7 @@ private:
     QList<qlonglong> datos_;
 };
 
-ComboBox::ComboBox(QWidget* parent)
-    : QComboBox(parent)
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     lista_ = new ListaCombo(this);
     setModel(lista_);
@@ -228,7 +223,7 @@ void ComboBox::SetListIndex(int i)
 {
     if (i < -1 || i >= count())
         return;
-    setCurrentIndex(i); // raises Click through currentIndexChanged when it changes
+    setCurrentIndex(i);  // raises Click through currentIndexChanged when it changes
     if (i == -1)
         clearEditText();
 }

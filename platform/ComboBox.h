@@ -54,7 +54,7 @@ private:
 
     int listIndex_ = -1;
     bool quiet_ = false;
-    bool popupKeysForwarded_ = false; // the list's key filter is installed
+    bool popupKeysForwarded_ = false;  // the list's key filter is installed
     QString tag_;
     ListaCombo* lista_ = nullptr;
 };

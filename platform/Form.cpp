@@ -49,7 +49,7 @@ int keyAsciiOf(const QKeyEvent* k)
         return 8;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return 0; // navigation keys are not key presses of the window
+        return 0;  // navigation keys are not key presses of the window
     default:
         break;
     }
@@ -67,7 +67,7 @@ bool isAncestorOrSelf(const QObject* ancestor, const QObject* o)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 // One application-wide filter: passes the events of each form's widgets to that form.
 class FormEventFilter : public QObject {
@@ -112,8 +112,7 @@ private:
     using QObject::QObject;
 };
 
-Form::Form(const QString& name, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -146,7 +145,7 @@ void Form::Show(bool modal)
 {
     Load();
     if (!loaded_)
-        return; // Form_Load unloaded it
+        return;  // Form_Load unloaded it
     const bool wasVisible = isVisible();
     if (!wasVisible) {
         setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
@@ -156,7 +155,7 @@ void Form::Show(bool modal)
         lastState_ = WindowState();
         everShown_ = true;
         QPointer<Form> self(this);
-        Guard([this] { Form_Resize(); }); // a window being shown is sized, as on every showing
+        Guard([this] { Form_Resize(); });  // a window being shown is sized, as on every showing
         if (!self)
             return;
     }
@@ -177,7 +176,7 @@ void Form::Show(bool modal)
 
 void Form::Hide()
 {
-    hide(); // the Hide event ends the modal loop and hands the activation back
+    hide();  // the Hide event ends the modal loop and hands the activation back
     endModalLoop();
 }
 
@@ -233,11 +232,7 @@ namespace {
 class PunteroSobre : public QObject {
 public:
     PunteroSobre(Form* form, QWidget* w, std::function<void()> over, std::function<void()> away)
-        : QObject(w)
-        , form_(form)
-        , w_(w)
-        , over_(std::move(over))
-        , away_(std::move(away))
+        : QObject(w), form_(form), w_(w), over_(std::move(over)), away_(std::move(away))
     {
         w->installEventFilter(this);
     }
@@ -263,7 +258,7 @@ private:
     std::function<void()> away_;
 };
 
-} // namespace
+}  // namespace
 
 void Form::OnMouseOver(QWidget* w, std::function<void()> over, std::function<void()> away)
 {
@@ -532,9 +527,9 @@ bool Form::filterEvent(QObject* o, QEvent* e)
     case QEvent::KeyPress: {
         if (filter_->resending)
             return false;
-        if (filter_->lastKey == e && filter_->lastKeyReceiver && o != filter_->lastKeyReceiver
-            && o != QApplication::focusWidget() && isAncestorOrSelf(o, filter_->lastKeyReceiver))
-            return false; // the same key travelling up to a parent of its receiver
+        if (filter_->lastKey == e && filter_->lastKeyReceiver && o != filter_->lastKeyReceiver &&
+            o != QApplication::focusWidget() && isAncestorOrSelf(o, filter_->lastKeyReceiver))
+            return false;  // the same key travelling up to a parent of its receiver
         filter_->lastKey = e;
         filter_->lastKeyReceiver = o;
         auto* k = static_cast<QKeyEvent*>(e);
@@ -546,7 +541,7 @@ bool Form::filterEvent(QObject* o, QEvent* e)
         if (ascii == original)
             return false;
         if (ascii == 0)
-            return true; // swallowed
+            return true;  // swallowed
         // The window changed the key: the control receives the new character instead.
         const QChar c(static_cast<char16_t>(ascii));
         int key = c.toUpper().unicode();

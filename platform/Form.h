@@ -105,13 +105,13 @@ private:
     bool inShow_ = false;
     int lastState_ = 0;
     QEventLoop* modalLoop_ = nullptr;
-    QPointer<QWidget> current_;      // control holding the focus, as far as handlers know
+    QPointer<QWidget> current_;  // control holding the focus, as far as handlers know
     bool inLostFocus_ = false;
     QHash<QWidget*, std::function<void()>> gotFocus_;
     QHash<QWidget*, std::function<void()>> lostFocus_;
     QHash<QWidget*, std::function<void()>> mouseDownFirst_;
-    QPointer<QWidget> mouseDownDone_; // button whose mouse-down already ran on this press
+    QPointer<QWidget> mouseDownDone_;  // button whose mouse-down already ran on this press
     class FormEventFilter* filter_ = nullptr;
-    int handling_ = 0;               // Handle calls running (nested ones included)
-    std::exception_ptr pending_;     // failure of a nested handler, not yet raised
+    int handling_ = 0;            // Handle calls running (nested ones included)
+    std::exception_ptr pending_;  // failure of a nested handler, not yet raised
 };

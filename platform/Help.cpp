@@ -35,10 +35,7 @@ bool IsBasqueHelpFile(const QString& file)
 }
 
 // The first page of a help file: its index page in the file's language.
-QString IndexTopic(bool basque)
-{
-    return basque ? QStringLiteral("sarrera.htm") : QStringLiteral("indice.htm");
-}
+QString IndexTopic(bool basque) { return basque ? QStringLiteral("sarrera.htm") : QStringLiteral("indice.htm"); }
 
 struct Request {
     QString file;  // the help folder, '/' separators
@@ -71,8 +68,7 @@ Request Parse(const QString& fileAndTopic)
 
 // The viewer: the page browser itself, with a bar of buttons in the top margin of its
 // scroll area (so that the window is the browser, as a plain help viewer would be).
-class HelpWindow : public QTextBrowser
-{
+class HelpWindow : public QTextBrowser {
 public:
     explicit HelpWindow(QWidget* parent) : QTextBrowser(parent)
     {
@@ -94,7 +90,8 @@ public:
 
         connect(back_, &QToolButton::clicked, this, &QTextBrowser::backward);
         connect(forward_, &QToolButton::clicked, this, &QTextBrowser::forward);
-        connect(index_, &QToolButton::clicked, this, [this] { ShowPage(helpFile_ + QLatin1Char('/') + IndexTopic(basque_)); });
+        connect(index_, &QToolButton::clicked, this,
+                [this] { ShowPage(helpFile_ + QLatin1Char('/') + IndexTopic(basque_)); });
         connect(this, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
         connect(this, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
         // Links, Back and Forward all change the source: the title follows.
@@ -139,7 +136,8 @@ private:
         back_->setText(basque ? QStringLiteral("Atzera") : QString::fromUtf8("Atrás"));
         back_->setToolTip(basque ? QStringLiteral("Atzera (Alt+Ezkerra)") : QString::fromUtf8("Atrás (Alt+Izquierda)"));
         forward_->setText(basque ? QStringLiteral("Aurrera") : QStringLiteral("Adelante"));
-        forward_->setToolTip(basque ? QStringLiteral("Aurrera (Alt+Eskuina)") : QStringLiteral("Adelante (Alt+Derecha)"));
+        forward_->setToolTip(basque ? QStringLiteral("Aurrera (Alt+Eskuina)")
+                                    : QStringLiteral("Adelante (Alt+Derecha)"));
         index_->setText(basque ? QStringLiteral("Aurkibidea") : QString::fromUtf8("Índice"));
         index_->setToolTip(index_->text());
     }
@@ -157,12 +155,11 @@ private:
             FollowTitle();
             return;
         }
-        setHtml(QStringLiteral(
-                    "<html><head><title>%1</title></head><body>"
-                    "<h2>Ayuda no disponible / Laguntza ez dago eskuragarri</h2>"
-                    "<p>El tema de ayuda solicitado no est\u00e1 disponible.</p>"
-                    "<p>Eskatutako laguntza gaia ez dago eskuragarri.</p>"
-                    "<p><tt>%2</tt></p></body></html>")
+        setHtml(QStringLiteral("<html><head><title>%1</title></head><body>"
+                               "<h2>Ayuda no disponible / Laguntza ez dago eskuragarri</h2>"
+                               "<p>El tema de ayuda solicitado no est\u00e1 disponible.</p>"
+                               "<p>Eskatutako laguntza gaia ez dago eskuragarri.</p>"
+                               "<p><tt>%2</tt></p></body></html>")
                     .arg(basque_ ? QStringLiteral("Laguntza") : QStringLiteral("Ayuda"), page.toHtmlEscaped()));
         FollowTitle();
     }
@@ -209,7 +206,7 @@ void PlaceOver(QWidget* v, QWidget* ownerWindow)
     v->move(r.topLeft());
 }
 
-} // namespace
+}  // namespace
 
 void ShowHelp(QWidget* owner, const QString& fileAndTopic)
 {

@@ -8,7 +8,7 @@ struct Token {
     enum Kind { Char, Any, Star, Digit, Set } kind = Char;
     QChar c;
     bool negated = false;
-    QList<QPair<QChar, QChar>> ranges; // for Set
+    QList<QPair<QChar, QChar>> ranges;  // for Set
 };
 
 // Splits a pattern into tokens; false for an unclosed '['.
@@ -76,7 +76,7 @@ bool matchOne(const Token& t, QChar c)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 bool IsValidLikePattern(const QString& pattern)
 {

@@ -2,8 +2,7 @@
 
 #include <QKeyEvent>
 
-ListView::ListView(QWidget* parent)
-    : QListWidget(parent)
+ListView::ListView(QWidget* parent) : QListWidget(parent)
 {
     setViewMode(QListView::ListMode);
     setIconSize(QSize(16, 16));

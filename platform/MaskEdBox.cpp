@@ -21,12 +21,9 @@ QString qtMask(const QString& mask)
     return out + QLatin1Char(';') + kBlank;
 }
 
-} // namespace
+}  // namespace
 
-MaskEdBox::MaskEdBox(QWidget* parent)
-    : QLineEdit(parent)
-{
-}
+MaskEdBox::MaskEdBox(QWidget* parent) : QLineEdit(parent) {}
 
 QString MaskEdBox::Text() const
 {
@@ -71,11 +68,11 @@ QString MaskEdBox::Mask() const { return mask_; }
 void MaskEdBox::SetMask(const QString& mask)
 {
     if (mask == mask_)
-        return; // the same mask again keeps the date
+        return;  // the same mask again keeps the date
     mask_ = mask;
     setInputMask(mask.isEmpty() ? QString() : qtMask(mask));
     if (!mask.isEmpty())
-        SetText(QString()); // a new mask starts empty
+        SetText(QString());  // a new mask starts empty
     setCursorPosition(0);
 }
 

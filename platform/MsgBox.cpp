@@ -30,7 +30,7 @@ int& openBoxes()
     return n;
 }
 
-} // namespace
+}  // namespace
 
 void SetMsgBoxOkText(const QString& text) { okText() = text; }
 QString MsgBoxOkText() { return okText().isEmpty() ? QStringLiteral("Aceptar") : okText(); }
@@ -45,7 +45,7 @@ int MsgBox(const QString& text, int style, const QString& title)
         return s.answers.isEmpty() ? 1 : s.answers.takeFirst();
     }
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return 1; // no windows to show it in
+        return 1;  // no windows to show it in
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(shownTitle);

@@ -38,7 +38,7 @@ bool isPlaceholder(QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('
 void roundedDigits(double v, int decimals, QString& intDigits, QString& decDigits)
 {
     v = std::fabs(v);
-    QString s = QString::number(v, 'e', 14); // d.dddddddddddddde±xx
+    QString s = QString::number(v, 'e', 14);  // d.dddddddddddddde±xx
     const qsizetype ePos = s.indexOf(QLatin1Char('e'));
     const int exponent = s.mid(ePos + 1).toInt();
     QString mantissa = s.left(ePos);
@@ -90,7 +90,7 @@ QString groupDigits(const QString& digits, QChar group)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 void SetRegionalSeparators(QChar decimal, QChar group)
 {
@@ -195,8 +195,7 @@ QString FormatNumber(double v, const QString& pattern)
             if (isPlaceholder(c))
                 placeholders += c;
         qsizetype keep = decDigits.size();
-        while (keep > 0 && placeholders.at(keep - 1) == QLatin1Char('#')
-               && decDigits.at(keep - 1) == QLatin1Char('0'))
+        while (keep > 0 && placeholders.at(keep - 1) == QLatin1Char('#') && decDigits.at(keep - 1) == QLatin1Char('0'))
             --keep;
         qsizetype k = 0;
         for (QChar c : decPattern) {
@@ -228,8 +227,8 @@ double Val(const QString& s)
     qsizetype i = 0;
     const qsizetype len = s.size();
     auto skipBlanks = [&]() {
-        while (i < len && (s.at(i) == QLatin1Char(' ') || s.at(i) == QLatin1Char('\t')
-                           || s.at(i) == QLatin1Char('\n') || s.at(i) == QLatin1Char('\r')))
+        while (i < len && (s.at(i) == QLatin1Char(' ') || s.at(i) == QLatin1Char('\t') ||
+                           s.at(i) == QLatin1Char('\n') || s.at(i) == QLatin1Char('\r')))
             ++i;
     };
     skipBlanks();
@@ -245,7 +244,7 @@ double Val(const QString& s)
             n += c;
             point = true;
         } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
-            continue; // blanks inside the number are skipped
+            continue;  // blanks inside the number are skipped
         } else {
             break;
         }
@@ -253,8 +252,8 @@ double Val(const QString& s)
     if (!digits)
         return 0.0;
     // Optional exponent.
-    if (i < len && (s.at(i) == QLatin1Char('e') || s.at(i) == QLatin1Char('E')
-                    || s.at(i) == QLatin1Char('d') || s.at(i) == QLatin1Char('D'))) {
+    if (i < len && (s.at(i) == QLatin1Char('e') || s.at(i) == QLatin1Char('E') || s.at(i) == QLatin1Char('d') ||
+                    s.at(i) == QLatin1Char('D'))) {
         QString e = QStringLiteral("e");
         qsizetype j = i + 1;
         if (j < len && (s.at(j) == QLatin1Char('-') || s.at(j) == QLatin1Char('+')))

@@ -20,21 +20,20 @@ void AjustarParadasTabulador(OptionButton* cambiada)
     }
 }
 
-} // namespace
+}  // namespace
 
-OptionButton::OptionButton(QWidget* parent)
-    : OptionButton(QString(), parent)
-{
-}
+OptionButton::OptionButton(QWidget* parent) : OptionButton(QString(), parent) {}
 
-OptionButton::OptionButton(const QString& caption, QWidget* parent)
-    : QRadioButton(caption, parent)
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
 {
-    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
-        AjustarParadasTabulador(this);
-        if (on)
-            emit Click();
-    }, Qt::DirectConnection);
+    connect(
+        this, &QAbstractButton::toggled, this,
+        [this](bool on) {
+            AjustarParadasTabulador(this);
+            if (on)
+                emit Click();
+        },
+        Qt::DirectConnection);
 }
 
 bool OptionButton::Value() const { return isChecked(); }
@@ -56,15 +55,12 @@ void OptionButton::SetValue(bool on)
 QString OptionButton::Tag() const { return tag_; }
 void OptionButton::SetTag(const QString& t) { tag_ = t; }
 
-CheckBox::CheckBox(QWidget* parent)
-    : CheckBox(QString(), parent)
-{
-}
+CheckBox::CheckBox(QWidget* parent) : CheckBox(QString(), parent) {}
 
-CheckBox::CheckBox(const QString& caption, QWidget* parent)
-    : QCheckBox(caption, parent)
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
 {
-    connect(this, &QCheckBox::stateChanged, this, [this](int) { emit Click(); }, Qt::DirectConnection);
+    connect(
+        this, &QCheckBox::stateChanged, this, [this](int) { emit Click(); }, Qt::DirectConnection);
 }
 
 int CheckBox::Value() const

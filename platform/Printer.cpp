@@ -37,7 +37,7 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
-} // namespace
+}  // namespace
 
 struct Printer::Impl {
     int scaleMode = 1;
@@ -49,7 +49,7 @@ struct Printer::Impl {
     int fillStyle = 1;
     QRgb fillColor = qRgb(0, 0, 0);
     QRgb foreColor = qRgb(0, 0, 0);
-    double currentXmm = 0.0, currentYmm = 0.0; // kept in millimetres, whatever the scale
+    double currentXmm = 0.0, currentYmm = 0.0;  // kept in millimetres, whatever the scale
     QString docName;
 
     std::unique_ptr<QPrinter> printer;
@@ -81,7 +81,7 @@ struct Printer::Impl {
     {
         if (painter)
             return true;
-        newPrinter(); // picks up the output chosen now
+        newPrinter();  // picks up the output chosen now
         painter = std::make_unique<QPainter>();
         if (!painter->begin(printer.get())) {
             painter.reset();
@@ -108,7 +108,7 @@ struct Printer::Impl {
         case 3:
             return 25.4 / dpi();
         default:
-            return 25.4 / 1440.0; // twips
+            return 25.4 / 1440.0;  // twips
         }
     }
 
@@ -173,10 +173,7 @@ int Printer::PrinterCount()
 void Printer::SetPrinterCountForTests(int n) { printerCountOverride() = n; }
 void Printer::SetOutputPdfForTests(const QString& path) { pdfOutput() = path; }
 
-Printer::Printer()
-    : d(std::make_unique<Impl>())
-{
-}
+Printer::Printer() : d(std::make_unique<Impl>()) {}
 
 Printer::~Printer()
 {
@@ -262,8 +259,8 @@ void Printer::Box(double x1, double y1, double x2, double y2)
 {
     if (!d->start())
         return;
-    const QRectF r = QRectF(QPointF(d->toDevice(x1), d->toDevice(y1)), QPointF(d->toDevice(x2), d->toDevice(y2)))
-                         .normalized();
+    const QRectF r =
+        QRectF(QPointF(d->toDevice(x1), d->toDevice(y1)), QPointF(d->toDevice(x2), d->toDevice(y2))).normalized();
     d->painter->setPen(d->pen());
     if (d->fillStyle == 0)
         d->painter->setBrush(QColor(d->fillColor));

@@ -19,7 +19,7 @@ QString withoutTrailingSeparator(QString f)
     return f;
 }
 
-} // namespace
+}  // namespace
 
 QString ProgramFolder()
 {

@@ -42,7 +42,7 @@ TabDispatcher* dispatcher()
     return d;
 }
 
-} // namespace
+}  // namespace
 
 void SendTab()
 {

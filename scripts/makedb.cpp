@@ -242,7 +242,7 @@ int Actualizar(const char* ruta, const std::vector<Script>& scripts)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -19,10 +19,7 @@
 
 namespace {
 
-QString Res(int id)
-{
-    return LoadResString(gIdioma + id);
-}
+QString Res(int id) { return LoadResString(gIdioma + id); }
 
 QLabel* NewPicture(QWidget* parent, const char* name, QStyle::StandardPixmap icono)
 {
@@ -35,7 +32,7 @@ QLabel* NewPicture(QWidget* parent, const char* name, QStyle::StandardPixmap ico
     return l;
 }
 
-} // namespace
+}  // namespace
 
 Descripcion& TheDescripcion()
 {
@@ -44,8 +41,7 @@ Descripcion& TheDescripcion()
     return *d;
 }
 
-Descripcion::Descripcion()
-    : Form(QStringLiteral("Descripcion"))
+Descripcion::Descripcion() : Form(QStringLiteral("Descripcion"))
 {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -171,15 +167,9 @@ void Descripcion::cmdaceptar_Click()
     Unload();
 }
 
-void Descripcion::cmdborrar_Click()
-{
-    BorrarDescripcion();
-}
+void Descripcion::cmdborrar_Click() { BorrarDescripcion(); }
 
-void Descripcion::cmdcancelar_Click()
-{
-    Unload();
-}
+void Descripcion::cmdcancelar_Click() { Unload(); }
 
 bool Descripcion::eventFilter(QObject* o, QEvent* e)
 {

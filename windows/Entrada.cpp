@@ -25,10 +25,7 @@ std::function<void()>& ProgramEnd()
     return h;
 }
 
-QString Res(int id)
-{
-    return LoadResString(gIdioma + id);
-}
+QString Res(int id) { return LoadResString(gIdioma + id); }
 
 QLabel* NewLabel(QWidget* parent, int n, bool bold = false, int pointDelta = 0)
 {
@@ -44,7 +41,7 @@ QLabel* NewLabel(QWidget* parent, int n, bool bold = false, int pointDelta = 0)
     return l;
 }
 
-} // namespace
+}  // namespace
 
 Entrada& TheEntrada()
 {
@@ -53,13 +50,9 @@ Entrada& TheEntrada()
     return *e;
 }
 
-void Entrada::SetProgramEndHandler(std::function<void()> h)
-{
-    ProgramEnd() = std::move(h);
-}
+void Entrada::SetProgramEndHandler(std::function<void()> h) { ProgramEnd() = std::move(h); }
 
-Entrada::Entrada()
-    : Form(QStringLiteral("Entrada"))
+Entrada::Entrada() : Form(QStringLiteral("Entrada"))
 {
     for (int n = 1; n <= 18; ++n) {
         const bool titulo = (n == 8);
@@ -270,17 +263,11 @@ void Entrada::OptMon_Click(int index)
     gEntrada().setP_MON(OptMon[index]->Tag());
 }
 
-void Entrada::CmdContinuar_Click()
-{
-    ThePInicial().Show(true);
-}
+void Entrada::CmdContinuar_Click() { ThePInicial().Show(true); }
 
 void Entrada::cmdayuda_Click()
 {
     MostrarAyuda(SegunIdioma(QStringLiteral("indice.htm"), QStringLiteral("sarrera.htm")), this);
 }
 
-void Entrada::cmdsalir_Click()
-{
-    Unload();
-}
+void Entrada::cmdsalir_Click() { Unload(); }

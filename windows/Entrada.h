@@ -45,7 +45,7 @@ private:
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;
-    QLabel* Label[19] = {}; // Label1 to Label18 at their own numbers
+    QLabel* Label[19] = {};  // Label1 to Label18 at their own numbers
     QLabel* Image1 = nullptr;
 };
 

@@ -24,10 +24,7 @@
 
 namespace {
 
-QString Res(int id)
-{
-    return LoadResString(gIdioma + id);
-}
+QString Res(int id) { return LoadResString(gIdioma + id); }
 
 // The nine typologies in list order (the position is the typology number): Spanish text and
 // Basque text. The small picture of typology N is ":/pictures/tipologiaN.png".
@@ -71,7 +68,7 @@ MaskEdBox* NewFecha(QWidget* parent, const char* name)
     return b;
 }
 
-} // namespace
+}  // namespace
 
 PInicial& ThePInicial()
 {
@@ -80,8 +77,7 @@ PInicial& ThePInicial()
     return *p;
 }
 
-PInicial::PInicial()
-    : Form(QStringLiteral("PInicial"))
+PInicial::PInicial() : Form(QStringLiteral("PInicial"))
 {
     for (int n = 1; n <= 9; ++n)
         Label[n] = NewLabel(this, n);
@@ -213,10 +209,7 @@ PInicial::PInicial()
     OnGotFocus(txtphasta, [] { SendTab(); });
 }
 
-QPixmap PInicial::Image1Picture() const
-{
-    return Image1->pixmap();
-}
+QPixmap PInicial::Image1Picture() const { return Image1->pixmap(); }
 
 void PInicial::Anadir_captions()
 {
@@ -265,12 +258,13 @@ void PInicial::LeerRango(int32_t& fecmin, int32_t& fecmax) const
     };
     fecmin = 0;
     fecmax = 0;
-    Recordset rs = gConexion().openRecordset(QStringLiteral("Select t02_fecmin From t02_años Where t02_ano=")
-                                             + QString::number(gEntrada().P_DESDE()) + QStringLiteral(" ORDER BY T02_VER"));
+    Recordset rs = gConexion().openRecordset(QStringLiteral("Select t02_fecmin From t02_años Where t02_ano=") +
+                                             QString::number(gEntrada().P_DESDE()) +
+                                             QStringLiteral(" ORDER BY T02_VER"));
     if (!rs.EOF_())
         fecmin = fecha(rs.Field(0), "t02_fecmin", gEntrada().P_DESDE());
-    rs = gConexion().openRecordset(QStringLiteral("Select t02_fecmax From t02_años Where t02_ano=")
-                                   + QString::number(gEntrada().P_HASTA()) + QStringLiteral(" ORDER BY T02_VER DESC"));
+    rs = gConexion().openRecordset(QStringLiteral("Select t02_fecmax From t02_años Where t02_ano=") +
+                                   QString::number(gEntrada().P_HASTA()) + QStringLiteral(" ORDER BY T02_VER DESC"));
     if (!rs.EOF_())
         fecmax = fecha(rs.Field(0), "t02_fecmax", gEntrada().P_HASTA());
     rs.Close();
@@ -286,7 +280,7 @@ void PInicial::ValoracionPorDefecto()
     if (fecmin <= 0 || fecmax <= 0)
         return;
     const QString hoyTexto = QDate::currentDate().toString(gIdioma != 0 ? QStringLiteral("yyyy/MM/dd")
-                                                                          : QStringLiteral("dd/MM/yyyy"));
+                                                                        : QStringLiteral("dd/MM/yyyy"));
     const int32_t hoy = gFecha().StringToLong(hoyTexto);
     if (fecmin <= hoy && hoy <= fecmax)
         gEntrada().setP_FECV(hoy);
@@ -344,8 +338,8 @@ bool PInicial::ValidarFecha(const QString& sFecha)
     const int32_t desde = gFecha().StringToLong(txtpdesde->Text());
     const int32_t hasta = gFecha().StringToLong(txtphasta->Text());
     if (fecha < desde || fecha > hasta) {
-        MsgBox(Res(51) + QLatin1Char(' ') + txtpdesde->Text() + QStringLiteral("\r\n") + Res(52) + QLatin1Char(' ')
-                   + txtphasta->Text() + Res(151),
+        MsgBox(Res(51) + QLatin1Char(' ') + txtpdesde->Text() + QStringLiteral("\r\n") + Res(52) + QLatin1Char(' ') +
+                   txtphasta->Text() + Res(151),
                48, Res(50));
         return false;
     }
@@ -496,10 +490,7 @@ void PInicial::cmdlimpiar_Click()
     SetFocus(txtpfecv);
 }
 
-void PInicial::cmdsalir_Click()
-{
-    Unload();
-}
+void PInicial::cmdsalir_Click() { Unload(); }
 
 void PInicial::cmdayuda_Click()
 {

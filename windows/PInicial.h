@@ -61,7 +61,7 @@ private:
     QPushButton* cmdayuda = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QLabel* Label[10] = {}; // Label1 to Label9 at their own numbers
+    QLabel* Label[10] = {};  // Label1 to Label9 at their own numbers
     QLabel* Image1 = nullptr;
 
     bool bValidar = true;

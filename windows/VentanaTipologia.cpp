@@ -18,7 +18,7 @@ std::map<int, Ranura>& Registro()
     return registro;
 }
 
-} // namespace
+}  // namespace
 
 void RegistrarVentanaTipologia(int n, std::function<IVentanaTipologia*()> crear)
 {

@@ -62,10 +62,7 @@ inline void Teclear(QWidget* w, const char* caja, const QString& texto)
 }
 
 // What a numeric box shows.
-inline QString Texto(QWidget* w, const char* caja)
-{
-    return Control<CajaNum>(w, caja)->texto();
-}
+inline QString Texto(QWidget* w, const char* caja) { return Control<CajaNum>(w, caja)->texto(); }
 
 inline double Mediana(std::vector<double> v)
 {
@@ -73,10 +70,7 @@ inline double Mediana(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-inline double Maximo(const std::vector<double>& v)
-{
-    return *std::max_element(v.begin(), v.end());
-}
+inline double Maximo(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
 
 // Milliseconds of `n` runs of `paso`, each prepared by `antes` (not timed).
 inline std::vector<double> Medir(int n, const std::function<void(int)>& antes, const std::function<void(int)>& paso)
@@ -94,7 +88,8 @@ inline std::vector<double> Medir(int n, const std::function<void(int)>& antes, c
 
 inline std::vector<double> Medir(int n, const std::function<void(int)>& paso)
 {
-    return Medir(n, [](int) {}, paso);
+    return Medir(
+        n, [](int) {}, paso);
 }
 
 // "<que>: median M ms, max X ms over N <unidades><cola>", with `decimales` decimals.

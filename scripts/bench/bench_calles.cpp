@@ -102,8 +102,8 @@ bool AnadirMunicipioGrande(const QString& ruta, int n)
     sqlite3_prepare_v2(db, "INSERT INTO t05_calles_nombre VALUES (9, ?, 1, ?, ?)", -1, &calle, nullptr);
     sqlite3_prepare_v2(db, "INSERT INTO t06_calles_datos VALUES (9, ?, ?, 1, 2, 200, 1, 199, '1', 'A1')", -1, &tramo,
                        nullptr);
-    static const char* const kSilabas[] = {"A",  "BE", "ÑO", "TXU", "LÁ", "RRI", "ZU", "GA",
-                                           "ÑA", "DÍ", "MEN", "KO", "ÓN", "ÜE", "SA", "IT"};
+    static const char* const kSilabas[] = {"A",  "BE", "ÑO",  "TXU", "LÁ", "RRI", "ZU", "GA",
+                                           "ÑA", "DÍ", "MEN", "KO",  "ÓN", "ÜE",  "SA", "IT"};
     static const char* const kTipos[] = {"KALEA", "PLAZA", "BIDEA", "ETORBIDEA", "CALLE", "AVENIDA"};
     for (int ano : {2010, 2020}) {
         for (int i = 1; bien && i <= n; ++i) {
@@ -185,7 +185,7 @@ Form* AbrirVentana()
 
 struct Lugar {
     QString municipio, otroMunicipio, calle;
-    QString portal, otroPortal; // portals of two stretches
+    QString portal, otroPortal;  // portals of two stretches
 };
 
 // The window figures on the open database.
@@ -289,7 +289,7 @@ int VeinteMil(Form* w, const QString& ruta)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -49,8 +49,8 @@ void Informe(const char* que, const Cifra& c, double objetivoMs)
 // list has real work to do.
 QString NombreCalle(int i)
 {
-    static const char* const kSilabas[] = {"A",  "BE",  "ÑO", "TXU", "LÁ", "RRI", "ZU", "GA",
-                                           "ÑA", "DÍ",  "MEN", "KO", "ÓN", "ÜE",  "SA", "IT"};
+    static const char* const kSilabas[] = {"A",  "BE", "ÑO",  "TXU", "LÁ", "RRI", "ZU", "GA",
+                                           "ÑA", "DÍ", "MEN", "KO",  "ÓN", "ÜE",  "SA", "IT"};
     static const char* const kTipos[] = {"KALEA", "PLAZA", "BIDEA", "ETORBIDEA", "CALLE", "AVENIDA"};
     QString nombre;
     unsigned v = unsigned(i) * 2654435761u;
@@ -90,7 +90,7 @@ bool AnadirCalles(int n)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -150,21 +150,25 @@ int main(int argc, char** argv)
     Informe("ObtenerEjercicio", Medir(kVeces, [&] { sumidero = ObtenerEjercicio(20180615, ver); }), 1);
     Informe("FactorIncremento (2005 to 2025)", Medir(kVeces, [&] { sumidero = FactorIncremento(2005, 2025); }), 1);
     Informe("ObtenerPorcom", Medir(kVeces, [&] { sumidero = ObtenerPorcom(2018); }), 1);
-    Informe("street stretch zone (t06, 20,000-street list)", Medir(kVeces, [&] {
-                Recordset rs = gConexion().openRecordset(
-                    "select  t06_zoncod from t06_calles_datos where t06_codmun=9 and t06_codcal=12345 "
-                    "And t06_ano=2020 And t06_ver=1 and t06_impinf<=37 and t06_impsup>=37");
-                sumidero = rs.EOF_() ? -1 : rs.Field(0).toDouble();
-                rs.Close();
-            }),
+    Informe("street stretch zone (t06, 20,000-street list)",
+            Medir(kVeces,
+                  [&] {
+                      Recordset rs = gConexion().openRecordset(
+                          "select  t06_zoncod from t06_calles_datos where t06_codmun=9 and t06_codcal=12345 "
+                          "And t06_ano=2020 And t06_ver=1 and t06_impinf<=37 and t06_impsup>=37");
+                      sumidero = rs.EOF_() ? -1 : rs.Field(0).toDouble();
+                      rs.Close();
+                  }),
             1);
-    Informe("residential zone values (t07)", Medir(kVeces, [&] {
-                Recordset rs = gConexion().openRecordset(
-                    "select  t07_zonnom,t07_mone,t07_vrr,t07_coscon from t07_residencial where t07_codmun=1 "
-                    "and t07_zoncod=101 And t07_ano=2016");
-                sumidero = rs.EOF_() ? -1 : rs.Field(2).toDouble();
-                rs.Close();
-            }),
+    Informe("residential zone values (t07)",
+            Medir(kVeces,
+                  [&] {
+                      Recordset rs = gConexion().openRecordset(
+                          "select  t07_zonnom,t07_mone,t07_vrr,t07_coscon from t07_residencial where t07_codmun=1 "
+                          "and t07_zoncod=101 And t07_ano=2016");
+                      sumidero = rs.EOF_() ? -1 : rs.Field(2).toDouble();
+                      rs.Close();
+                  }),
             1);
     return 0;
 }

@@ -27,8 +27,8 @@ constexpr int kZonasIndustriales = 10;
 // A name made of syllables, with accents and Ñ.
 std::string Nombre(unsigned semilla, int silabas)
 {
-    static const char* const kSilabas[] = {"A",  "BE", "ÑO", "TXU", "LÁ", "RRI", "ZU", "GA",
-                                           "ÑA", "DÍ", "MEN", "KO", "ÓN", "ÜE", "SA", "IT"};
+    static const char* const kSilabas[] = {"A",  "BE", "ÑO",  "TXU", "LÁ", "RRI", "ZU", "GA",
+                                           "ÑA", "DÍ", "MEN", "KO",  "ÓN", "ÜE",  "SA", "IT"};
     std::string n;
     unsigned v = semilla * 2654435761u;
     for (int k = 0; k < silabas; ++k)
@@ -132,8 +132,7 @@ bool Llenar(sqlite3* db)
                 const std::string subzona = "C" + std::to_string(1 + c % kSubzonas);
                 if (!cal.Fila(m, lista, 1, c, NombreCalle(m, c)) ||
                     !tra.Fila(m, c, lista, 1, 2, 200, 1, 199, zona, subzona) ||
-                    !tra.Fila(m, c, lista, 1, 202, 9998, 201, 9999, std::to_string(1 + (c * 11 + m) % kZonas),
-                              subzona))
+                    !tra.Fila(m, c, lista, 1, 202, 9998, 201, 9999, std::to_string(1 + (c * 11 + m) % kZonas), subzona))
                     return false;
             }
         }
@@ -141,7 +140,7 @@ bool Llenar(sqlite3* db)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

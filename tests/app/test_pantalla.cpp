@@ -17,7 +17,7 @@ QProcessEnvironment Entorno(std::initializer_list<std::pair<const char*, const c
     return env;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Pantalla, DisplayIsNeededOnlyByThePlatformsThatUseOne)
 {
@@ -72,7 +72,7 @@ TEST(Pantalla, ProgramWithoutDisplaySaysSoInBothLanguagesAndEndsWithTwo)
         p.setProcessEnvironment(c.env);
         p.start(programa, {});
         ASSERT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit); // not an abort
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);  // not an abort
         EXPECT_EQ(p.exitCode(), pantalla::kSinPantalla);
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
         EXPECT_TRUE(err.contains(QString::fromUtf8("El programa necesita una pantalla"))) << err.toStdString();

@@ -29,26 +29,26 @@ TEST(ColacionEs, SpanishOrderOfTwoTexts)
     struct Caso {
         const char* a;
         const char* b;
-        int orden; // sign of a against b
+        int orden;  // sign of a against b
     } casos[] = {
-        {"ANTZUOLA", "AÑORGA", -1},   // Ñ after N ...
-        {"AÑORGA", "AOIZ", -1},       // ... and before O
-        {"AÑORGA", "ARRIAGA", -1},    // not a byte after Z
+        {"ANTZUOLA", "AÑORGA", -1},  // Ñ after N ...
+        {"AÑORGA", "AOIZ", -1},      // ... and before O
+        {"AÑORGA", "ARRIAGA", -1},   // not a byte after Z
         {"NUEVA", "ÑANDU", -1},
-        {"ÁLAVA", "ANTZUOLA", -1},    // the accent does not move a letter
+        {"ÁLAVA", "ANTZUOLA", -1},  // the accent does not move a letter
         {"ÁLAVA", "ALBIZTUR", -1},
-        {"ALAVA", "ÁLAVA", -1},       // equal letters: without accent first
-        {"ALÁVA", "ÁLAVA", -1},       // the first accented place decides
-        {"calle mayor", "CALLE MAYOR", 0}, // case is ignored
+        {"ALAVA", "ÁLAVA", -1},             // equal letters: without accent first
+        {"ALÁVA", "ÁLAVA", -1},             // the first accented place decides
+        {"calle mayor", "CALLE MAYOR", 0},  // case is ignored
         {"añorga", "AÑORGA", 0},
         {"ÉIBAR", "éibar", 0},
         {"ÇA", "CB", -1},
         {"ÜBEDA", "UCIEZA", -1},
-        {"SAN JUAN", "SANJUAN", -1},   // a blank before every letter
-        {"3 DE MAYO", "ABANDO", -1},   // digits before letters
+        {"SAN JUAN", "SANJUAN", -1},  // a blank before every letter
+        {"3 DE MAYO", "ABANDO", -1},  // digits before letters
         {"", "A", -1},
-        {"ZUBIETA", "ZUBIETA AUZOA", -1}, // the shorter text first
-        {"ZI-1  ", "ZI-1", 0},            // trailing blanks mean nothing
+        {"ZUBIETA", "ZUBIETA AUZOA", -1},  // the shorter text first
+        {"ZI-1  ", "ZI-1", 0},             // trailing blanks mean nothing
         {"ZI-1 ", "zi-1", 0},
         {" ZI-1", "ZI-1", -1},
         {"ÆRO", "AERO", 1},
@@ -71,7 +71,7 @@ TEST(ColacionEs, SpanishOrderOfTwoTexts)
 TEST(ColacionEs, BrokenTextsKeepAConsistentOrder)
 {
     const QByteArray textos[] = {QByteArray("A\xC3"), QByteArray("A\xC3\x28"), QByteArray("A\xFF"),
-                                 QByteArray("A"), QByteArray("A\xC3\x91"), QByteArray("\xE2\x82")};
+                                 QByteArray("A"),     QByteArray("A\xC3\x91"), QByteArray("\xE2\x82")};
     auto cmp = [](const QByteArray& x, const QByteArray& y) {
         return Signo(colacion_es::Comparar(nullptr, int(x.size()), x.constData(), int(y.size()), y.constData()));
     };
@@ -109,7 +109,7 @@ TEST(ColacionEs, StreetListInSpanishOrder)
         nombres << cmb.List(i);
     EXPECT_EQ(nombres, (QStringList{U("alava"), U("ÁLAVA"), U("ANTZUOLA"), U("AÑORGA"), U("ARRIAGA"), U("NUEVA"),
                                     U("ÑANDÚ"), U("OBANOS"), U("ZUBIETA")}));
-    EXPECT_EQ(cmb.ItemData(3), 2); // AÑORGA keeps its street code
+    EXPECT_EQ(cmb.ItemData(3), 2);  // AÑORGA keeps its street code
     EXPECT_EQ(cmb.Tag(), "2010-1");
 
     // The industrial zones of a municipality are listed in the same order.
@@ -117,16 +117,18 @@ TEST(ColacionEs, StreetListInSpanishOrder)
                  " (77, 'ÓRDIZIA', 2010, 'E', 1), (77, 'NAVARRA', 2010, 'E', 1)"));
     ComboBox zonas;
     borrar = false;
-    CargarCombo(borrar, "select t09_zonind from t09_industrial where t09_codmun=77 And t09_ano=2010 Order By t09_zonind",
+    CargarCombo(borrar,
+                "select t09_zonind from t09_industrial where t09_codmun=77 And t09_ano=2010 Order By t09_zonind",
                 zonas);
     QStringList z;
     for (int i = 0; i < zonas.ListCount(); ++i)
         z << zonas.List(i);
     EXPECT_EQ(z, (QStringList{U("NAVARRA"), U("OÑATI"), U("ÓRDIZIA"), U("OTXANDIO")}));
     // A quoted zone is found whatever its case.
-    EXPECT_EQ(db.Value(U("select t09_vri from t09_industrial where t09_codmun=77 and t09_zonind='oñati' And t09_ano=2010"))
-                  .toInt(),
-              1);
+    EXPECT_EQ(
+        db.Value(U("select t09_vri from t09_industrial where t09_codmun=77 and t09_zonind='oñati' And t09_ano=2010"))
+            .toInt(),
+        1);
 }
 
 // A file whose schema names a collation the program does not have is refused at start
@@ -233,4 +235,4 @@ TEST(ColacionEs, SpanishOrderComesInOnceALockAtOpenIsGone)
     EXPECT_EQ(nombres, (QStringList{U("NUEVA"), U("ÑANDÚ"), U("OBANOS")}));
 }
 
-} // namespace
+}  // namespace

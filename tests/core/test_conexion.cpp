@@ -36,9 +36,8 @@ int Filas(Recordset rs)
     return rs.RecordCount();
 }
 
-const char* kFilas =
-    "CREATE TABLE t (n INTEGER, d REAL, s TEXT);"
-    "INSERT INTO t VALUES (1, 1.5, 'uno'), (2, NULL, ' dos '), (3, 3.25, NULL);";
+const char* kFilas = "CREATE TABLE t (n INTEGER, d REAL, s TEXT);"
+                     "INSERT INTO t VALUES (1, 1.5, 'uno'), (2, NULL, ' dos '), (3, 3.25, NULL);";
 
 class ConexionTest : public ::testing::Test {
 protected:
@@ -96,13 +95,13 @@ TEST_F(ConexionTest, RecordsetReadsRowsInOrderWithNullAsInvalid)
 
     Recordset rs = gConexion().openRecordset("select n,d,s from t order by n");
     ASSERT_FALSE(rs.EOF_());
-    EXPECT_EQ(rs.RecordCount(), 1); // rows reached so far
+    EXPECT_EQ(rs.RecordCount(), 1);  // rows reached so far
     EXPECT_EQ(rs.Field(0).toInt(), 1);
     EXPECT_DOUBLE_EQ(rs.Field(1).toDouble(), 1.5);
     EXPECT_EQ(rs.Field(2).toString(), "uno");
-    EXPECT_FALSE(rs.Field(3).isValid()); // no such column
+    EXPECT_FALSE(rs.Field(3).isValid());  // no such column
     rs.MoveNext();
-    EXPECT_FALSE(rs.Field(1).isValid()); // Null
+    EXPECT_FALSE(rs.Field(1).isValid());  // Null
     EXPECT_EQ(rs.Field(2).toString(), " dos ");
     rs.MoveNext();
     EXPECT_FALSE(rs.Field(2).isValid());
@@ -110,7 +109,7 @@ TEST_F(ConexionTest, RecordsetReadsRowsInOrderWithNullAsInvalid)
     EXPECT_TRUE(rs.EOF_());
     EXPECT_EQ(rs.RecordCount(), 3);
     EXPECT_FALSE(rs.Field(0).isValid());
-    rs.MoveNext(); // past the end stays at the end
+    rs.MoveNext();  // past the end stays at the end
     EXPECT_TRUE(rs.EOF_());
     rs.Close();
     EXPECT_TRUE(rs.EOF_());
@@ -130,12 +129,12 @@ TEST_F(ConexionTest, TypedReadsGiveOnlyFieldsStoredAsTheirType)
         std::optional<qlonglong> entero;
         std::optional<QString> texto;
     } fila1[] = {
-        {0, 1, std::nullopt},            // a whole number
-        {1, std::nullopt, std::nullopt}, // a real
-        {2, std::nullopt, U("uno")},     // a text
-        {3, std::nullopt, U("7")},       // a number written as text stays a text
-        {4, std::nullopt, std::nullopt}, // a blob
-        {5, std::nullopt, std::nullopt}, // no such column
+        {0, 1, std::nullopt},             // a whole number
+        {1, std::nullopt, std::nullopt},  // a real
+        {2, std::nullopt, U("uno")},      // a text
+        {3, std::nullopt, U("7")},        // a number written as text stays a text
+        {4, std::nullopt, std::nullopt},  // a blob
+        {5, std::nullopt, std::nullopt},  // no such column
         {-1, std::nullopt, std::nullopt},
     };
     for (const Caso& c : fila1) {
@@ -147,10 +146,10 @@ TEST_F(ConexionTest, TypedReadsGiveOnlyFieldsStoredAsTheirType)
     EXPECT_EQ(rs.Field(3).typeId(), QMetaType::QString);
     rs.MoveNext();
     rs.MoveNext();
-    EXPECT_EQ(rs.TextField(2), std::nullopt); // Null
+    EXPECT_EQ(rs.TextField(2), std::nullopt);  // Null
     EXPECT_FALSE(rs.Field(2).isValid());
     EXPECT_EQ(rs.IntegerField(0), 3);
-    rs.MoveLast(); // already on the last row: the row is kept once the query has ended
+    rs.MoveLast();  // already on the last row: the row is kept once the query has ended
     EXPECT_EQ(rs.Field(0).toInt(), 3);
     EXPECT_EQ(rs.Field(3).toString(), "7");
     rs.MoveNext();
@@ -185,7 +184,7 @@ TEST_F(ConexionTest, CerrarEndsTheOpenRecordsets)
     CrearBase(path, kFilas);
     ASSERT_TRUE(gConexion().AbrirRuta(path));
     Recordset rs = gConexion().openRecordset("select n from t order by n");
-    Recordset copia = rs; // shares the position
+    Recordset copia = rs;  // shares the position
     copia.MoveNext();
     EXPECT_EQ(rs.Field(0).toInt(), 2);
     gConexion().Cerrar();
@@ -203,8 +202,8 @@ TEST_F(ConexionTest, FailingQueriesGiveAnEmptyRecordset)
     CrearBase(path, kFilas);
     ASSERT_TRUE(gConexion().AbrirRuta(path));
 
-    for (const char* sql : {"select nada from t", "select n from no_existe", "esto no es sql", "",
-                            "delete from t", "update t set n=0"}) {
+    for (const char* sql :
+         {"select nada from t", "select n from no_existe", "esto no es sql", "", "delete from t", "update t set n=0"}) {
         Recordset rs = gConexion().openRecordset(sql, 4);
         EXPECT_TRUE(rs.EOF_()) << sql;
         EXPECT_EQ(rs.RecordCount(), 0) << sql;
@@ -228,7 +227,7 @@ TEST_F(ConexionTest, ExecuteAppliesOneStatementAndReportsRefusals)
     EXPECT_EQ(gConexion().openRecordset("select s from t where n=1").Field(0).toString(), "O'Donnell");
 
     EXPECT_THROW(gConexion().execute("Update t set nada=1"), DbError);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the hourglass is gone after a failure
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the hourglass is gone after a failure
     // A second statement is never run.
     EXPECT_THROW(gConexion().execute("Update t set n=10 where n=2; delete from t"), DbError);
     EXPECT_EQ(Filas(gConexion().openRecordset("select n from t order by n")), 3);
@@ -281,7 +280,7 @@ TEST_F(ConexionTest, ForeignFilesAreRefusedAndLeftUntouched)
         EXPECT_FALSE(gConexion().BaseDatosValida(&motivo)) << c.nombre;
         EXPECT_TRUE(motivo.contains(path)) << c.nombre;
         EXPECT_TRUE(motivo.contains(U(c.razon))) << motivo.toStdString();
-        EXPECT_TRUE(motivo.contains(U("datu-base"))) << c.nombre; // the Basque half
+        EXPECT_TRUE(motivo.contains(U("datu-base"))) << c.nombre;  // the Basque half
         gConexion().Cerrar();
 
         EXPECT_EQ(QFile::exists(path), existia) << c.nombre;
@@ -371,4 +370,4 @@ TEST_F(ConexionTest, DemoDatabaseAnswersTheProgramStatements)
     ASSERT_TRUE(valoracion::ValorIndustrial(1, "PI-01", 2016));
 }
 
-} // namespace
+}  // namespace

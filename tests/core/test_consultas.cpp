@@ -100,7 +100,7 @@ TEST_F(ConsultasTest, StretchOfAPortalByParity)
         const char* zona;  // nullptr: no stretch
         const char* subzona;
     } casos[] = {
-        {1, "101", "b2"}, {7, "101", "b2"}, {21, "101", "b2"}, {23, nullptr, ""},
+        {1, "101", "b2"},    {7, "101", "b2"},    {21, "101", "b2"},    {23, nullptr, ""},
         {0, " 899 ", "O'B"}, {8, " 899 ", "O'B"}, {20, " 899 ", "O'B"}, {22, nullptr, ""},
     };
     for (const Caso& c : casos) {

@@ -10,10 +10,9 @@
 
 namespace {
 
-const char* kSettings =
-    "CREATE TABLE T01_GENERAL (T01_FEC_OMIS INTEGER, T01_IDI_OMIS TEXT, T01_MON_OMIS TEXT,"
-    " T01_MINIMO_DESDE INTEGER, T01_MAXIMO_HASTA INTEGER);"
-    "INSERT INTO T01_GENERAL VALUES (20240315, ' E ', 'P  ', 1999, 2027);";
+const char* kSettings = "CREATE TABLE T01_GENERAL (T01_FEC_OMIS INTEGER, T01_IDI_OMIS TEXT, T01_MON_OMIS TEXT,"
+                        " T01_MINIMO_DESDE INTEGER, T01_MAXIMO_HASTA INTEGER);"
+                        "INSERT INTO T01_GENERAL VALUES (20240315, ' E ', 'P  ', 1999, 2027);";
 
 class EntradaTest : public ::testing::Test {
 protected:
@@ -59,8 +58,8 @@ TEST_F(EntradaTest, LeerT01ReadsTrimmedSettingsButNotTheDate)
     EXPECT_EQ(e.P_DESDE(), 1999);
     EXPECT_EQ(e.P_HASTA(), 2027);
     EXPECT_EQ(e.P_FECV(), 0);
-    EXPECT_EQ(gIdioma, 0); // start-up sets the offset, not the reading
-    EXPECT_EQ(Fila()[1].toString(), " E "); // nothing written back
+    EXPECT_EQ(gIdioma, 0);                   // start-up sets the offset, not the reading
+    EXPECT_EQ(Fila()[1].toString(), " E ");  // nothing written back
 }
 
 TEST_F(EntradaTest, LeerT01WithoutRowKeepsTheFields)
@@ -81,23 +80,23 @@ TEST_F(EntradaTest, SettersWriteTheirColumnAtOnce)
     EXPECT_EQ(gIdioma, 10000);
     EXPECT_EQ(gFecha().fecidioma(), "E");
     e.setP_MON(" P ");
-    EXPECT_EQ(e.P_MON(), " P "); // the field keeps the value as given
+    EXPECT_EQ(e.P_MON(), " P ");  // the field keeps the value as given
     e.setP_FECV(20250107);
     e.setP_DESDE(2001);
     e.setP_HASTA(2003);
 
     const QVariantList fila = Fila();
     EXPECT_EQ(fila[0].toLongLong(), 20250107);
-    EXPECT_EQ(fila[0].typeId(), QMetaType::LongLong); // written as a number, not a text
+    EXPECT_EQ(fila[0].typeId(), QMetaType::LongLong);  // written as a number, not a text
     EXPECT_EQ(fila[1].toString(), "E");
-    EXPECT_EQ(fila[2].toString(), "P"); // written trimmed
-    EXPECT_EQ(fila[3].toInt(), 1999);   // year range: never written
+    EXPECT_EQ(fila[2].toString(), "P");  // written trimmed
+    EXPECT_EQ(fila[3].toInt(), 1999);    // year range: never written
     EXPECT_EQ(fila[4].toInt(), 2027);
 
     e.setP_IDI("C");
     EXPECT_EQ(gIdioma, 0);
     EXPECT_EQ(gFecha().fecidioma(), "C");
-    e.setP_IDI("e"); // only "E" is Basque
+    e.setP_IDI("e");  // only "E" is Basque
     EXPECT_EQ(gIdioma, 0);
     EXPECT_EQ(Fila()[1].toString(), "e");
     EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
@@ -161,7 +160,7 @@ TEST_F(EntradaTest, RefusedWriteIsReportedAndTheNewValueApplies)
     EXPECT_EQ(e.P_IDI(), "C");
     EXPECT_EQ(gIdioma, 0);
     EXPECT_EQ(gFecha().fecidioma(), "C");
-    EXPECT_EQ(Fila()[1].toString(), " E "); // the file is unchanged
+    EXPECT_EQ(Fila()[1].toString(), " E ");  // the file is unchanged
 
     MsgBoxSeam::Clear();
     EXPECT_NO_THROW(e.setP_FECV(20250107));
@@ -192,4 +191,4 @@ TEST_F(EntradaTest, ReleasedSettingsComeBackEmpty)
     EXPECT_EQ(gEntrada().P_HASTA(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -121,7 +121,7 @@ TEST_F(ValoresAnosTest, TextInANumericColumnIsReportedWithTableYearAndValue)
         const char* cambio;
         std::function<void()> lectura;
         const char* columna;
-        const char* ano; // nullptr: the year itself is the bad value
+        const char* ano;  // nullptr: the year itself is the bad value
         const char* valor;
     } casos[] = {
         {"update t02_años set t02_porinc='1,02' where t02_ano=2002", factor, "t02_porinc", "2002", "1,02"},
@@ -347,4 +347,4 @@ TEST_F(BaseOcupadaTest, ReadOnlyFileIsReadAndToldOnce)
     EXPECT_FALSE(gConexion().IsReadOnly());
 }
 
-} // namespace
+}  // namespace

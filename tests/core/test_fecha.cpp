@@ -63,7 +63,7 @@ const TextCase kTextCases[] = {
 };
 // clang-format on
 
-} // namespace
+}  // namespace
 
 TEST(Fecha, EsFechaAndStringToLong)
 {
@@ -112,13 +112,14 @@ TEST(Fecha, LongToStringOfNoDateOrBadNumber)
         const char* text;
     };
     const Case cases[] = {
-        {"C", 0, "__/__/____"},          {"C", -20031027, "__/__/____"}, {"C", 20030230, "__/__/____"},
-        {"C", 1, "__/__/____"},          {"C", 2003102, "__/__/____"},   {"E", 0, "____/__/__"},
-        {"C", 200310271, "__/__/____"},  {"E", 9991231, "____/__/__"},   {"C", 99991231, "31/12/9999"},
-        {"E", 20030230, "____/__/__"},   {"E", 20031027, "2003/10/27"},  {"C", 20031027, "27/10/2003"},
+        {"C", 0, "__/__/____"},         {"C", -20031027, "__/__/____"}, {"C", 20030230, "__/__/____"},
+        {"C", 1, "__/__/____"},         {"C", 2003102, "__/__/____"},   {"E", 0, "____/__/__"},
+        {"C", 200310271, "__/__/____"}, {"E", 9991231, "____/__/__"},   {"C", 99991231, "31/12/9999"},
+        {"E", 20030230, "____/__/__"},  {"E", 20031027, "2003/10/27"},  {"C", 20031027, "27/10/2003"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Converter(c.idioma).LongToString(c.number), QString::fromLatin1(c.text)) << c.idioma << " " << c.number;
+        EXPECT_EQ(Converter(c.idioma).LongToString(c.number), QString::fromLatin1(c.text))
+            << c.idioma << " " << c.number;
 }
 
 TEST(Fecha, LongToStringInvertedReadsDayMonthYear)

@@ -147,17 +147,17 @@ TEST(SeleccionarEnCombo, SelectsTheFirstEntryBeginningWithTheText)
 {
     struct Caso {
         const char* texto;
-        int indice;       // expected ListIndex
-        const char* text; // expected text
+        int indice;        // expected ListIndex
+        const char* text;  // expected text
     } casos[] = {
-        {"san", 1, "SAN JUAN"},     // the upper-case pattern matches
-        {"Pl", 0, "PLAZA"},          // "PL*" matches PLAZA, the first in list order
-        {"Plazu", 2, "Plazuela"},    // the text as typed
-        {"S?N", 1, "SAN JUAN"},      // pattern characters keep their meaning
+        {"san", 1, "SAN JUAN"},    // the upper-case pattern matches
+        {"Pl", 0, "PLAZA"},        // "PL*" matches PLAZA, the first in list order
+        {"Plazu", 2, "Plazuela"},  // the text as typed
+        {"S?N", 1, "SAN JUAN"},    // pattern characters keep their meaning
         {"[PS]A", 1, "SAN JUAN"},
         {"#", 3, "3 DE MAYO"},
-        {"[3", 4, "[3 BIS"},         // not a valid pattern: taken literally
-        {"zz", -1, ""},              // no entry: the text is emptied
+        {"[3", 4, "[3 BIS"},  // not a valid pattern: taken literally
+        {"zz", -1, ""},       // no entry: the text is emptied
         {"", -1, ""},
     };
     for (const Caso& c : casos) {
@@ -171,7 +171,7 @@ TEST(SeleccionarEnCombo, SelectsTheFirstEntryBeginningWithTheText)
         EXPECT_EQ(cmb.ListIndex(), c.indice) << c.texto;
         EXPECT_EQ(cmb.Text(), U(c.text)) << c.texto;
         if (c.indice >= 0 && c.indice != 1) {
-            EXPECT_EQ(clicks, 1) << c.texto; // the selection runs the click handler
+            EXPECT_EQ(clicks, 1) << c.texto;  // the selection runs the click handler
         }
     }
 }
@@ -342,4 +342,4 @@ TEST(SeleccionarTexto, SelectsTheWholeText)
     EXPECT_NO_THROW(SeleccionarTexto(nullptr));
 }
 
-} // namespace
+}  // namespace

@@ -57,7 +57,7 @@ TEST_F(InicioTest, StartUpReadsSettingsAndEmptiesTheRecords)
     EXPECT_EQ(gEntrada().P_MON(), "E");
     EXPECT_EQ(gEntrada().P_DESDE(), 1999);
     EXPECT_EQ(gEntrada().P_HASTA(), 2027);
-    EXPECT_EQ(gEntrada().P_FECV(), 0); // the stored default date is not taken
+    EXPECT_EQ(gEntrada().P_FECV(), 0);  // the stored default date is not taken
     EXPECT_EQ(gDatosInicial().P0_Tip(), 1);
     const QString estados[] = {gDatosTip1().P1_SVL(), gDatosTip2().P2_SVL(), gDatosTip3().P3_SVL(),
                                gDatosTip4().P4_SVL(), gDatosTip5().P5_SVL(), gDatosTip6().P6_SVL(),
@@ -122,10 +122,10 @@ TEST(Globals, CreatedOnFirstUseAndReleased)
     gDatosInicial().setP0_Tip(7);
     gDatosTip3().setP3_MUN("X");
     CEntrada* antes = &gEntrada();
-    EXPECT_EQ(antes, &gEntrada()); // one instance
+    EXPECT_EQ(antes, &gEntrada());  // one instance
     ReleaseGlobals();
     EXPECT_EQ(gDatosInicial().P0_Tip(), 0);
     EXPECT_EQ(gDatosTip3().P3_MUN(), "");
 }
 
-} // namespace
+}  // namespace

@@ -95,11 +95,11 @@ TEST_F(MakedbTest, FailureOverAnExistingFileLeavesItUnchanged)
         QString mensaje;
     } casos[] = {
         {{malo}, "update.sql:5: no such table: no_existe"},
-        {{bueno, malo}, "update.sql:5:"},                               // the first script ran too
-        {{bueno, dir.filePath("updte.sql")}, "updte.sql"},              // a mistyped script name
-        {{dir.path()}, "folder"},                                       // a folder given as a script
-        {{transaccion}, "commit.sql:2:"},                               // it may not end the transaction
-        {{ajeno}, "ajeno.sql:1: no such collation sequence: ES"},      // nothing a standard tool lacks
+        {{bueno, malo}, "update.sql:5:"},                          // the first script ran too
+        {{bueno, dir.filePath("updte.sql")}, "updte.sql"},         // a mistyped script name
+        {{dir.path()}, "folder"},                                  // a folder given as a script
+        {{transaccion}, "commit.sql:2:"},                          // it may not end the transaction
+        {{ajeno}, "ajeno.sql:1: no such collation sequence: ES"},  // nothing a standard tool lacks
     };
     for (const Caso& c : casos) {
         const Salida s = Makedb(QStringList{copia} + c.scripts);
@@ -148,4 +148,4 @@ TEST_F(MakedbTest, NewFileAppearsOnlyComplete)
     EXPECT_EQ(Ficheros(), (QStringList{"malo.sql", "nueva.mdb", "tablas.sql"}));
 }
 
-} // namespace
+}  // namespace

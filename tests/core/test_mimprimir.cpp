@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kTolerancia = 0.5; // mm
+constexpr double kTolerancia = 0.5;  // mm
 constexpr int kPpp = 300;
 
 // The darkest grey level within 0.2 mm of a point (thin lines are only a fraction of a pixel).
@@ -101,7 +101,7 @@ TEST_F(ImprimirTest, TextsLandWhereTheyAreAligned)
 TEST_F(ImprimirTest, BoxesAreFilledWhiteOrGreyAndKeepTheirFillColour)
 {
     Printer& p = Printer::Get();
-    p.SetDrawWidth(10); // a line that shows at the resolution the page is read back with
+    p.SetDrawWidth(10);  // a line that shows at the resolution the page is read back with
     DibujarRecuadroGris(20, 20, 120, 60);
     EXPECT_EQ(p.FillColor() & 0xFFFFFF, 0xAAAAAAu);
     // A white box inside the grey one covers it; its double outline is one unit apart.
@@ -114,14 +114,14 @@ TEST_F(ImprimirTest, BoxesAreFilledWhiteOrGreyAndKeepTheirFillColour)
 
     const QImage pagina = PaginaPdf(pdf, kPpp);
     ASSERT_FALSE(pagina.isNull());
-    EXPECT_EQ(QColor(PixelPdf(pagina, 25, 55, kPpp)), QColor(170, 170, 170)); // grey band
-    EXPECT_EQ(QColor(PixelPdf(pagina, 100, 45, kPpp)), QColor(Qt::white));    // white inside
+    EXPECT_EQ(QColor(PixelPdf(pagina, 25, 55, kPpp)), QColor(170, 170, 170));  // grey band
+    EXPECT_EQ(QColor(PixelPdf(pagina, 100, 45, kPpp)), QColor(Qt::white));     // white inside
     EXPECT_LT(GrisMinimo(pagina, 30, 40), 100);                                // outer outline
     EXPECT_LT(GrisMinimo(pagina, 31, 40), 100);                                // inner outline
     EXPECT_EQ(GrisMinimo(pagina, 30.5, 40), 255);                              // white between
     EXPECT_LT(GrisMinimo(pagina, 150, 100), 100);                              // the line
     EXPECT_EQ(GrisMinimo(pagina, 150, 101), 255);
-    EXPECT_TRUE(BuscarFrase(LeerPalabrasPdf(pdf), "DENTRO").has_value());     // readable on white
+    EXPECT_TRUE(BuscarFrase(LeerPalabrasPdf(pdf), "DENTRO").has_value());  // readable on white
 }
 
-} // namespace
+}  // namespace

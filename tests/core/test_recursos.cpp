@@ -11,10 +11,7 @@
 
 // The panel's pictures are embedded in a static library: registering them here keeps
 // the linker from dropping them (this must stand outside any namespace).
-static void InitPictures()
-{
-    Q_INIT_RESOURCE(pictures);
-}
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace {
 
@@ -164,9 +161,8 @@ TEST(Recursos, ProgramFolderHoldsHelpTopicsAndPictures)
         int width, height;
     };
     InitPictures();
-    QList<Picture> pictures = {{folder + "/DESBIEN.BMP", 32, 32},
-                               {folder + "/DESCRIE.BMP", 32, 32},
-                               {":/pictures/emblema.png", 75, 98}};
+    QList<Picture> pictures = {
+        {folder + "/DESBIEN.BMP", 32, 32}, {folder + "/DESCRIE.BMP", 32, 32}, {":/pictures/emblema.png", 75, 98}};
     for (int n = 1; n <= 9; ++n)
         pictures.append({QString(":/pictures/tipologia%1.png").arg(n), 16, 16});
     for (const Picture& p : pictures) {
@@ -177,4 +173,4 @@ TEST(Recursos, ProgramFolderHoldsHelpTopicsAndPictures)
     EXPECT_NE(QImage(folder + "/DESBIEN.BMP"), QImage(folder + "/DESCRIE.BMP"));
 }
 
-} // namespace
+}  // namespace

@@ -53,22 +53,25 @@ TEST(Redondeo, VacioACero)
         EXPECT_EQ(r.typeId(), QMetaType::Int);
         EXPECT_EQ(r.toInt(), 0);
     }
-    const QVariant unchanged[] = {QVariant(12.5), QVariant(0), QVariant(QStringLiteral(" ")), QVariant(QStringLiteral("abc"))};
+    const QVariant unchanged[] = {QVariant(12.5), QVariant(0), QVariant(QStringLiteral(" ")),
+                                  QVariant(QStringLiteral("abc"))};
     for (const QVariant& v : unchanged)
         EXPECT_EQ(VacioACero(v), v) << v.toString().toStdString();
 }
 
 TEST(Redondeo, CeroAVacio)
 {
-    const QVariant empties[] = {QVariant(0), QVariant(0.0), QVariant(-0.0), QVariant::fromValue<int16_t>(0),
-                                QVariant::fromValue<qlonglong>(0), QVariant()};
+    const QVariant empties[] = {
+        QVariant(0), QVariant(0.0), QVariant(-0.0), QVariant::fromValue<int16_t>(0), QVariant::fromValue<qlonglong>(0),
+        QVariant()};
     for (const QVariant& v : empties) {
         const QVariant r = CeroAVacio(v);
         EXPECT_EQ(r.typeId(), QMetaType::QString);
         EXPECT_TRUE(r.toString().isEmpty());
     }
     // A text is never a number equal to 0.
-    const QVariant unchanged[] = {QVariant(7), QVariant(0.5), QVariant(QStringLiteral("0")), QVariant(QStringLiteral("abc"))};
+    const QVariant unchanged[] = {QVariant(7), QVariant(0.5), QVariant(QStringLiteral("0")),
+                                  QVariant(QStringLiteral("abc"))};
     for (const QVariant& v : unchanged) {
         EXPECT_EQ(CeroAVacio(v), v) << v.toString().toStdString();
         EXPECT_EQ(CeroAVacio(v).typeId(), v.typeId());

@@ -18,17 +18,17 @@ struct CodeKind {
 
 // The common model: every code any record has, its type and the decimals its setter rounds to.
 const CodeKind kModel[] = {
-    {"MIN", Kind::Flag, 0},   {"FECV", Kind::I32, 0},    {"MON", Kind::Text, 0},   {"EJER", Kind::I16, 0},
-    {"VER", Kind::I16, 0},    {"AÑOP", Kind::I16, 0},    {"COA", Kind::Dbl, 6},    {"RP", Kind::Dbl, 2},
-    {"PTI", Kind::Dbl, 2},    {"VAD", Kind::Dbl, 0},     {"VAC", Kind::Dbl, 0},    {"VCO", Kind::Dbl, 0},
-    {"VAF", Kind::Dbl, 0},    {"VCF", Kind::Dbl, 0},     {"VSF", Kind::Dbl, 0},    {"ANTTIPO", Kind::Text, 0},
-    {"ANTDAT", Kind::I32, 0}, {"ANT", Kind::I16, 0},     {"DEP", Kind::Dbl, 4},    {"SBU", Kind::Dbl, 2},
-    {"TSU", Kind::Text, 0},   {"SHO", Kind::Dbl, 4},     {"CL1", Kind::Text, 0},   {"CL2", Kind::Text, 0},
-    {"CL3", Kind::Text, 0},   {"CL4", Kind::Text, 0},    {"CCL", Kind::Dbl, 2},    {"TVI", Kind::Text, 0},
-    {"CCO", Kind::Dbl, 0},    {"VRR", Kind::Dbl, 0},     {"VRC", Kind::Dbl, 0},    {"VRI", Kind::Dbl, 0},
-    {"MAP", Kind::Dbl, 0},    {"CCS", Kind::Dbl, 4},     {"CCG", Kind::Dbl, 2},    {"TGA", Kind::Text, 0},
-    {"MUN", Kind::Text, 0},   {"CAL", Kind::Text, 0},    {"NUP", Kind::I16, 0},    {"NUR", Kind::I16, 0},
-    {"NOR", Kind::Text, 0},   {"NUS", Kind::Text, 0},    {"NUI", Kind::Text, 0},   {"SVL", Kind::Text, 0},
+    {"MIN", Kind::Flag, 0},   {"FECV", Kind::I32, 0}, {"MON", Kind::Text, 0}, {"EJER", Kind::I16, 0},
+    {"VER", Kind::I16, 0},    {"AÑOP", Kind::I16, 0}, {"COA", Kind::Dbl, 6},  {"RP", Kind::Dbl, 2},
+    {"PTI", Kind::Dbl, 2},    {"VAD", Kind::Dbl, 0},  {"VAC", Kind::Dbl, 0},  {"VCO", Kind::Dbl, 0},
+    {"VAF", Kind::Dbl, 0},    {"VCF", Kind::Dbl, 0},  {"VSF", Kind::Dbl, 0},  {"ANTTIPO", Kind::Text, 0},
+    {"ANTDAT", Kind::I32, 0}, {"ANT", Kind::I16, 0},  {"DEP", Kind::Dbl, 4},  {"SBU", Kind::Dbl, 2},
+    {"TSU", Kind::Text, 0},   {"SHO", Kind::Dbl, 4},  {"CL1", Kind::Text, 0}, {"CL2", Kind::Text, 0},
+    {"CL3", Kind::Text, 0},   {"CL4", Kind::Text, 0}, {"CCL", Kind::Dbl, 2},  {"TVI", Kind::Text, 0},
+    {"CCO", Kind::Dbl, 0},    {"VRR", Kind::Dbl, 0},  {"VRC", Kind::Dbl, 0},  {"VRI", Kind::Dbl, 0},
+    {"MAP", Kind::Dbl, 0},    {"CCS", Kind::Dbl, 4},  {"CCG", Kind::Dbl, 2},  {"TGA", Kind::Text, 0},
+    {"MUN", Kind::Text, 0},   {"CAL", Kind::Text, 0}, {"NUP", Kind::I16, 0},  {"NUR", Kind::I16, 0},
+    {"NOR", Kind::Text, 0},   {"NUS", Kind::Text, 0}, {"NUI", Kind::Text, 0}, {"SVL", Kind::Text, 0},
 };
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -123,7 +123,7 @@ static_assert(!HasP6_VER<cDatosTip6>);
 static_assert(!HasP9_CL1<cDatosTip9>);
 static_assert(HasP8_DES<cDatosTip8>);
 
-} // namespace
+}  // namespace
 
 TEST(Registros, EachRecordHasItsCodesOnly)
 {
@@ -191,7 +191,8 @@ TEST(Registros, DoublesRoundToTheirDecimalsExceptTheTwoStoredAsGiven)
             if (asGiven)
                 EXPECT_EQ(r->Get(Q(c.code)).toDouble(), v) << "record " << e.tipo << " " << c.code;
             else
-                EXPECT_DOUBLE_EQ(r->Get(Q(c.code)).toDouble(), roundedTo(c.decimals)) << "record " << e.tipo << " " << c.code;
+                EXPECT_DOUBLE_EQ(r->Get(Q(c.code)).toDouble(), roundedTo(c.decimals))
+                    << "record " << e.tipo << " " << c.code;
         }
     }
 }

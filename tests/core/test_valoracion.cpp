@@ -295,8 +295,18 @@ TEST(ValorarRegistro, AZoneValueOf0ZeroesTheResultsWhereTheRecordIsGuarded)
         for (auto orden : {OrdenOperandos::CalcularValores, OrdenOperandos::CadenaValores}) {
             SCOPED_TRACE(testing::Message() << "typology " << tipo << " order " << static_cast<int>(orden));
             // Results of an earlier valuation, and a construction cost that alone would give a value.
-            auto r = Registro(tipo, {{zona, 0}, {"CCO", 30000}, {"CCL", 1}, {"SHO", 10}, {"COA", 1}, {"RP", 1},
-                                     {"PTI", 100}, {"VAD", 5}, {"VAC", 5}, {"VCO", 5}, {"VAF", 5}, {"VSF", 2},
+            auto r = Registro(tipo, {{zona, 0},
+                                     {"CCO", 30000},
+                                     {"CCL", 1},
+                                     {"SHO", 10},
+                                     {"COA", 1},
+                                     {"RP", 1},
+                                     {"PTI", 100},
+                                     {"VAD", 5},
+                                     {"VAC", 5},
+                                     {"VCO", 5},
+                                     {"VAF", 5},
+                                     {"VSF", 2},
                                      {"VCF", 3}});
             if (r->Has("DEP"))
                 r->Set("DEP", 1.0);

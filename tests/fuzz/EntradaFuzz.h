@@ -39,10 +39,10 @@ private:
 };
 
 // A broken property: the fuzzer reports it as a crash, with the input that broke it.
-#define FUZZ_CHECK(cond)                                                                         \
-    do {                                                                                         \
-        if (!(cond)) {                                                                           \
-            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__);    \
-            std::abort();                                                                        \
-        }                                                                                        \
+#define FUZZ_CHECK(cond)                                                                      \
+    do {                                                                                      \
+        if (!(cond)) {                                                                        \
+            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
+            std::abort();                                                                     \
+        }                                                                                     \
     } while (0)

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString desde = f.LongToString(numero, (opciones & 4) != 0);
 
     if (!conocido)
-        return 0; // only the absence of crashes is asked of an unknown language
+        return 0;  // only the absence of crashes is asked of an unknown language
     FUZZ_CHECK(esFecha == (n >= 0));
     if (n > 0) {
         // The date box's mask holds the separators; the conversion reads only the digit places.
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         conBarras[vasco ? 4 : 2] = QLatin1Char('/');
         conBarras[vasco ? 7 : 5] = QLatin1Char('/');
         FUZZ_CHECK(f.LongToString(n) == conBarras);
-        if (texto == conBarras) // miYear reads a Spanish date by its separators as well
+        if (texto == conBarras)  // miYear reads a Spanish date by its separators as well
             FUZZ_CHECK(yearOk && year == n / 10000);
         FUZZ_CHECK(minYear == 0 || n / 10000 >= minYear);
     }
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (desde != f.FecVacia()) {
         const int32_t otra = f.StringToLong(desde);
         FUZZ_CHECK(otra > 0);
-        if (opciones & 4) // read as ddmmyyyy
+        if (opciones & 4)  // read as ddmmyyyy
             FUZZ_CHECK(otra == (numero % 10000) * 10000 + (numero / 10000 % 100) * 100 + numero / 1000000);
         else
             FUZZ_CHECK(otra == numero);

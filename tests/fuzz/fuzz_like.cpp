@@ -18,7 +18,7 @@ QString Literal(const QString& s)
     return p;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

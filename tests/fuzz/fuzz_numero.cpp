@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const struct {
         const char* patron;
         int decimales;
-    } propios[] = {{"#,###,###", 0}, {"#,###,##0", 0}, {"##0.00", 2}, {"#0.000000", 6},
+    } propios[] = {{"#,###,###", 0}, {"#,###,##0", 0}, {"##0.00", 2},   {"#0.000000", 6},
                    {"0.0000", 4},    {"00000000", 0},  {"#,##0.00", 2}, {"#,###,##0.00", 2}};
     const auto& p = propios[eleccion % (sizeof propios / sizeof propios[0])];
     const QString texto = FormatNumber(v, QString::fromLatin1(p.patron));
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     if (std::fabs(v) >= 1e14)
-        return 0; // past 15 significant digits the text holds no more than the double's digits
+        return 0;  // past 15 significant digits the text holds no more than the double's digits
     const double vuelta = ParseNumber(texto);
     const double paso = std::pow(10.0, -p.decimales);
     FUZZ_CHECK(std::fabs(vuelta - v) <= paso / 2 + std::fabs(v) * 1e-14 + 1e-300);

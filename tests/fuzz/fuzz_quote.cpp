@@ -12,7 +12,7 @@ namespace {
 
 cConexionDAO* gDb = nullptr;
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     EntradaFuzz in(data, size);
-    const QString valor = in.Texto('\xff'); // 0xFF never occurs in UTF-8: the whole input
+    const QString valor = in.Texto('\xff');  // 0xFF never occurs in UTF-8: the whole input
     const QString entre = QLatin1Char('\'') + cConexionDAO::Quote(valor) + QLatin1Char('\'');
     // SQLite ends a statement's text at a NUL character; such a value cannot be a literal,
     // and the statement must then fail rather than run something else.

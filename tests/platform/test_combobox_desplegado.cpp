@@ -16,8 +16,7 @@ namespace {
 // seen by the window; a box after the combo takes the focus on Tab.
 class Ventana : public Form {
 public:
-    Ventana()
-        : Form(QStringLiteral("VentanaCombo"))
+    Ventana() : Form(QStringLiteral("VentanaCombo"))
     {
         combo = new ComboBox(this);
         combo->setObjectName(QStringLiteral("cmbprueba"));
@@ -187,4 +186,4 @@ TEST_F(ComboDesplegado, EscapeClosesTheListAndChangesNothing)
     EXPECT_TRUE(EnLaLista());
 }
 
-} // namespace
+}  // namespace

@@ -32,7 +32,7 @@ struct ComboLista : ::testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 // An empty combo that gets its entries keeps its text and no selection, and raises nothing;
 // each entry has its own data (0 where none was given).

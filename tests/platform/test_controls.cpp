@@ -36,7 +36,7 @@ struct Window {
     }
 };
 
-} // namespace
+}  // namespace
 
 // ---- numeric box ----
 
@@ -82,7 +82,7 @@ TEST(CajaNum, TypingRaisesChangeAndKeepsTheDigitCounts)
         QObject::connect(box, &CajaNum::Change, [&] { ++changes; });
         QTest::keyClicks(box, QString::fromUtf8(c.typed));
         EXPECT_EQ(box->texto(), QString::fromUtf8(c.shown)) << c.typed;
-        EXPECT_EQ(changes, box->texto().size()) << c.typed; // one Change per accepted key
+        EXPECT_EQ(changes, box->texto().size()) << c.typed;  // one Change per accepted key
     }
 }
 
@@ -106,12 +106,12 @@ TEST(CajaNum, AFormattedWriteCanBeEditedFurther)
     box->setEnteros(7);
     box->setDecimales(2);
     ASSERT_TRUE(win.show());
-    box->setTexto("1.234,5"); // written by the program with grouping
+    box->setTexto("1.234,5");  // written by the program with grouping
     box->setFocus();
     box->end(false);
     QTest::keyClick(box, '6');
     EXPECT_EQ(box->texto(), "1.234,56");
-    QTest::keyClick(box, '7'); // a third decimal is refused
+    QTest::keyClick(box, '7');  // a third decimal is refused
     EXPECT_EQ(box->texto(), "1.234,56");
 }
 
@@ -162,10 +162,10 @@ TEST(CajaNum, LockedDisplayBoxIsGreyReadOnlyAndPassesTheFocusOn)
     EXPECT_EQ(display->palette().color(QPalette::Base), QColor(224, 224, 224));
 
     before->setFocus();
-    QTest::keyClick(before, Qt::Key_Tab); // the display box is not in the tab order
+    QTest::keyClick(before, Qt::Key_Tab);  // the display box is not in the tab order
     EXPECT_EQ(QApplication::focusWidget(), after);
 
-    display->setFocus(); // entered anyhow: the focus goes on
+    display->setFocus();  // entered anyhow: the focus goes on
     EXPECT_EQ(QApplication::focusWidget(), after);
     QTest::keyClicks(display, "5");
     EXPECT_EQ(display->texto(), "1.000");
@@ -200,7 +200,7 @@ TEST(MaskEdBox, EmptyBoxReadsAsItsMaskWithBlanks)
     eu.SetMask("####/##/##");
     EXPECT_EQ(es.Text(), "__/__/____");
     EXPECT_EQ(eu.Text(), "____/__/__");
-    EXPECT_EQ(es.text().remove(' '), "//"); // what the plain line edit would have given
+    EXPECT_EQ(es.text().remove(' '), "//");  // what the plain line edit would have given
 }
 
 TEST(MaskEdBox, WrittenTextsReadBack)
@@ -222,7 +222,7 @@ TEST(MaskEdBox, WrittenTextsReadBack)
     for (const auto& c : cases) {
         MaskEdBox box;
         box.SetMask(QString::fromUtf8(c.mask));
-        box.SetText("01/01/1999"); // something to overwrite
+        box.SetText("01/01/1999");  // something to overwrite
         box.SetText(QString::fromUtf8(c.written));
         EXPECT_EQ(box.Text(), QString::fromUtf8(c.read)) << c.written;
     }
@@ -265,7 +265,7 @@ struct ComboFixture : ::testing::Test {
         QObject::connect(&cmb, &ComboBox::Change, [this] { ++changes; });
     }
 };
-} // namespace
+}  // namespace
 
 TEST_F(ComboFixture, FillingAnEmptyComboOrClearingItRaisesNothing)
 {
@@ -288,7 +288,7 @@ TEST_F(ComboFixture, SelectingFromCodeRaisesClickAtOnceWhenTheIndexChanges)
     cmb.AddItem("Barakaldo");
     cmb.AddItem("Getxo");
     cmb.SetListIndex(1);
-    ASSERT_EQ(clicks, 1); // before SetListIndex returned
+    ASSERT_EQ(clicks, 1);  // before SetListIndex returned
     EXPECT_EQ(indexAtClick, QList<int>{1});
     EXPECT_EQ(cmb.Text(), "Getxo");
     cmb.SetListIndex(1);
@@ -379,10 +379,10 @@ TEST(OptionButton, SettingFromCodeClicksAndClearsTheOthersOfItsFrame)
     EXPECT_EQ(clicks, (QStringList{"A", "C", "B"}));
     EXPECT_FALSE(a.Value());
     EXPECT_TRUE(b.Value());
-    EXPECT_TRUE(c.Value()); // another frame, another array
-    b.SetValue(true); // already set: nothing changes
+    EXPECT_TRUE(c.Value());  // another frame, another array
+    b.SetValue(true);        // already set: nothing changes
     EXPECT_EQ(clicks.size(), 3);
-    b.SetValue(false); // the program may clear an option; that is no click
+    b.SetValue(false);  // the program may clear an option; that is no click
     EXPECT_FALSE(b.Value());
     EXPECT_EQ(clicks.size(), 3);
 }
@@ -423,13 +423,13 @@ TEST(OptionButton, TabStopsOnlyAtTheChosenOptionOfAnArray)
         QTest::keyClick(w, Qt::Key_Tab);
         return QApplication::focusWidget();
     };
-    EXPECT_EQ(tabFrom(before), a); // none chosen: every option is a stop
-    b->SetValue(true);             // chosen by the program
+    EXPECT_EQ(tabFrom(before), a);  // none chosen: every option is a stop
+    b->SetValue(true);              // chosen by the program
     EXPECT_EQ(tabFrom(before), b);
     EXPECT_EQ(tabFrom(b), after);
     QTest::keyClick(after, Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), b);
-    b->SetValue(false); // none chosen again
+    b->SetValue(false);  // none chosen again
     EXPECT_EQ(tabFrom(before), a);
 }
 
@@ -442,7 +442,7 @@ TEST(CheckBox, EveryChangeOfValueClicks)
     chk.SetValue(1);
     chk.SetValue(0);
     EXPECT_EQ(values, (QList<int>{1, 0}));
-    chk.click(); // by the user
+    chk.click();  // by the user
     EXPECT_EQ(values, (QList<int>{1, 0, 1}));
 }
 
@@ -468,7 +468,7 @@ TEST(ListView, ItemsWithKeysIconsAndSelection)
     QObject::connect(list, &ListView::DblClick, [&] { ++dbl; });
     list->SetSelectedIndex(3);
     EXPECT_EQ(list->SelectedIndex(), 3);
-    EXPECT_TRUE(clicked.isEmpty()); // selection by code is no click
+    EXPECT_TRUE(clicked.isEmpty());  // selection by code is no click
 
     const QPoint p = list->visualItemRect(list->item(6)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);

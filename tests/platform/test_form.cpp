@@ -18,8 +18,7 @@ namespace {
 // A form that records its hooks; its key hook and unload answer are set by each test.
 class TestForm : public Form {
 public:
-    explicit TestForm(const QString& name = "Prueba")
-        : Form(name)
+    explicit TestForm(const QString& name = "Prueba") : Form(name)
     {
         auto* lay = new QVBoxLayout(this);
         for (const char* n : {"txtA", "txtB", "txtC"}) {
@@ -86,7 +85,7 @@ bool answerRealMessageBox(const QString& text)
     return hadFocus;
 }
 
-} // namespace
+}  // namespace
 
 // ---- life cycle ----
 
@@ -98,7 +97,7 @@ TEST(Form, ModalShowRunsItsOwnLoopUntilHiddenAndHidingKeepsItLoaded)
         modalInside = f.IsShownModal() && f.isVisible();
         f.Hide();
     });
-    f.Show(true); // returns only when hidden
+    f.Show(true);  // returns only when hidden
     EXPECT_TRUE(modalInside);
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(f.IsShownModal());
@@ -106,12 +105,12 @@ TEST(Form, ModalShowRunsItsOwnLoopUntilHiddenAndHidingKeepsItLoaded)
 
     later([&] { f.Unload(); });
     f.Show(true);
-    EXPECT_EQ(f.loads, 1); // shown again after hiding: no new load
+    EXPECT_EQ(f.loads, 1);  // shown again after hiding: no new load
     EXPECT_FALSE(f.IsLoaded());
 
     later([&] { f.Hide(); });
     f.Show(true);
-    EXPECT_EQ(f.loads, 2); // after unloading, showing loads again
+    EXPECT_EQ(f.loads, 2);  // after unloading, showing loads again
 }
 
 TEST(Form, NestedModalFormsEndInOrder)
@@ -229,9 +228,9 @@ TEST(Form, KeyPressSeesEveryKeyFirstAndCanSwallowOrChangeIt)
     f.keys.clear();
     QTest::keyClick(a, Qt::Key_Escape);
     QTest::keyClick(a, Qt::Key_Backspace);
-    QTest::keyClick(a, Qt::Key_Left); // no character: no key press of the window
+    QTest::keyClick(a, Qt::Key_Left);  // no character: no key press of the window
     EXPECT_EQ(f.keys, (QList<int>{27, 8}));
-    EXPECT_TRUE(f.isVisible()); // Escape closes nothing
+    EXPECT_TRUE(f.isVisible());  // Escape closes nothing
 }
 
 TEST(Form, EnterActsAsTabAndTheBoxStillSeesTheEnter)
@@ -259,7 +258,7 @@ TEST(Form, SendTabGoesToTheFocusOfWhenItIsProcessed)
     ASSERT_TRUE(showActive(f));
     f.box("txtA")->setFocus();
     SendTab();
-    f.box("txtB")->setFocus(); // the focus moves before the Tab is delivered
+    f.box("txtB")->setFocus();  // the focus moves before the Tab is delivered
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), f.box("txtC"));
 }
@@ -276,7 +275,7 @@ struct FocusLog {
         f.OnLostFocus(w, [this, n] { events << "lost " + n; });
     }
 };
-} // namespace
+}  // namespace
 
 TEST(Form, LostAndGotFocusFollowTheFocusBetweenControlsOfTheWindow)
 {
@@ -292,8 +291,8 @@ TEST(Form, LostAndGotFocusFollowTheFocusBetweenControlsOfTheWindow)
     QTest::keyClick(f.box("txtB"), Qt::Key_Tab, Qt::ShiftModifier);
     QTest::mouseClick(f.box("txtC"), Qt::LeftButton);
     Form::SetFocus(f.box("txtB"));
-    EXPECT_EQ(log.events, (QStringList{"lost txtA", "got txtB", "lost txtB", "got txtA", "lost txtA",
-                                       "got txtC", "lost txtC", "got txtB"}));
+    EXPECT_EQ(log.events, (QStringList{"lost txtA", "got txtB", "lost txtB", "got txtA", "lost txtA", "got txtC",
+                                       "lost txtC", "got txtB"}));
 }
 
 TEST(Form, FocusTakenByAnotherWindowIsNoLostFocus)
@@ -373,7 +372,7 @@ TEST(Form, MouseDownOnAButtonComesBeforeTheLostFocusOfTheBoxLeft)
         }
         EXPECT_EQ(events, (QStringList{"down", "lost", "click"})) << throughWindow;
 
-        events.clear(); // the button already has the focus: the handler still runs, once
+        events.clear();  // the button already has the focus: the handler still runs, once
         QTest::mouseClick(b, Qt::LeftButton);
         EXPECT_EQ(events, (QStringList{"down", "click"})) << throughWindow;
     }

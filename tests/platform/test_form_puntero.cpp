@@ -16,8 +16,7 @@ namespace {
 // A box at the top, a button at the bottom, empty space between them.
 class FormaPuntero : public Form {
 public:
-    FormaPuntero()
-        : Form(QStringLiteral("Puntero"))
+    FormaPuntero() : Form(QStringLiteral("Puntero"))
     {
         resize(300, 200);
         caja = new QLineEdit(this);
@@ -50,7 +49,8 @@ class MostrarFormaPuntero : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        f.OnMouseOver(f.boton, [this] { r.eventos << "over"; }, [this] { r.eventos << "away"; });
+        f.OnMouseOver(
+            f.boton, [this] { r.eventos << "over"; }, [this] { r.eventos << "away"; });
         f.Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
         // The pointer comes into the window first, as it does before it can reach a control.

@@ -40,8 +40,8 @@ protected:
         ASSERT_TRUE(QDir(dir_.path()).mkpath(QString::fromUtf8(file)));
         QFile f(dir_.path() + "/" + file + "/" + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("<html><head><meta charset=\"utf-8\"><title>") + title + "</title></head><body>" + body
-                + "</body></html>");
+        f.write(QByteArray("<html><head><meta charset=\"utf-8\"><title>") + title + "</title></head><body>" + body +
+                "</body></html>");
     }
     QString Request(const char* file, const char* topic) const { return dir_.path() + "/" + file + "::/" + topic; }
 
@@ -68,7 +68,7 @@ protected:
     QWidget owner_;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(HelpViewerTest, TitleFollowsThePageAndBackForwardIndexNavigate)
 {
@@ -101,7 +101,7 @@ TEST_F(HelpViewerTest, TitleFollowsThePageAndBackForwardIndexNavigate)
     Click("HelpIndex");
     EXPECT_EQ(v->windowTitle(), QString::fromUtf8("Índice general"));
     EXPECT_EQ(QFileInfo(v->source().toLocalFile()).fileName(), "indice.htm");
-    Click("HelpBack"); // the index is one more page of the history
+    Click("HelpBack");  // the index is one more page of the history
     EXPECT_EQ(v->windowTitle(), "2. Trastero");
 
     // A new request from the program is also a page of the history, and sets the title.

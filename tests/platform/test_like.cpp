@@ -12,7 +12,7 @@ TEST(Like, MatchesWildcardsSetsAndRanges)
 {
     const LikeCase cases[] = {
         {"abc", "abc", true},
-        {"abc", "ABC", false}, // case-sensitive
+        {"abc", "ABC", false},  // case-sensitive
         {"abc", "a*", true},
         {"", "*", true},
         {"abc", "*c", true},
@@ -47,7 +47,7 @@ TEST(Like, UnclosedBracketIsAnInvalidPattern)
     EXPECT_FALSE(IsValidLikePattern("ab[c"));
     EXPECT_FALSE(IsValidLikePattern("["));
     EXPECT_TRUE(IsValidLikePattern("a[b]c*"));
-    EXPECT_TRUE(IsValidLikePattern("a]b")); // a lone ']' is an ordinary character
+    EXPECT_TRUE(IsValidLikePattern("a]b"));  // a lone ']' is an ordinary character
     EXPECT_FALSE(Like("ab[c", "ab[c"));
     EXPECT_TRUE(Like("a]b", "a]b"));
 }

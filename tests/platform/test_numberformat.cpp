@@ -16,9 +16,9 @@ TEST(FormatNumber, PatternsOfTheProgramWithSpanishSeparators)
 {
     const FormatCase cases[] = {
         {1234567, "#,###,###", "1.234.567"},
-        {0, "#,###,###", ""}, // no '0' placeholder: zero shows nothing
+        {0, "#,###,###", ""},  // no '0' placeholder: zero shows nothing
         {0, "#,###,##0", "0"},
-        {1234567890, "#,###,###", "1.234.567.890"}, // more digits than placeholders
+        {1234567890, "#,###,###", "1.234.567.890"},  // more digits than placeholders
         {999, "#,###,##0", "999"},
         {1000, "#,###,##0", "1.000"},
         {1234.5, "#,##0.00", "1.234,50"},
@@ -30,7 +30,7 @@ TEST(FormatNumber, PatternsOfTheProgramWithSpanishSeparators)
         {7, "0000", "0007"},
         {5, "00", "05"},
         {12.3, "#,###,###.00", "12,30"},
-        {1234.5, "#,##0.00 €", "1.234,50 €"}, // literal characters are kept
+        {1234.5, "#,##0.00 €", "1.234,50 €"},  // literal characters are kept
         {-1234.5, "#,##0.00", "-1.234,50"},
     };
     for (const FormatCase& c : cases)

@@ -12,7 +12,7 @@ constexpr double kPtPerMm = 72.0 / 25.4;
 
 struct Word {
     QString text;
-    double xMin, yMin, xMax, yMax; // millimetres from the top-left corner of the page
+    double xMin, yMin, xMax, yMax;  // millimetres from the top-left corner of the page
 };
 
 // The words of a PDF with their boxes, read with pdftotext -bbox.
@@ -51,10 +51,7 @@ QImage pageImage(const QString& pdf, const QString& dir)
     return QImage(dir + "/page.png");
 }
 
-QRgb pixelAt(const QImage& img, double xMm, double yMm)
-{
-    return img.pixel(int(xMm * 10), int(yMm * 10));
-}
+QRgb pixelAt(const QImage& img, double xMm, double yMm) { return img.pixel(int(xMm * 10), int(yMm * 10)); }
 
 const Word* find(const QList<Word>& words, const QString& text)
 {
@@ -98,7 +95,7 @@ struct PrinterTest : ::testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(PrinterTest, TextsLandAtTheirMillimetresLeftAndRightAligned)
 {
@@ -133,7 +130,7 @@ TEST_F(PrinterTest, TextsLandAtTheirMillimetresLeftAndRightAligned)
             EXPECT_NEAR(w->xMax, c.x, 0.5) << c.text;
         else
             EXPECT_NEAR(w->xMin, c.x, 0.5) << c.text;
-        EXPECT_NEAR(w->yMin, c.y, 0.5) << c.text; // the position is the top of the text
+        EXPECT_NEAR(w->yMin, c.y, 0.5) << c.text;  // the position is the top of the text
         // A text of n points is about 1.15 n points high: the size is in real points.
         EXPECT_NEAR((w->yMax - w->yMin) * kPtPerMm, c.size * 1.15, c.size * 0.15) << c.text;
     }
@@ -154,7 +151,7 @@ TEST_F(PrinterTest, TextWidthMatchesThePrintedWidthInTheCurrentUnit)
     ASSERT_TRUE(first && last);
     EXPECT_NEAR(last->xMax - first->xMin, mm, 0.3);
 
-    prn.SetScaleMode(1); // twips
+    prn.SetScaleMode(1);  // twips
     EXPECT_NEAR(prn.TextWidth(text), mm * 1440 / 25.4, 1.0);
     prn.SetScaleMode(6);
 }
@@ -186,7 +183,7 @@ TEST_F(PrinterTest, LinesBoxesAndPicturesAreDrawnWhereTheMillimetresSay)
     prn.SetDrawWidth(1);
     prn.Box(30, 40, 90, 70);
     prn.SetFillStyle(1);
-    prn.Box(100, 40, 160, 70); // outline only
+    prn.Box(100, 40, 160, 70);  // outline only
     QImage red(4, 2, QImage::Format_RGB32);
     red.fill(qRgb(255, 0, 0));
     prn.PaintPicture(red, 40, 100, 50, 20);
@@ -195,12 +192,12 @@ TEST_F(PrinterTest, LinesBoxesAndPicturesAreDrawnWhereTheMillimetresSay)
     const QImage page = pageImage(pdf, dir.path());
     ASSERT_FALSE(page.isNull());
     auto grey = [](QRgb c) { return qGray(c); };
-    EXPECT_LT(grey(pixelAt(page, 70, 20)), 100);   // on the thick line
-    EXPECT_GT(grey(pixelAt(page, 70, 21)), 240);   // 1 mm below: paper
-    EXPECT_NEAR(qRed(pixelAt(page, 60, 55)), 192, 8); // inside the filled box
-    EXPECT_GT(grey(pixelAt(page, 60, 72)), 240);   // below it
-    EXPECT_GT(grey(pixelAt(page, 130, 55)), 240);  // inside the transparent box
-    const QRgb pic = pixelAt(page, 88, 118);        // inside the stretched picture
+    EXPECT_LT(grey(pixelAt(page, 70, 20)), 100);       // on the thick line
+    EXPECT_GT(grey(pixelAt(page, 70, 21)), 240);       // 1 mm below: paper
+    EXPECT_NEAR(qRed(pixelAt(page, 60, 55)), 192, 8);  // inside the filled box
+    EXPECT_GT(grey(pixelAt(page, 60, 72)), 240);       // below it
+    EXPECT_GT(grey(pixelAt(page, 130, 55)), 240);      // inside the transparent box
+    const QRgb pic = pixelAt(page, 88, 118);           // inside the stretched picture
     EXPECT_GT(qRed(pic), 200);
     EXPECT_LT(qGreen(pic), 60);
     EXPECT_GT(grey(pixelAt(page, 92, 110)), 240);  // just right of it

@@ -23,16 +23,16 @@ TEST(MsgBox, SeamRecordsEachCallAndAnswersInOrder)
     MsgBoxSeam::Install();
     MsgBoxSeam::PushAnswer(2);
     EXPECT_EQ(MsgBox("Primero", 48, "Fecha"), 2);
-    EXPECT_EQ(MsgBox("Segundo", 64), 1); // no answer left: OK
+    EXPECT_EQ(MsgBox("Segundo", 64), 1);  // no answer left: OK
     EXPECT_EQ(MsgBox("Tercero"), 1);
     const QList<ShownMessage> shown = MsgBoxSeam::Shown();
     ASSERT_EQ(shown.size(), 3);
     EXPECT_EQ(shown[0].text, "Primero");
     EXPECT_EQ(shown[0].style, 48);
     EXPECT_EQ(shown[0].title, "Fecha");
-    EXPECT_EQ(shown[1].title, "Valoración"); // no title: the application's
+    EXPECT_EQ(shown[1].title, "Valoración");  // no title: the application's
     EXPECT_EQ(shown[2].style, 0);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // nothing was shown
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // nothing was shown
     MsgBoxSeam::Uninstall();
 }
 
@@ -95,7 +95,7 @@ TEST(HourglassGuard, ShowsTheWaitPointerWhileAlive)
         {
             HourglassGuard inner;
         }
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr); // the outer one still holds
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);  // the outer one still holds
     }
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

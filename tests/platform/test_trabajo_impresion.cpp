@@ -32,7 +32,7 @@ protected:
     QTemporaryDir dir_;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(TrabajoImpresion, DocumentCarriesTheNameSetBeforeItAndTheNextOneDoesNotInheritIt)
 {
@@ -66,14 +66,14 @@ TEST_F(TrabajoImpresion, EachReportNamesItsJobByItsHeadingInItsLanguage)
         {"garaje_es", InformeGarajeEs, "COMPROBACIÓN DE VALORES: GARAJES / APARCAMIENTOS"},
         {"garaje_eu", InformeGarajeEu, "BALIO EGIAZTAPENA: GARAJEAK / APARKALEKUAK"},
     };
-    QWidget ventana; // no controls: the heading is made of the table's own texts
+    QWidget ventana;  // no controls: the heading is made of the table's own texts
     ventana.setWindowTitle(QStringLiteral("no es el titulo"));
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         Printer::SetOutputPdfForTests(Pdf(c.nombre));
         ImprimirInforme(c.tabla(), ventana, DatosInforme{});
         EXPECT_EQ(TituloPdf(Pdf(c.nombre)), QString::fromUtf8(c.titulo));
-        EXPECT_EQ(Printer::Get().DocName(), QString()); // cleared with the document
+        EXPECT_EQ(Printer::Get().DocName(), QString());  // cleared with the document
     }
 }
 
@@ -81,9 +81,10 @@ TEST_F(TrabajoImpresion, ReportWithoutAHeadingIsNamedByItsWindow)
 {
     QWidget ventana;
     ventana.setWindowTitle(QStringLiteral("Trastero"));
-    std::vector<ItemInforme> items{informe::Izq(1, 30, 30, informe::Arial(9, "B"), informe::Lit(QStringLiteral("Texto")))};
+    std::vector<ItemInforme> items{
+        informe::Izq(1, 30, 30, informe::Arial(9, "B"), informe::Lit(QStringLiteral("Texto")))};
     EXPECT_EQ(TituloInforme(items, ventana, DatosInforme{}), QStringLiteral("Trastero"));
     items.push_back(informe::Izq(2, 60, 40.5, informe::Arial(11, "B"), informe::Lit(QStringLiteral("  DOS  "))));
     items.push_back(informe::Izq(3, 20, 40, informe::Arial(9, "U"), informe::Lit(QStringLiteral("UNO:"))));
-    EXPECT_EQ(TituloInforme(items, ventana, DatosInforme{}), QStringLiteral("UNO: DOS")); // left to right
+    EXPECT_EQ(TituloInforme(items, ventana, DatosInforme{}), QStringLiteral("UNO: DOS"));  // left to right
 }

@@ -2,7 +2,9 @@
 
 Garaje::Garaje()
     : FixtureTipologia(PreparacionTipologia{
-          3, 20030615, QStringLiteral("cmdDescripcion"),
+          3,
+          20030615,
+          QStringLiteral("cmdDescripcion"),
           {
               "INSERT INTO t03_municipios VALUES (1999, 8, 'PRUEBAS'), (1999, 9, 'PRUEBA')",
               "INSERT INTO t04_ponencias VALUES (2002, 9)",

@@ -96,10 +96,7 @@ void FixtureTipologiaBase::Antiguedad(const char* anos, const char* construida)
     }
 }
 
-QList<ShownMessage> FixtureTipologiaBase::Mensajes()
-{
-    return MsgBoxSeam::Shown();
-}
+QList<ShownMessage> FixtureTipologiaBase::Mensajes() { return MsgBoxSeam::Shown(); }
 
 ::testing::AssertionResult FixtureTipologiaBase::UnMensaje(const QString& texto, int estilo, const QString& titulo)
 {

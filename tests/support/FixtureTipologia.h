@@ -1,8 +1,8 @@
 #pragma once
 // A typology window on a copy of the demo database (or on its schema alone, SoloEsquema) with
 // a fixture's rows added: settings in Spanish and pesetas at the fixture's valuation date, one
-// printer, message boxes recorded instead of shown. The window is driven by control names (ConduccionVentana); the helpers
-// here fail the test when the control or the list entry they need is missing.
+// printer, message boxes recorded instead of shown. The window is driven by control names (ConduccionVentana); the
+// helpers here fail the test when the control or the list entry they need is missing.
 #include <QList>
 #include <QString>
 #include <cstdint>

@@ -2,7 +2,8 @@
 
 FixtureVivienda::FixtureVivienda()
     : FixtureTipologia(PreparacionTipologia{
-          1, 20250101,
+          1,
+          20250101,
           // Active, with the focus where the window put it (the valuation date box).
           QStringLiteral("txtp1fecv"),
           {

@@ -116,10 +116,10 @@ std::optional<PalabraPdf> BuscarFrase(const QList<PalabraPdf>& palabras, const Q
 QList<TrozoPdf> LeerTrozosPdf(const QString& pdf)
 {
     // At zoom 1 the coordinates and sizes are in points; fonts by their full names.
-    QXmlStreamReader xml(Salida(QStringLiteral("pdftohtml"),
-                                {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-q"),
-                                 QStringLiteral("-stdout"), QStringLiteral("-zoom"), QStringLiteral("1"),
-                                 QStringLiteral("-noroundcoord"), QStringLiteral("-fontfullname"), pdf}));
+    QXmlStreamReader xml(
+        Salida(QStringLiteral("pdftohtml"), {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-q"),
+                                             QStringLiteral("-stdout"), QStringLiteral("-zoom"), QStringLiteral("1"),
+                                             QStringLiteral("-noroundcoord"), QStringLiteral("-fontfullname"), pdf}));
     struct Fuente {
         QString familia;
         double tamano = 0;
@@ -131,9 +131,9 @@ QList<TrozoPdf> LeerTrozosPdf(const QString& pdf)
             continue;
         const auto a = xml.attributes();
         if (xml.name() == u"fontspec") {
-            fuentes.insert(a.value(QLatin1String("id")).toString(),
-                           {Familia(a.value(QLatin1String("family")).toString()),
-                            a.value(QLatin1String("size")).toDouble()});
+            fuentes.insert(
+                a.value(QLatin1String("id")).toString(),
+                {Familia(a.value(QLatin1String("family")).toString()), a.value(QLatin1String("size")).toDouble()});
             continue;
         }
         if (xml.name() != u"text")
@@ -216,9 +216,9 @@ QImage PaginaPdf(const QString& pdf, int ppp)
         return {};
     const QString base = dir.filePath(QStringLiteral("pagina"));
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(ppp),
-                                         QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                         QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, base});
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(ppp), QStringLiteral("-f"),
+             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, base});
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return {};
     return QImage(base + QStringLiteral(".png"));
@@ -248,8 +248,8 @@ QString PaginaInformePdf::Fuente(const QString& texto, double y) const
     if (!trozo || !frase || pagina.isNull())
         return QString();
     const QString familia = trozo->familia == QLatin1String("Arial")             ? QStringLiteral("A")
-                          : trozo->familia == QLatin1String("Times New Roman") ? QStringLiteral("TNR")
-                                                                                : trozo->familia;
+                            : trozo->familia == QLatin1String("Times New Roman") ? QStringLiteral("TNR")
+                                                                                 : trozo->familia;
     QString estilo;
     if (trozo->negrita)
         estilo += u'B';

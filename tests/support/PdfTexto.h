@@ -32,8 +32,8 @@ QRgb PixelPdf(const QImage& pagina, double xMm, double yMm, int ppp = 100);
 // A run of text in one font, as the PDF draws it (pdftohtml -xml). Neighbouring texts in the
 // same font on one line may come as one run.
 struct TrozoPdf {
-    QString texto;    // blanks at the ends removed
-    QString familia;  // "Arial" or "Times New Roman" for those fonts or their metric twins
+    QString texto;      // blanks at the ends removed
+    QString familia;    // "Arial" or "Times New Roman" for those fonts or their metric twins
     double tamano = 0;  // points
     bool negrita = false, cursiva = false;
     double x = 0, y = 0;  // top-left of the line the run is on, mm

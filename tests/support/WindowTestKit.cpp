@@ -27,10 +27,7 @@ void ProcessEvents()
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-QWidget* FocusedControl()
-{
-    return QApplication::focusWidget();
-}
+QWidget* FocusedControl() { return QApplication::focusWidget(); }
 
 bool ActivateWindow(QWidget* w)
 {
@@ -84,15 +81,9 @@ void PressKey(Qt::Key key, QWidget* w)
     ProcessEvents();
 }
 
-void PressEnter(QWidget* w)
-{
-    PressKey(Qt::Key_Return, w);
-}
+void PressEnter(QWidget* w) { PressKey(Qt::Key_Return, w); }
 
-void PressTab(QWidget* w)
-{
-    PressKey(Qt::Key_Tab, w);
-}
+void PressTab(QWidget* w) { PressKey(Qt::Key_Tab, w); }
 
 void ClickControl(QWidget* w, QPoint pos)
 {
@@ -125,7 +116,7 @@ bool WhileModal(const std::function<void()>& opener, const std::function<void()>
 {
     bool waiting = true;
     bool ranInside = false;
-    QObject context; // the deferred call dies with this function
+    QObject context;  // the deferred call dies with this function
     QTimer::singleShot(0, &context, [&] {
         ranInside = waiting;
         if (!waiting)
@@ -160,10 +151,7 @@ DemoDatabaseCopy::~DemoDatabaseCopy()
     gConexion().SetRutaForTests(QString());
 }
 
-void DemoDatabaseCopy::Execute(const QString& sql)
-{
-    gConexion().execute(sql);
-}
+void DemoDatabaseCopy::Execute(const QString& sql) { gConexion().execute(sql); }
 
 void DemoDatabaseCopy::VaciarTablas()
 {

@@ -34,7 +34,9 @@ class ComercialIndustrial : public FixtureTipologia<Tipologia6> {
 protected:
     ComercialIndustrial()
         : FixtureTipologia(PreparacionTipologia{
-              6, 20230315, QStringLiteral("cmdDescripcion"),
+              6,
+              20230315,
+              QStringLiteral("cmdDescripcion"),
               {
                   "UPDATE main.t02_años SET t02_porcom = 120 WHERE t02_ano = 2023",
                   "INSERT INTO t03_municipios VALUES (2004, 91, 'UNIZONA'), (2004, 92, 'BIZONA'),"
@@ -350,7 +352,8 @@ TEST_F(ComercialIndustrial, SurfaceInteriorAndPercentage)
     };
     // Built: min(0,92 S + 30, 1,7 S); usable: min(0,97 S + 30, 1,8 S).
     const Sh superficies[] = {
-        {0, "30", "51,0000"}, {0, "100", "122,0000"}, {1, "30", "54,0000"}, {1, "100", "127,0000"}, {1, "0,5", "0,9000"},
+        {0, "30", "51,0000"},   {0, "100", "122,0000"}, {1, "30", "54,0000"},
+        {1, "100", "127,0000"}, {1, "0,5", "0,9000"},
     };
     for (const Sh& s : superficies) {
         Pulsar(Tipologia6::Opcion("optp6tsu", s.superficie));
@@ -405,7 +408,7 @@ TEST_F(ComercialIndustrial, CommercialAgeScale)
         double dep;
     };
     // The bands meet without a step; ages outside them take 0,2.
-    const Edad edades[] = {{0, 1},      {10, 0.6},    {11, 0.575}, {13, 0.525}, {20, 0.35},
+    const Edad edades[] = {{0, 1},      {10, 0.6},   {11, 0.575}, {13, 0.525}, {20, 0.35},
                            {21, 0.335}, {25, 0.275}, {30, 0.2},   {31, 0.2},   {-1, 0.2}};
     Abrir();
     for (Edad e : edades)
@@ -476,7 +479,8 @@ TEST_F(ComercialIndustrial, ValuationDateMessagesAndChanges)
     const auto m = Mensajes();
     ASSERT_EQ(m.size(), 3);
     EXPECT_EQ(m[0].text, "La Fecha de Valoración introducida no es correcta");
-    const QString rango = "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027 .";
+    const QString rango =
+        "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027 .";
     EXPECT_EQ(m[1].text, rango);
     EXPECT_EQ(m[2].text, rango);
     for (const ShownMessage& s : m) {
@@ -591,9 +595,8 @@ TEST_F(ComercialIndustrial, ReopenedOverAStoredZone)
     // Usable 100 m2, PI-02: V = 138000 * 127 = 17526000, VAF = 1,2 * 1,11384 V -> 23425392.
     EXPECT_EQ(T("txtp6vaf"), "23.425.392");
     V().PresentaDatos();
-    ComprobarCodigosIguales(R(), antes,
-                            {"VRI", "CCO", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF", "SHO", "DEP", "CCL", "COA", "RP",
-                             "ANT", "AÑOP", "PTI", "NUI", "MUN", "TSU", "MON", "CL1"});
+    ComprobarCodigosIguales(R(), antes, {"VRI", "CCO", "VAD", "VAC",  "VCO", "VAF", "VSF", "VCF", "SHO", "DEP", "CCL",
+                                         "COA", "RP",  "ANT", "AÑOP", "PTI", "NUI", "MUN", "TSU", "MON", "CL1"});
 
     // A municipality typed into the reopened window is taken, its only zone valued.
     Teclear("cmbp6mun", "uni");

@@ -23,7 +23,9 @@ class InformeComercialIndustrial : public FixtureTipologia<Tipologia6> {
 protected:
     InformeComercialIndustrial()
         : FixtureTipologia(PreparacionTipologia{
-              6, 20230315, QStringLiteral("cmdDescripcion"),
+              6,
+              20230315,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (2010, 91, 'UNIZONA')",
                   "INSERT INTO t04_ponencias VALUES (2022, 91)",
@@ -35,8 +37,9 @@ protected:
 
     QString Pdf(bool eu, bool interior) const
     {
-        return dir_.filePath(QStringLiteral("local_industrial_%1_%2.pdf")
-                                 .arg(QLatin1String(eu ? "eu" : "es"), QLatin1String(interior ? "interior" : "general")));
+        return dir_.filePath(
+            QStringLiteral("local_industrial_%1_%2.pdf")
+                .arg(QLatin1String(eu ? "eu" : "es"), QLatin1String(interior ? "interior" : "general")));
     }
 
     // Built 100 m2 (SH 122), new, 100 %: V = (7600 + 110400 + 20000) * 122 = 16836000, VAC =

@@ -38,7 +38,9 @@ class ComercialResidencial : public FixtureTipologia<Tipologia5> {
 protected:
     ComercialResidencial()
         : FixtureTipologia(PreparacionTipologia{
-              5, 20031027, QStringLiteral("cmdDescripcion"),
+              5,
+              20031027,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (1999, 9, 'PRUEBA')",
                   "INSERT INTO t04_ponencias VALUES (2002, 9)",
@@ -71,17 +73,14 @@ protected:
 
 cDatosTip5& R() { return gDatosTip5(); }
 
-void EsperarResultadosCero(const cDatosTip5& r)
-{
-    EXPECT_EQ(ResultadosDe(r), std::vector<double>(6, 0.0));
-}
+void EsperarResultadosCero(const cDatosTip5& r) { EXPECT_EQ(ResultadosDe(r), std::vector<double>(6, 0.0)); }
 
 struct Caso {
     const char* nombre;
-    bool euros;              // window switched to euros before locating
+    bool euros;  // window switched to euros before locating
     const char* calle;
     const char* portal;
-    int superficie;          // entry of optp5tsu: 0 built, 1 usable
+    int superficie;  // entry of optp5tsu: 0 built, 1 usable
     const char* metros;
     const char* anos;        // age in years, or nullptr
     const char* construida;  // construction date (age by date), or nullptr
@@ -261,7 +260,8 @@ TEST_F(ComercialResidencial, AgeScaleAndHomogenisedSurface)
         const char* metros;
         const char* sh;
     };
-    const Sh superficies[] = {{0, "100", "116,0000"}, {1, "100", "120,0000"}, {0, "20", "34,0000"}, {1, "20", "36,0000"}};
+    const Sh superficies[] = {
+        {0, "100", "116,0000"}, {1, "100", "120,0000"}, {0, "20", "34,0000"}, {1, "20", "36,0000"}};
     for (const Sh& s : superficies) {
         Pulsar(Tipologia5::Opcion("optp5tsu", s.superficie));
         Teclear("txtp5sbu", s.metros);
@@ -346,8 +346,8 @@ TEST_F(ComercialResidencial, SubzoneLookupByPortalParityAndRefusalOfZone900)
     // Zone 900 is refused: street and portal back in the list, the box and the record, the
     // valuation as it was, the focus on the portal.
     Elegir("cmbp5cal", "POLIGONO");
-    ASSERT_TRUE(UnMensaje("No puede valorarse locales situados en zonas 9xx", 0,
-                          QGuiApplication::applicationDisplayName()));
+    ASSERT_TRUE(
+        UnMensaje("No puede valorarse locales situados en zonas 9xx", 0, QGuiApplication::applicationDisplayName()));
     EXPECT_EQ(R().P5_CAL(), "CALLE NUEVA");
     EXPECT_EQ(R().P5_NUP(), 8);
     EXPECT_EQ(R().P5_NUS(), "C9");

@@ -35,15 +35,17 @@ void ComprobarRecuadros(const QString& pdf, double vrcIzquierda)
 class InformeComercialResidencial : public FixtureTipologia<Tipologia5> {
 protected:
     InformeComercialResidencial()
-        : FixtureTipologia(PreparacionTipologia{
-              5, 20031027, QStringLiteral("cmdDescripcion"),
-              {
-                  "INSERT INTO t03_municipios VALUES (1999, 9, 'PRUEBA')",
-                  "INSERT INTO t04_ponencias VALUES (2002, 9)",
-                  "INSERT INTO main.t05_calles_nombre VALUES (9, 1999, 1, 10, 'CALLE MAYOR')",
-                  "INSERT INTO t06_calles_datos VALUES (9, 10, 1999, 1, 0, 98, 1, 99, '1', 'A1')",
-                  "INSERT INTO t08_comercial VALUES (9, 'A1', 2002, 'P', 100000)",
-              }})
+        : FixtureTipologia(
+              PreparacionTipologia{5,
+                                   20031027,
+                                   QStringLiteral("cmdDescripcion"),
+                                   {
+                                       "INSERT INTO t03_municipios VALUES (1999, 9, 'PRUEBA')",
+                                       "INSERT INTO t04_ponencias VALUES (2002, 9)",
+                                       "INSERT INTO main.t05_calles_nombre VALUES (9, 1999, 1, 10, 'CALLE MAYOR')",
+                                       "INSERT INTO t06_calles_datos VALUES (9, 10, 1999, 1, 0, 98, 1, 99, '1', 'A1')",
+                                       "INSERT INTO t08_comercial VALUES (9, 'A1', 2002, 'P', 100000)",
+                                   }})
     {
     }
 

@@ -41,10 +41,7 @@
 #include "windows/VentanaTipologia.h"
 
 // Readable failure output.
-void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -116,10 +113,7 @@ struct Rasgos {
     bool tomaValorIgual;
 };
 
-void PrintTo(const Rasgos& r, std::ostream* os)
-{
-    *os << r.clase;
-}
+void PrintTo(const Rasgos& r, std::ostream* os) { *os << r.clase; }
 
 template <class W>
 bool EsDe(const Form* f)
@@ -129,10 +123,7 @@ bool EsDe(const Form* f)
 
 const char* const kBotones = "cmdsalir cmdlimpiar cmdimprimir cmdayuda txt#fecv";
 
-std::string Nombre(const ::testing::TestParamInfo<Rasgos>& i)
-{
-    return i.param.clase;
-}
+std::string Nombre(const ::testing::TestParamInfo<Rasgos>& i) { return i.param.clase; }
 
 // The rows, read from each window's table and its own tests.
 const Rasgos kRasgos[] = {
@@ -311,7 +302,8 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, Contrato, ::testing::ValuesIn(kRasgos), Nombr
 TEST(ContratoTabla, EveryRegisteredWindowHasARow)
 {
     for (int n = 1; n <= 9; ++n) {
-        const bool fila = std::any_of(std::begin(kRasgos), std::end(kRasgos), [n](const Rasgos& r) { return r.n == n; });
+        const bool fila = std::any_of(std::begin(kRasgos), std::end(kRasgos),
+                                      [n](const Rasgos& r) { return r.n == n; });
         EXPECT_EQ(HayVentanaTipologia(n), fila) << n;
     }
 }
@@ -336,8 +328,8 @@ TEST_P(Contrato, ValuationDateChecksAndTheirMessages)
         const char* es;
         const char* eu;
         Error error;
-        int32_t fecha;     // the record's date afterwards
-        Vaciado vaciado;   // the valuation was emptied
+        int32_t fecha;    // the record's date afterwards
+        Vaciado vaciado;  // the valuation was emptied
     } casos[] = {
         {"29/02/2023", "2023/02/29", NoEsFecha, 20250101, No},
         {"31/04/2024", "2024/04/31", NoEsFecha, 20250101, No},
@@ -641,8 +633,8 @@ TEST_P(Contrato, ReportPrintsNamesAndDescriptionAsWritten)
             todo += p.texto + QLatin1Char(' ');
         ASSERT_FALSE(todo.isEmpty());
         todo.replace(QChar(0x2019), QLatin1Char('\''));
-        QStringList esperados = {QStringLiteral("L'ARBOLEDA"), lineas[0], lineas[1], lineas[3], Muestra("txt#vaf"),
-                                 Muestra("txt#fecv")};
+        QStringList esperados = {QStringLiteral("L'ARBOLEDA"), lineas[0],          lineas[1], lineas[3],
+                                 Muestra("txt#vaf"),           Muestra("txt#fecv")};
         esperados << (PorCalle() ? QStringLiteral("D'ALT") : QStringLiteral("PI-1"));
         for (const QString& e : esperados)
             EXPECT_TRUE(todo.contains(e)) << e.toStdString();
@@ -736,8 +728,8 @@ TEST_P(Contrato, NumericBoxesTakeOnlyWhatTheyShow)
         const char* caja;
         Modo modo;
         QString texto;
-        const char* muestra;  // what the box shows after leaving it
-        int mensaje;          // id of the message shown, 0 for none
+        const char* muestra;             // what the box shows after leaving it
+        int mensaje;                     // id of the message shown, 0 for none
         const char* retomado = nullptr;  // what it shows in a window that takes an equal value again
     } casos[] = {
         {"txt#nup", Tecleo, "abc", "7", 0},

@@ -19,10 +19,7 @@
 #include "typologies/storage_room/Tipologia2.h"
 
 // Readable failure output.
-void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

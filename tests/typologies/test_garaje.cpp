@@ -21,11 +21,11 @@ namespace {
 
 struct Caso {
     const char* nombre;
-    bool euros;         // currency switched to euros before locating
+    bool euros;  // currency switched to euros before locating
     const char* calle;
     const char* portal;
-    int tipo;           // entry of optp3tga: 0 garage, 1 parking space
-    int superficie;     // entry of optp3tsu: 0 built, 1 usable
+    int tipo;        // entry of optp3tga: 0 garage, 1 parking space
+    int superficie;  // entry of optp3tsu: 0 built, 1 usable
     const char* metros;
     const char* porcentaje;
     // Record after the valuation.
@@ -183,7 +183,7 @@ TEST_F(Garaje, GarageAndParkingSwitch)
     EXPECT_EQ(r.P3_TSU(), "U");
     EXPECT_DOUBLE_EQ(r.P3_CCG(), 1);
     EXPECT_EQ(T("txtp3ccg"), "1,00");
-    EXPECT_EQ(T("txtp3ccs"), "2,0800");  // (43-16)/25+1
+    EXPECT_EQ(T("txtp3ccs"), "2,0800");   // (43-16)/25+1
     EXPECT_DOUBLE_EQ(r.P3_VAD(), 24960);  // 2,08 x 12000 x 1
     EXPECT_TRUE(C<OptionButton>("optp3tsu(1)")->Value());
     EXPECT_FALSE(C("optp3tsu(0)")->isEnabled());
@@ -416,8 +416,8 @@ TEST_F(Garaje, MunicipalityChangeClearsTheLocationAndKeepsTheProperty)
     EXPECT_DOUBLE_EQ(r.P3_COA(), 1.147255);  // 1 x 1,02 x 1,03 x 1,04 x 1,05
     EXPECT_EQ(C<CajaNum>("txtp3nup")->valor(), "0");
     const std::pair<const char*, const char*> cajas[] = {
-        {"cmbp3cal", ""}, {"txtp3nup", ""},        {"txtp3nur", ""},       {"txtp3nor", ""},
-        {"txtp3map", ""}, {"txtp3vaf", ""},        {"txtp3añop", ""},      {"txtp3coa", "1,147255"},
+        {"cmbp3cal", ""},       {"txtp3nup", ""},     {"txtp3nur", ""},      {"txtp3nor", ""},
+        {"txtp3map", ""},       {"txtp3vaf", ""},     {"txtp3añop", ""},     {"txtp3coa", "1,147255"},
         {"txtp3ccs", "1,3600"}, {"txtp3ccg", "1,10"}, {"txtp3sbu", "25,00"}, {"txtp3pti", "50,00"},
     };
     for (const auto& [caja, texto] : cajas)
@@ -502,7 +502,8 @@ TEST_F(Garaje, RedrawFollowsTheRecord)
 TEST_F(Garaje, ValuationDateChecksAndMessages)
 {
     // The range is that of the whole years table: 01/01/1999 to 31/12/2027.
-    const QString fuera = LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " + LoadResString(151);
+    const QString fuera = LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " +
+                          LoadResString(151);
     struct {
         const char* fecha;
         QString mensaje;  // empty: accepted
@@ -538,8 +539,8 @@ TEST_F(Garaje, ValuationDateChecksAndMessages)
     MsgBoxSeam::Clear();
     Teclear("txtp3fecv", "1998/12/31");
     ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
-    EXPECT_EQ(MsgBoxSeam::Shown()[0].text, LoadResString(10051) + " 1999/01/01\r\n" + LoadResString(10112) +
-                                               " 2027/12/31 " + LoadResString(10151));
+    EXPECT_EQ(MsgBoxSeam::Shown()[0].text,
+              LoadResString(10051) + " 1999/01/01\r\n" + LoadResString(10112) + " 2027/12/31 " + LoadResString(10151));
     EXPECT_EQ(MsgBoxSeam::Shown()[0].title, LoadResString(10050));
 
     // A press on the exit button while the box holds a wrong date closes without a message.
@@ -579,10 +580,9 @@ TEST_F(Garaje, BoxesTabOrderAndEnter)
 
     // Tab order: the controls the user can stop on, in this order, whatever lies between them
     // in the focus chain (the text boxes inside the lists).
-    const QStringList orden = {"txtp3fecv",   "cmdDescripcion", "cmbp3mun",    "cmbp3cal",    "txtp3nup",
-                               "optp3tga(0)", "optp3tga(1)",    "optp3tsu(0)", "optp3tsu(1)", "txtp3sbu",
-                               "txtp3pti",    "optp3mon(0)",    "optp3mon(1)", "cmdsalir",    "cmdlimpiar",
-                               "cmdimprimir", "cmdayuda"};
+    const QStringList orden = {"txtp3fecv",   "cmdDescripcion", "cmbp3mun",    "cmbp3cal",    "txtp3nup", "optp3tga(0)",
+                               "optp3tga(1)", "optp3tsu(0)",    "optp3tsu(1)", "txtp3sbu",    "txtp3pti", "optp3mon(0)",
+                               "optp3mon(1)", "cmdsalir",       "cmdlimpiar",  "cmdimprimir", "cmdayuda"};
     QStringList cadena;
     for (QWidget* w = C(orden[0]); cadena.size() < orden.size(); w = w->nextInFocusChain())
         if (orden.contains(w->objectName()) && !cadena.contains(w->objectName()))
@@ -647,4 +647,4 @@ TEST_F(Garaje, CaptionsInBothLanguages)
     }
 }
 
-} // namespace
+}  // namespace

@@ -20,7 +20,8 @@ protected:
     // Each test prints into a folder of its own, removed with it.
     QString Pdf(bool eu) const
     {
-        return carpeta_.filePath(eu ? QStringLiteral("informe_garaje_eu.pdf") : QStringLiteral("informe_garaje_es.pdf"));
+        return carpeta_.filePath(eu ? QStringLiteral("informe_garaje_eu.pdf")
+                                    : QStringLiteral("informe_garaje_es.pdf"));
     }
     QTemporaryDir carpeta_;
 

@@ -32,7 +32,9 @@ class Pabellon : public FixtureTipologia<Tipologia9> {
 protected:
     Pabellon()
         : FixtureTipologia(PreparacionTipologia{
-              9, 20250101, QStringLiteral("cmdDescripcion"),
+              9,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (2010, 91, 'UNIZONA'), (2010, 92, 'BIZONA'), (2010, 93, 'RAROS')",
                   "INSERT INTO t04_ponencias VALUES (2024, 91), (2025, 92), (2025, 93)",
@@ -67,13 +69,13 @@ const std::vector<double> kCeros(6, 0.0);
 
 struct Caso {
     const char* nombre;
-    bool euros;            // window switched to euros first
-    const char* fecha;     // valuation date typed first, or nullptr
+    bool euros;         // window switched to euros first
+    const char* fecha;  // valuation date typed first, or nullptr
     const char* municipio;
-    const char* zona;      // typed into the zone list, or nullptr (one zone)
-    int superficie;        // entry of optp9tsu: 0 built, 1 usable
+    const char* zona;  // typed into the zone list, or nullptr (one zone)
+    int superficie;    // entry of optp9tsu: 0 built, 1 usable
     const char* metros;
-    const char* anos;      // years typed, or nullptr
+    const char* anos;        // years typed, or nullptr
     const char* construida;  // construction date typed (age by date), or nullptr
     const char* porcentaje;
     // Record after the valuation.
@@ -247,7 +249,7 @@ TEST_F(Pabellon, IndustrialAgeScale)
         const char* txt;
     };
     const Anos escala[] = {
-        {"0", 1, "1,0000"},     {"10", 0.6, "0,6000"},   {"11", 0.58, "0,5800"}, {"20", 0.4, "0,4000"},
+        {"0", 1, "1,0000"},     {"10", 0.6, "0,6000"},   {"11", 0.58, "0,5800"},  {"20", 0.4, "0,4000"},
         {"21", 0.39, "0,3900"}, {"30", 0.3, "0,3000"},   {"31", 0.295, "0,2950"}, {"40", 0.25, "0,2500"},
         {"41", 0.25, "0,2500"}, {"999", 0.25, "0,2500"},
     };
@@ -436,7 +438,8 @@ TEST_F(Pabellon, PointerOverSalirLowersTheDateCheckOnlyWhileThere)
     auto m = Mensajes();
     ASSERT_EQ(m.size(), 2);
     EXPECT_EQ(m[0].text, "La Fecha de Valoración introducida no es correcta");
-    EXPECT_EQ(m[1].text, "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027 .");
+    EXPECT_EQ(m[1].text,
+              "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027 .");
     EXPECT_EQ(T("txtp9fecv"), "01/01/2025");
 
     // A wrong date left while the pointer rests on "Salir" is checked once the pointer leaves.
@@ -517,9 +520,9 @@ TEST_F(Pabellon, CaptionsInBothLanguages)
         int id;
     };
     // The labels this window numbers its own way.
-    const Rotulo rotulos[] = {{"Frame5", 86}, {"Label8", 87},  {"Label9", 58},  {"Label10", 57},
+    const Rotulo rotulos[] = {{"Frame5", 86},  {"Label8", 87},   {"Label9", 58},  {"Label10", 57},
                               {"Label11", 72}, {"Label12", 141}, {"Label13", 74}, {"Label14", 71},
-                              {"Label15", 69}, {"Label16", 70}, {"Label17", 68}, {"Label18", 67}};
+                              {"Label15", 69}, {"Label16", 70},  {"Label17", 68}, {"Label18", 67}};
     for (int idioma : {0, 10000}) {
         SCOPED_TRACE(idioma);
         if (idioma) {

@@ -22,7 +22,9 @@ class InformePabellon : public FixtureTipologia<Tipologia9> {
 protected:
     InformePabellon()
         : FixtureTipologia(PreparacionTipologia{
-              9, 20250101, QStringLiteral("cmdDescripcion"),
+              9,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (2010, 92, 'BIZONA')",
                   "INSERT INTO t04_ponencias VALUES (2025, 92)",

@@ -39,7 +39,7 @@ struct Ventana {
     Ventana()
     {
         Hijo<CajaNum>(w, "txtp1vrr")->setTexto(U("30.000"));
-        Hijo<CajaNum>(w, "txtp1nup");  // empty
+        Hijo<CajaNum>(w, "txtp1nup");                               // empty
         Hijo<MaskEdBox>(w, "txtp1fecv")->SetMask(U("##/##/####"));  // empty
         auto* fecha = Hijo<MaskEdBox>(w, "txtp1antd2");
         fecha->SetMask(U("##/##/####"));
@@ -107,10 +107,10 @@ TEST(TextoItem, EachSourceWithItsSuffix)
         {Rot(U("Frame2"), U(" =")), "Clase ="},
         {Etq(U("sEtiquetaCL")), "(En sótano)"},
         {conSufijo, "(En sótano):"},
-        {Etq(U("sEtiquetaTSU")), ""},       // a label the window did not build
+        {Etq(U("sEtiquetaTSU")), ""},  // a label the window did not build
         {Des(0), "Piso 3º izquierda"},
         {Des(2), "Garaje nº 4"},
-        {Des(3), ""},                       // fewer lines than places
+        {Des(3), ""},  // fewer lines than places
         {Fec(U("txtp1antd2")), "2003/10/27"},
         {Fec(U("txtp1fecv")), "__/__/____"},
     };
@@ -146,9 +146,9 @@ TEST(ControlesAusentes, NamesEveryControlTheTableReadsAndTheWindowLacks)
 {
     Ventana v;
     const std::vector<ItemInforme> items = {
-        Izq(1, 0, 0, Arial(8), Ctl(U("txtp1vrr"))),   Izq(2, 0, 0, Arial(8), Rot(U("Label9"))),
-        Izq(3, 0, 0, Arial(8), Fec(U("txtp1fecv"))),  Caja(4, 0, 0, 1, 1, Arial(8), Ctl(U("txtp1sho"))),
-        Izq(5, 0, 0, Arial(8), Ctl(U("txtp1sho"))),   Izq(6, 0, 0, Arial(8), Etq(U("sEtiquetaCL"))),
+        Izq(1, 0, 0, Arial(8), Ctl(U("txtp1vrr"))),  Izq(2, 0, 0, Arial(8), Rot(U("Label9"))),
+        Izq(3, 0, 0, Arial(8), Fec(U("txtp1fecv"))), Caja(4, 0, 0, 1, 1, Arial(8), Ctl(U("txtp1sho"))),
+        Izq(5, 0, 0, Arial(8), Ctl(U("txtp1sho"))),  Izq(6, 0, 0, Arial(8), Etq(U("sEtiquetaCL"))),
     };
     EXPECT_EQ(ControlesAusentes(items, v.w), (QStringList{U("Label9"), U("txtp1sho")}));
 }
@@ -278,9 +278,9 @@ TEST_F(ImprimirInformeTest, APrinterThatCannotStartIsAFailureNotASilentSuccess)
     p.SetScaleMode(1);
     p.SetFontName(U("Courier New"));
     Ventana v;
-    EXPECT_THROW(ImprimirInforme({Regla(69), Izq(1, 69, 35, Times(12, "BI"), Lit(U("Orvellanko")))}, v.w,
-                                 DatosInforme{}),
-                 std::runtime_error);
+    EXPECT_THROW(
+        ImprimirInforme({Regla(69), Izq(1, 69, 35, Times(12, "BI"), Lit(U("Orvellanko")))}, v.w, DatosInforme{}),
+        std::runtime_error);
     EXPECT_EQ(p.ScaleMode(), 1);
     EXPECT_EQ(p.FontName(), U("Courier New"));
     EXPECT_FALSE(p.IsPrinting());
@@ -324,15 +324,13 @@ TEST_F(ImprimirInformeTest, EachTextInTheFontOfItsItemAndNoStyleCarriedOver)
     p.SetFontUnderline(true);
     p.SetFontSize(20);
     Ventana v;
-    ImprimirInforme({Izq(1, 30, 40, Arial(8), Lit(U("Datos"))),
-                     Izq(2, 30, 50, Times(12, "BI"), Lit(U("Orvellanko"))),
-                     Izq(3, 30, 60, Arial(9, "U"), Lit(U("COMPROBACIÓN"))),
-                     Izq(4, 30, 70, Arial(11, "B"), Lit(U("VIVIENDAS"))),
-                     Izq(5, 30, 80, Arial(8, "BIU"), Lit(U("Localización:"))),
-                     Izq(6, 30, 90, Arial(8, "I"), Lit(U("Municipio:"))),
-                     CajaGris(7, 20, 100, 60, 105, 58, 100.5, Arial(9, "B"), Lit(U("18.850"))),
-                     Izq(8, 30, 110, Arial(8), Lit(U("Importes")))},
-                    v.w, DatosInforme{});
+    ImprimirInforme(
+        {Izq(1, 30, 40, Arial(8), Lit(U("Datos"))), Izq(2, 30, 50, Times(12, "BI"), Lit(U("Orvellanko"))),
+         Izq(3, 30, 60, Arial(9, "U"), Lit(U("COMPROBACIÓN"))), Izq(4, 30, 70, Arial(11, "B"), Lit(U("VIVIENDAS"))),
+         Izq(5, 30, 80, Arial(8, "BIU"), Lit(U("Localización:"))), Izq(6, 30, 90, Arial(8, "I"), Lit(U("Municipio:"))),
+         CajaGris(7, 20, 100, 60, 105, 58, 100.5, Arial(9, "B"), Lit(U("18.850"))),
+         Izq(8, 30, 110, Arial(8), Lit(U("Importes")))},
+        v.w, DatosInforme{});
     const auto trozos = LeerTrozosPdf(pdf);
     const auto palabras = LeerPalabrasPdf(pdf);
     const QImage pagina = PaginaPdf(pdf, 300);
@@ -391,19 +389,18 @@ QList<int> Trazos(const QImage& pagina, double x, double y0, double y1, int ppp)
 TEST_F(ImprimirInformeTest, LinesBoxesAndLogoAsTheItemsSayWhateverThePrinterHeldBefore)
 {
     Printer& p = Printer::Get();
-    p.SetFillStyle(1);   // transparent
-    p.SetDrawStyle(2);   // dotted
+    p.SetFillStyle(1);  // transparent
+    p.SetDrawStyle(2);  // dotted
     QPixmap logo(75, 98);
     logo.fill(Qt::red);
     DatosInforme datos;
     datos.logo = logo;
     Ventana v;
-    ImprimirInforme({Grosor(6), Linea(20, 40, 120, 40),      // a line, then a box over it
+    ImprimirInforme({Grosor(6), Linea(20, 40, 120, 40),  // a line, then a box over it
                      CajaGris(4, 100, 35, 130, 45, 128, 35.5, Arial(9, "B"), Lit(U("1"))),
-                     Recuadro(50, 35, 70, 45, 40),           // very thick outline, white inside
-                     Linea(20, 50, 120, 50),                 // thin again after the boxes
-                     Regla(60, 20, 120),
-                     Logo(32, 70, 18, 22)},
+                     Recuadro(50, 35, 70, 45, 40),  // very thick outline, white inside
+                     Linea(20, 50, 120, 50),        // thin again after the boxes
+                     Regla(60, 20, 120), Logo(32, 70, 18, 22)},
                     v.w, datos);
     const int ppp = 300;
     const QImage pagina = PaginaPdf(pdf, ppp);

@@ -66,7 +66,8 @@ std::unique_ptr<QWidget> VentanaVivienda(bool eu)
         auto* l = new QLabel(LoadResString(idioma + id), w.get());
         l->setObjectName(U(nombre));
     }
-    const std::map<const char*, int> marcos = {{"Frame2", 88}, {"Frame3", 75}, {"Frame5", 78}, {"Frame7", 54}, {"Frame8", 59}};
+    const std::map<const char*, int> marcos = {
+        {"Frame2", 88}, {"Frame3", 75}, {"Frame5", 78}, {"Frame7", 54}, {"Frame8", 59}};
     for (const auto& [nombre, id] : marcos) {
         auto* g = new QGroupBox(LoadResString(idioma + id), w.get());
         g->setObjectName(U(nombre));

@@ -32,7 +32,9 @@ class OficinaIndustrial : public FixtureTipologia<Tipologia8> {
 protected:
     OficinaIndustrial()
         : FixtureTipologia(PreparacionTipologia{
-              8, 20250101, QStringLiteral("cmdDescripcion"),
+              8,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (2010, 91, 'UNIZONA'), (2010, 92, 'BIZONA'), (2010, 93, 'RAROS')",
                   "INSERT INTO t04_ponencias VALUES (2024, 91), (2025, 92), (2030, 92), (2025, 93)",
@@ -55,10 +57,10 @@ const std::vector<double> kCeros(6, 0.0);
 
 struct Caso {
     const char* nombre;
-    bool euros;           // window switched to euros first
+    bool euros;  // window switched to euros first
     const char* municipio;
-    const char* zona;     // typed into the zone list, or nullptr (one zone)
-    int superficie;       // entry of optp8tsu: 0 built, 1 usable
+    const char* zona;  // typed into the zone list, or nullptr (one zone)
+    int superficie;    // entry of optp8tsu: 0 built, 1 usable
     const char* metros;
     bool sotano;
     const char* anos;
@@ -159,7 +161,8 @@ TEST_F(OficinaIndustrial, FullValuationThroughTheWindow)
         EXPECT_EQ(T("txtp8vcf"), c.txtVcf);
         EXPECT_EQ(T("txtp8dep"), c.txtDep);
         EXPECT_EQ(T("txtp8ant"), c.anos ? c.anos : "0");
-        EXPECT_EQ(T("txtp8sbu"), QString::fromLatin1(c.metros) + (QString::fromLatin1(c.metros).contains(',') ? "0" : ",00"));
+        EXPECT_EQ(T("txtp8sbu"),
+                  QString::fromLatin1(c.metros) + (QString::fromLatin1(c.metros).contains(',') ? "0" : ",00"));
         EXPECT_EQ(T("txtp8pti"), QString::fromLatin1(c.porcentaje) + ",00");
         EXPECT_EQ(T("cmbp8mun"), c.municipio);
         EXPECT_EQ(T("txtp8ccl"), c.sotano ? "0,30" : "1,00");
@@ -431,7 +434,8 @@ TEST_F(OficinaIndustrial, ValuationDateMessagesAndChanges)
     const auto m = Mensajes();
     ASSERT_EQ(m.size(), 2);
     EXPECT_EQ(m[0].text, "La Fecha de Valoración introducida no es correcta");
-    EXPECT_EQ(m[1].text, "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027 .");
+    EXPECT_EQ(m[1].text,
+              "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027 .");
     for (const ShownMessage& s : m) {
         EXPECT_EQ(s.style, 48);
         EXPECT_EQ(s.title, "Error en la Introducción de Datos");
@@ -602,8 +606,8 @@ TEST_F(OficinaIndustrial, ReopenedWindowShowsTheRecord)
     ventana_->PresentaDatos();
     ventana_->PresentaDatos();
     ComprobarCodigosIguales(R(), dibujado,
-                            {"VRI", "CCO", "VAD", "VAC", "VCO", "VAF", "VSF", "VCF", "SHO", "DEP", "CCL", "COA", "RP",
-                             "ANT", "AÑOP", "PTI", "NUI", "MUN", "TSU", "MON", "CL1"});
+                            {"VRI", "CCO", "VAD", "VAC",  "VCO", "VAF", "VSF", "VCF", "SHO", "DEP", "CCL",
+                             "COA", "RP",  "ANT", "AÑOP", "PTI", "NUI", "MUN", "TSU", "MON", "CL1"});
 }
 
 TEST_F(OficinaIndustrial, CaptionsInBothLanguages)

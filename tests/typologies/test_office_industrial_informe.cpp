@@ -21,7 +21,9 @@ class InformeOficina : public FixtureTipologia<Tipologia8> {
 protected:
     InformeOficina()
         : FixtureTipologia(PreparacionTipologia{
-              8, 20250101, QStringLiteral("cmdDescripcion"),
+              8,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (2010, 92, 'BIZONA')",
                   "INSERT INTO t04_ponencias VALUES (2025, 92)",
@@ -33,7 +35,8 @@ protected:
 
     QString Pdf(bool eu) const
     {
-        return dir_.filePath(eu ? QStringLiteral("oficina_industrial_eu.pdf") : QStringLiteral("oficina_industrial_es.pdf"));
+        return dir_.filePath(eu ? QStringLiteral("oficina_industrial_eu.pdf")
+                                : QStringLiteral("oficina_industrial_es.pdf"));
     }
 
     // Built 100 m2 (SH 122), new, 100 %: V = (7600 + 82800 + 20000) * 122 = 13468800, VAF =

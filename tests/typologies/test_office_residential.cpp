@@ -43,7 +43,9 @@ class Oficina : public FixtureTipologia<Tipologia7> {
 protected:
     Oficina()
         : FixtureTipologia(PreparacionTipologia{
-              7, 20250101, QStringLiteral("cmdDescripcion"),
+              7,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO main.t03_municipios VALUES (2010, 9, 'PRUEBA'), (1999, 9, 'PRUEBA')",
                   "INSERT INTO main.t04_ponencias VALUES (2025, 9)",
@@ -82,10 +84,10 @@ const std::vector<QString> kVacias(6, QString());
 
 struct Caso {
     const char* nombre;
-    bool euros;              // window switched to euros before locating
+    bool euros;  // window switched to euros before locating
     const char* calle;
     const char* portal;
-    int superficie;          // entry of optp7tsu: 0 built, 1 usable
+    int superficie;  // entry of optp7tsu: 0 built, 1 usable
     const char* metros;
     bool sotano;
     const char* anos;        // age in years, or nullptr
@@ -204,7 +206,8 @@ TEST_F(Oficina, WorkedExamplesOfTheCoefficientsAndTheChain)
         int superficie;
         const char* sh;
     };
-    const Sh superficies[] = {{"100", 0, "97,0000"}, {"100", 1, "116,0000"}, {"20", 0, "34,0000"}, {"20", 1, "36,0000"}};
+    const Sh superficies[] = {
+        {"100", 0, "97,0000"}, {"100", 1, "116,0000"}, {"20", 0, "34,0000"}, {"20", 1, "36,0000"}};
     for (const Sh& s : superficies) {
         Pulsar(Tipologia7::Opcion("optp7tsu", s.superficie));
         Teclear("txtp7sbu", s.metros);
@@ -291,8 +294,8 @@ TEST_F(Oficina, FixedConstructionCostByYearAndRecordCurrency)
         double rp;
     };
     const Coste costes[] = {
-        {19990615, "P", 70000, "70.000", 1, 1},   {20250101, "P", 80000, "80.000", 1, 1.1},
-        {19990615, "E", 42071, "420,71", 1, 1},   {20250101, "E", 48081, "480,81", 1, 1.1},
+        {19990615, "P", 70000, "70.000", 1, 1}, {20250101, "P", 80000, "80.000", 1, 1.1},
+        {19990615, "E", 42071, "420,71", 1, 1}, {20250101, "E", 48081, "480,81", 1, 1.1},
         {20060915, "P", 80000, "80.000", 2, 1},
     };
     Abrir();
@@ -493,8 +496,9 @@ TEST_F(Oficina, ValuationDateChecksAndNewPeriods)
     Abrir();
     // Refused valuation dates: the range message with separator 112, and the previous date back.
     Teclear("txtp7fecv", "01/01/1998");
-    ASSERT_TRUE(UnMensaje(LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " +
-                                      LoadResString(151), 48, LoadResString(50)));
+    ASSERT_TRUE(
+        UnMensaje(LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " + LoadResString(151), 48,
+                  LoadResString(50)));
     EXPECT_EQ(T("txtp7fecv"), "01/01/2025");
     MsgBoxSeam::Clear();
     Teclear("txtp7fecv", "31/02/2025");
@@ -597,7 +601,8 @@ TEST_F(Oficina, CurrencySwitchReadsTheZoneRowAgain)
     Teclear("txtp7sbu", "100");
     ASSERT_DOUBLE_EQ(R().P7_VRR(), 100000);
     // The zone value changes in the table: only a new lookup or a currency switch reads it.
-    db_.Execute(QStringLiteral("UPDATE main.t07_residencial SET t07_vrr = 200000 WHERE t07_codmun = 9 AND t07_zoncod = 1"));
+    db_.Execute(
+        QStringLiteral("UPDATE main.t07_residencial SET t07_vrr = 200000 WHERE t07_codmun = 9 AND t07_zoncod = 1"));
     Teclear("txtp7sbu", "90");
     EXPECT_DOUBLE_EQ(R().P7_VRR(), 100000);
     Pulsar("optp7mon(1)");
@@ -663,9 +668,9 @@ TEST_F(Oficina, ClearAndReopening)
     EXPECT_EQ(C<CheckBox>("Chkp7cl1")->Value(), 0);
     // Portal and zone 0 show empty through "###", the age 0 through "##0".
     const std::vector<std::pair<const char*, const char*>> cajas = {
-        {"txtp7nup", ""}, {"txtp7nur", ""},    {"txtp7nor", ""},  {"txtp7ant", "0"},        {"txtp7dep", "1,0000"},
-        {"txtp7sbu", ""}, {"txtp7sho", ""},    {"txtp7ccl", "1,00"}, {"txtp7vrr", ""},      {"txtp7cco", "80.000"},
-        {"txtp7pti", "100,00"}, {"txtp7añop", ""}, {"txtp7coa", ""}, {"txtp7rp", "1,10"}, {"txtp7antd1", ""},
+        {"txtp7nup", ""},       {"txtp7nur", ""},  {"txtp7nor", ""},     {"txtp7ant", "0"},   {"txtp7dep", "1,0000"},
+        {"txtp7sbu", ""},       {"txtp7sho", ""},  {"txtp7ccl", "1,00"}, {"txtp7vrr", ""},    {"txtp7cco", "80.000"},
+        {"txtp7pti", "100,00"}, {"txtp7añop", ""}, {"txtp7coa", ""},     {"txtp7rp", "1,10"}, {"txtp7antd1", ""},
     };
     for (const auto& [caja, texto] : cajas)
         EXPECT_EQ(T(caja), texto) << caja;

@@ -19,7 +19,9 @@ class InformeOficina : public FixtureTipologia<Tipologia7> {
 protected:
     InformeOficina()
         : FixtureTipologia(PreparacionTipologia{
-              7, 20250101, QStringLiteral("cmdDescripcion"),
+              7,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO main.t03_municipios VALUES (2010, 9, 'PRUEBA')",
                   "INSERT INTO main.t04_ponencias VALUES (2025, 9)",
@@ -30,7 +32,10 @@ protected:
     {
     }
 
-    QString Pdf(bool eu) const { return dir_.filePath(eu ? QStringLiteral("oficina_eu.pdf") : QStringLiteral("oficina_es.pdf")); }
+    QString Pdf(bool eu) const
+    {
+        return dir_.filePath(eu ? QStringLiteral("oficina_eu.pdf") : QStringLiteral("oficina_es.pdf"));
+    }
 
     // Portal 7, 100 m2 usable, 10 years, half of it, in the settings' language; in a basement
     // (CL 0,30) when asked: V = ((11400 + 110400) * 0,85 + 30000) * 116 = 15489480,

@@ -16,10 +16,7 @@
 
 namespace {
 
-void ExpectSinResultados(const cDatosTip4& r)
-{
-    EXPECT_EQ(ResultadosDe(r), std::vector<double>(6, 0.0));
-}
+void ExpectSinResultados(const cDatosTip4& r) { EXPECT_EQ(ResultadosDe(r), std::vector<double>(6, 0.0)); }
 
 struct Caso {
     const char* nombre;
@@ -133,15 +130,15 @@ TEST_F(LocalCalle, SubzoneOfTheStretchAndItsValueRow)
         double vaf;  // 0: the six results are 0 and "Imprimir" is off
     };
     const Tramo tramos[] = {
-        {"CALLE NUEVA", "3", "C1", 50000, 12432420},      // zone 899 is valued
-        {"CALLE EURO", "5", "E1", 1664, 5755382},         // 1000 cents = 1663,86 pesetas
-        {"CALLE BLANCOS", "5", "P1", 1000, 5663658},      // " P " is pesetas
-        {"CALLE SIN MONEDA", "5", "X9", 601, 5608541},    // read as cents; CC stays in pesetas
-        {"CALLE O'DONNELL", "5", "O'1", 80000, 16576560}, // the apostrophe is doubled, not lost
-        {"CALLE SIN VALOR", "5", "", 0, 0},               // no value row: subzone emptied
-        {"CALLE MAYOR", "101", "", 0, 0},                 // no stretch holds the portal
-        {"CALLE ROTA", "5", "", 0, 0},                    // zone code "X1": no stretch
-        {"CALLE NULA", "5", "N1", 0, 0},                  // a row without value: 0
+        {"CALLE NUEVA", "3", "C1", 50000, 12432420},       // zone 899 is valued
+        {"CALLE EURO", "5", "E1", 1664, 5755382},          // 1000 cents = 1663,86 pesetas
+        {"CALLE BLANCOS", "5", "P1", 1000, 5663658},       // " P " is pesetas
+        {"CALLE SIN MONEDA", "5", "X9", 601, 5608541},     // read as cents; CC stays in pesetas
+        {"CALLE O'DONNELL", "5", "O'1", 80000, 16576560},  // the apostrophe is doubled, not lost
+        {"CALLE SIN VALOR", "5", "", 0, 0},                // no value row: subzone emptied
+        {"CALLE MAYOR", "101", "", 0, 0},                  // no stretch holds the portal
+        {"CALLE ROTA", "5", "", 0, 0},                     // zone code "X1": no stretch
+        {"CALLE NULA", "5", "N1", 0, 0},                   // a row without value: 0
     };
     Abrir();
     Pulsar("optp4tsu(0)");
@@ -170,7 +167,10 @@ TEST_F(LocalCalle, SubzoneOfTheStretchAndItsValueRow)
 
     // The statements: the portal's parity picks the range; the subzone is quoted.
     Localizar("CALLE MAYOR", "15");
-    const QStringList impar = Sentencias([&] { Teclear("txtp4nup", "15"); Teclear("txtp4nup", "17"); });
+    const QStringList impar = Sentencias([&] {
+        Teclear("txtp4nup", "15");
+        Teclear("txtp4nup", "17");
+    });
     EXPECT_EQ(impar, (QStringList{
                          "select  t06_zoncod,t06_szncod from t06_calles_datos where t06_codmun=9 and t06_codcal=10 "
                          "And t06_ano=1999 And t06_ver=1 and t06_impinf<=17 and t06_impsup>=17",
@@ -261,7 +261,10 @@ TEST_F(LocalCalle, SurfaceAndSituationCoefficients)
         const char* ccl;
     };
     const Clic clics[] = {
-        {"Chkp4cl2", 0, 1, "1,10"}, {"Chkp4cl1", 1, 0, "0,30"}, {"Chkp4cl2", 0, 1, "1,10"}, {"Chkp4cl2", 0, 0, "1,00"},
+        {"Chkp4cl2", 0, 1, "1,10"},
+        {"Chkp4cl1", 1, 0, "0,30"},
+        {"Chkp4cl2", 0, 1, "1,10"},
+        {"Chkp4cl2", 0, 0, "1,00"},
     };
     for (const Clic& c : clics) {
         SCOPED_TRACE(c.casilla);

@@ -36,7 +36,9 @@ class LocalCalle : public FixtureTipologia<Tipologia4> {
 protected:
     LocalCalle()
         : FixtureTipologia(PreparacionTipologia{
-              4, 20250101, QStringLiteral("cmdDescripcion"),
+              4,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (1999, 9, 'PRUEBA'), (2010, 9, 'PRUEBA')",
                   "INSERT INTO t04_ponencias VALUES (1999, 9), (2025, 9)",

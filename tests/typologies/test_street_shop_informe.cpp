@@ -38,7 +38,8 @@ protected:
         ImprimirEn(Pdf(eu));
         // Kept for looking at when asked to.
         if (qEnvironmentVariableIsSet("INFORME_LOCAL_COPIA"))
-            QFile::copy(Pdf(eu), QDir(qEnvironmentVariable("INFORME_LOCAL_COPIA")).filePath(QFileInfo(Pdf(eu)).fileName()));
+            QFile::copy(Pdf(eu),
+                        QDir(qEnvironmentVariable("INFORME_LOCAL_COPIA")).filePath(QFileInfo(Pdf(eu)).fileName()));
     }
 
     QTemporaryDir carpeta_;

@@ -42,7 +42,9 @@ class Trastero : public FixtureTipologia<Tipologia2> {
 protected:
     Trastero()
         : FixtureTipologia(PreparacionTipologia{
-              2, 20250101, QStringLiteral("cmdDescripcion"),
+              2,
+              20250101,
+              QStringLiteral("cmdDescripcion"),
               {
                   "INSERT INTO t03_municipios VALUES (2010, 9, 'PRUEBA')",
                   "INSERT INTO t04_ponencias VALUES (2025, 9)",
@@ -67,11 +69,11 @@ cDatosTip2& R() { return gDatosTip2(); }
 
 struct Caso {
     const char* nombre;
-    bool euros;              // window switched to euros before locating
+    bool euros;  // window switched to euros before locating
     const char* calle;
     const char* portal;
-    int clase;               // entry of optp2tvi: 0 unifamiliar, 1 plurifamiliar
-    int superficie;          // entry of optp2tsu: 0 built, 1 usable
+    int clase;       // entry of optp2tvi: 0 unifamiliar, 1 plurifamiliar
+    int superficie;  // entry of optp2tsu: 0 built, 1 usable
     const char* metros;
     bool sotano;
     const char* anos;        // age in years, or nullptr
@@ -174,7 +176,10 @@ TEST_F(Trastero, WorkedExamplesOfTheCoefficientsAndTheChain)
         const char* sh;
     };
     const Sh superficies[] = {
-        {"10", 0, 1, "8,6667"}, {"100", 0, 1, "46,6667"}, {"100", 1, 1, "66,6667"}, {"100", 1, 0, "56,6667"},
+        {"10", 0, 1, "8,6667"},
+        {"100", 0, 1, "46,6667"},
+        {"100", 1, 1, "66,6667"},
+        {"100", 1, 0, "56,6667"},
     };
     for (const Sh& s : superficies) {
         Pulsar(Tipologia2::Opcion("optp2tsu", s.superficie));
@@ -406,8 +411,8 @@ TEST_F(Trastero, ValuationDateChangesEmptyTheValuationAndItsSummary)
     MsgBoxSeam::Clear();
     Teclear("txtp2fecv", "01/01/1998");
     ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_EQ(Mensajes()[0].text, LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " +
-                                      LoadResString(151));
+    EXPECT_EQ(Mensajes()[0].text,
+              LoadResString(51) + " 01/01/1999\r\n" + LoadResString(112) + " 31/12/2027 " + LoadResString(151));
     EXPECT_EQ(T("txtp2fecv"), "01/02/2024");
     EXPECT_EQ(r.P2_FECV(), 20240201);
 }

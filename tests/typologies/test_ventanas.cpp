@@ -79,10 +79,7 @@ ParametrosVentana Tabla()
     return p;
 }
 
-TEST(VentanasTipologia, AGoodTableBuilds)
-{
-    EXPECT_NO_THROW(VentanaDePrueba{Tabla()});
-}
+TEST(VentanasTipologia, AGoodTableBuilds) { EXPECT_NO_THROW(VentanaDePrueba{Tabla()}); }
 
 TEST(VentanasTipologia, ATableNamingWhatDoesNotExistStopsConstruction)
 {

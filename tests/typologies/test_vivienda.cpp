@@ -23,11 +23,11 @@ using Vivienda = FixtureVivienda;
 
 struct Caso {
     const char* nombre;
-    bool euros;              // currency switched to euros before locating
+    bool euros;  // currency switched to euros before locating
     const char* calle;
     const char* portal;
-    int clase;               // entry of optp1tvi: 0 unifamiliar, 1 plurifamiliar
-    int superficie;          // entry of optp1tsu: 0 built, 1 usable
+    int clase;       // entry of optp1tvi: 0 unifamiliar, 1 plurifamiliar
+    int superficie;  // entry of optp1tsu: 0 built, 1 usable
     const char* metros;
     const char* situacion;   // check box ticked, or "" for none
     const char* anos;        // age in years, or nullptr
@@ -127,14 +127,14 @@ TEST_F(Vivienda, FullValuationThroughTheWindow)
     Teclear("txtp1antd1", "10");
     Teclear("txtp1pti", "50");
     const std::pair<const char*, const char*> cajas[] = {
-        {"txtp1fecv", "01/01/2025"}, {"cmbp1mun", "PRUEBA"},        {"cmbp1cal", "CALLE MAYOR"},
-        {"txtp1nup", "7"},           {"txtp1nur", "1"},             {"txtp1nor", "ZONA UNO"},
-        {"txtp1vrr", "100.000"},     {"txtp1cco", "80.000"},        {"txtp1sbu", "100,00"},
-        {"txtp1sho", "97,0000"},     {"txtp1ccl", "0,70"},          {"txtp1antd1", "10"},
-        {"txtp1ant", "10"},          {"txtp1dep", "0,8500"},        {"txtp1añop", "2025"},
-        {"txtp1vad", "18.085.650"},  {"txtp1coa", "1,000000"},      {"txtp1vac", "18.085.650"},
-        {"txtp1rp", "1,10"},         {"txtp1vco", "19.894.215"},    {"txtp1pti", "50,00"},
-        {"txtp1vaf", "9.947.108"},   {"txtp1vsf", "3.734.500"},     {"txtp1vcf", "6.212.608"},
+        {"txtp1fecv", "01/01/2025"}, {"cmbp1mun", "PRUEBA"},     {"cmbp1cal", "CALLE MAYOR"},
+        {"txtp1nup", "7"},           {"txtp1nur", "1"},          {"txtp1nor", "ZONA UNO"},
+        {"txtp1vrr", "100.000"},     {"txtp1cco", "80.000"},     {"txtp1sbu", "100,00"},
+        {"txtp1sho", "97,0000"},     {"txtp1ccl", "0,70"},       {"txtp1antd1", "10"},
+        {"txtp1ant", "10"},          {"txtp1dep", "0,8500"},     {"txtp1añop", "2025"},
+        {"txtp1vad", "18.085.650"},  {"txtp1coa", "1,000000"},   {"txtp1vac", "18.085.650"},
+        {"txtp1rp", "1,10"},         {"txtp1vco", "19.894.215"}, {"txtp1pti", "50,00"},
+        {"txtp1vaf", "9.947.108"},   {"txtp1vsf", "3.734.500"},  {"txtp1vcf", "6.212.608"},
     };
     for (const auto& [caja, texto] : cajas)
         EXPECT_EQ(T(caja), texto) << caja;
@@ -379,7 +379,7 @@ TEST_F(Vivienda, PercentageUpTo100)
     EXPECT_DOUBLE_EQ(gDatosTip1().P1_VAF(), entero);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -424,7 +424,6 @@ TEST_F(Vivienda, TypedMunicipalitySelectsTheFirstThatBeginsWithIt)
     EXPECT_EQ(T("cmbp1mun"), "ALTZAGA");
     EXPECT_EQ(FocusedControl(), C("cmbp1cal"));  // one step on, as one Tab
 }
-
 
 // The arrows move in the open list and Enter takes the entry they reach; the focus then
 // moves on once, as Tab.
@@ -478,4 +477,4 @@ TEST_F(Vivienda, KeyPressInAListOpensIt)
     EXPECT_EQ(FocusedControl(), C("cmbp1cal"));
 }
 
-} // namespace
+}  // namespace

@@ -176,8 +176,9 @@ TEST_F(VentanaVivienda, ValuationDateChecks)
     // Outside every period: the range message, the record's date back, the focus back.
     MsgBoxSeam::Clear();
     Teclear("txtp1fecv", "31/12/1998");
-    ASSERT_TRUE(UnMensaje(LoadResString(51) + " 01/01/1999\r\n" + LoadResString(102) +
-                                               " 31/12/2027 " + LoadResString(151), 48, LoadResString(50)));
+    ASSERT_TRUE(
+        UnMensaje(LoadResString(51) + " 01/01/1999\r\n" + LoadResString(102) + " 31/12/2027 " + LoadResString(151), 48,
+                  LoadResString(50)));
     EXPECT_EQ(T("txtp1fecv"), "01/01/2025");
     EXPECT_EQ(FocusedControl(), C("txtp1fecv"));
     // Not a date.
@@ -437,4 +438,4 @@ TEST_F(VentanaVivienda, ReopenedWindowSelectsTheRecordsMunicipalityAndStreet)
     EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
 }
 
-} // namespace
+}  // namespace

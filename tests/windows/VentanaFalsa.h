@@ -9,11 +9,7 @@
 
 class VentanaFalsa : public Form, public IVentanaTipologia {
 public:
-    explicit VentanaFalsa(int n)
-        : Form(QStringLiteral("Tipologia%1").arg(n))
-    {
-        resize(320, 200);
-    }
+    explicit VentanaFalsa(int n) : Form(QStringLiteral("Tipologia%1").arg(n)) { resize(320, 200); }
     Form* form() override { return this; }
     void SetTxtDescrip(const QString& t) override
     {

@@ -84,4 +84,4 @@ TEST_F(FallosBaseVentana, HeldFileLeavesTheValuationAsItWas)
     EXPECT_EQ(T("txtp1vaf"), FormatNumber(antes.P1_VAF(), C<CajaNum>("txtp1vaf")->formato()));
 }
 
-} // namespace
+}  // namespace

@@ -13,7 +13,8 @@
 
 namespace {
 
-const QStringList kAnteriores = {QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"), QStringLiteral("cuatro")};
+const QStringList kAnteriores = {QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"),
+                                 QStringLiteral("cuatro")};
 
 QStringList Lineas(const CDatosTip& r)
 {
@@ -23,7 +24,7 @@ QStringList Lineas(const CDatosTip& r)
     return l;
 }
 
-} // namespace
+}  // namespace
 
 class TestDescripcion : public QObject {
     Q_OBJECT
@@ -75,8 +76,8 @@ private slots:
         QTest::addColumn<QString>("resumen");
         QTest::newRow("first line over 30 characters")
             << 1 << "cmdaceptar"
-            << QStringList{QStringLiteral("Piso tercero izquierda, calle Mayor número 12"), QStringLiteral("Compraventa"),
-                           QString(), QStringLiteral("   ")}
+            << QStringList{QStringLiteral("Piso tercero izquierda, calle Mayor número 12"),
+                           QStringLiteral("Compraventa"), QString(), QStringLiteral("   ")}
             << QStringLiteral("Piso tercero izquierda, calle ");
         QTest::newRow("short line, by the picture")
             << 2 << "PicAceptar" << QStringList{QStringLiteral("Trastero 4"), QString(), QString(), QString()}
@@ -152,7 +153,8 @@ private slots:
     void linesTakeSixtyCharactersAndEnterMovesOn()
     {
         QVERIFY(Abrir(1, [&] {
-            QCOMPARE(static_cast<QPushButton*>(Ctl(QStringLiteral("cmdaceptar")))->text(), QStringLiteral("       &Aceptar"));
+            QCOMPARE(static_cast<QPushButton*>(Ctl(QStringLiteral("cmdaceptar")))->text(),
+                     QStringLiteral("       &Aceptar"));
             TypeInto(Linea(0), QString(70, QLatin1Char('x')));
             QCOMPARE(Linea(0)->text().size(), 60);
             PressEnter();

@@ -38,7 +38,7 @@ const Caption kCaptions[] = {
 };
 // clang-format on
 
-} // namespace
+}  // namespace
 
 class TestEntrada : public QObject {
     Q_OBJECT
@@ -230,7 +230,8 @@ private slots:
                                        [&] {
                                            QVERIFY(panel.isVisible());
                                            QVERIFY(panel.IsShownModal());
-                                           QCOMPARE(panel.windowTitle(), QStringLiteral("Balorazio mota aukeratzeko panela"));
+                                           QCOMPARE(panel.windowTitle(),
+                                                    QStringLiteral("Balorazio mota aukeratzeko panela"));
                                            auto* fecha = FindControlAs<MaskEdBox>(&panel, QStringLiteral("txtpfecv"));
                                            QCOMPARE(fecha->Mask(), QStringLiteral("####/##/##"));
                                            auto* lista = FindControlAs<QListWidget>(&panel, QStringLiteral("ListTipo"));

@@ -24,12 +24,9 @@
 
 namespace {
 
-Form& Tipologia(int n)
-{
-    return *VentanaTipologia(n)->form();
-}
+Form& Tipologia(int n) { return *VentanaTipologia(n)->form(); }
 
-} // namespace
+}  // namespace
 
 class TestEntradasHostiles : public QObject {
     Q_OBJECT
@@ -130,7 +127,8 @@ private slots:
                                             QCOMPARE(Lista()->item(0)->text(), QStringLiteral("  1. Etxebizitza"));
                                             const bool vivienda = Valorar(1, [&](ConduccionVentana& v) {
                                                 QCOMPARE(Tipologia(1).windowTitle(), QStringLiteral("Etxebizitza"));
-                                                QCOMPARE(v.T("txtp1fecv"), gFecha().LongToString(gDatosTip1().P1_FECV()));
+                                                QCOMPARE(v.T("txtp1fecv"),
+                                                         gFecha().LongToString(gDatosTip1().P1_FECV()));
                                                 QVERIFY(v.T("txtp1fecv").indexOf(QLatin1Char('/')) == 4);
                                                 QCOMPARE(gDatosTip1().P1_MON(), QStringLiteral("P"));
                                                 QCOMPARE(gDatosTip1().P1_VAF(), valor);
@@ -286,10 +284,11 @@ private slots:
         const QString sesenta = QString::fromUtf8("Piso d'Alt 3º izquierda, c/ Peña 'La Ñ' áéíóú ÁÉÍÓÚ üÜ 12345");
         QTest::newRow("60 characters with apostrophes and accents") << sesenta << false << sesenta;
         QTest::newRow("61 characters typed") << sesenta + "X" << false << sesenta;
-        QTest::newRow("10,000 characters pasted") << QString(10000, QLatin1Char('\'')) << true << QString(60, QLatin1Char('\''));
+        QTest::newRow("10,000 characters pasted")
+            << QString(10000, QLatin1Char('\'')) << true << QString(60, QLatin1Char('\''));
         QTest::newRow("only blanks") << QStringLiteral("   ") << false << QStringLiteral("   ");
-        QTest::newRow("quotes and backslashes") << QStringLiteral("O'Donnell \"B\" \\ ; -- %") << false
-                                                << QStringLiteral("O'Donnell \"B\" \\ ; -- %");
+        QTest::newRow("quotes and backslashes")
+            << QStringLiteral("O'Donnell \"B\" \\ ; -- %") << false << QStringLiteral("O'Donnell \"B\" \\ ; -- %");
     }
     void descriptionLines()
     {

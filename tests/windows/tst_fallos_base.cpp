@@ -45,7 +45,7 @@ bool SinTextoDelMotor(const QString& m)
            !m.contains(QStringLiteral("database"), Qt::CaseInsensitive);
 }
 
-} // namespace
+}  // namespace
 
 class TestFallosBase : public QObject {
     Q_OBJECT

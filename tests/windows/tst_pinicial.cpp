@@ -19,15 +19,12 @@
 
 namespace {
 
-int Hoy()
-{
-    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toInt();
-}
+int Hoy() { return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toInt(); }
 
 const char* kTituloEs = "Error en la Introducción de Datos";
 const char* kTituloEu = "Datuak gaizki sartu dira";
 
-} // namespace
+}  // namespace
 
 class TestPInicial : public QObject {
     Q_OBJECT
@@ -43,10 +40,7 @@ class TestPInicial : public QObject {
 
     // A fresh start on a copy of the demo database (range 01/01/1999 to 31/12/2027), changed
     // first by the statements given.
-    bool Arrancar(const QStringList& fixture = {})
-    {
-        return StartOnDemoCopy(db_, fixture);
-    }
+    bool Arrancar(const QStringList& fixture = {}) { return StartOnDemoCopy(db_, fixture); }
     void Mostrar()
     {
         P().Show(false);
@@ -88,7 +82,8 @@ private slots:
         QTest::addColumn<int>("previa");
         QTest::addColumn<int>("esperada");
         const QString hoy = QString::number(Hoy());
-        const QString anyo = QStringLiteral("insert into t02_años (t02_ano,t02_ver,t02_fecmin,t02_fecmax,t02_porinc,t02_porcom) values (%1,1,%2,%3,1,100)");
+        const QString anyo = QStringLiteral(
+            "insert into t02_años (t02_ano,t02_ver,t02_fecmin,t02_fecmax,t02_porinc,t02_porcom) values (%1,1,%2,%3,1,100)");
         QTest::newRow("today inside") << QStringList{anyo.arg(2999).arg(29990101).arg(29991231),
                                                      QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA=2999")}
                                       << 0 << Hoy();
@@ -97,10 +92,11 @@ private slots:
                            QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE=2990, T01_MAXIMO_HASTA=2999")}
             << 0 << Hoy();
         QTest::newRow("today is the upper bound")
-            << QStringList{anyo.arg(2991).arg(29910101).arg(hoy), QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA=2991")}
+            << QStringList{anyo.arg(2991).arg(29910101).arg(hoy),
+                           QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA=2991")}
             << 0 << Hoy();
-        QTest::newRow("today after the range") << QStringList{QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA=2000")}
-                                               << 0 << 19990101;
+        QTest::newRow("today after the range")
+            << QStringList{QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA=2000")} << 0 << 19990101;
         QTest::newRow("today before the range")
             << QStringList{anyo.arg(2998).arg(29980101).arg(29981231), anyo.arg(2999).arg(29990101).arg(29991231),
                            QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE=2998, T01_MAXIMO_HASTA=2999")}
@@ -135,8 +131,10 @@ private slots:
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<int>("guardada");
         QTest::addColumn<QString>("caja");
-        const QString rangoEs = QStringLiteral("La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027.");
-        const QString rangoEu = QStringLiteral("Balorazio data ezin da 1999/01/01\r\n baino aurrekoa izan, ezta 2027/12/31 ondorengoa ere");
+        const QString rangoEs = QStringLiteral(
+            "La Fecha de Valoración no puede ser anterior al  01/01/1999\r\n ni posterior al  31/12/2027.");
+        const QString rangoEu = QStringLiteral(
+            "Balorazio data ezin da 1999/01/01\r\n baino aurrekoa izan, ezta 2027/12/31 ondorengoa ere");
         const QString malEs = QStringLiteral("La Fecha de Valoración introducida no es correcta");
         const QString malEu = QStringLiteral("Sartu den balorazio data ez da zuzena");
         // clang-format off
@@ -232,11 +230,15 @@ private slots:
     void missingRangeSaysOnce_data()
     {
         QTest::addColumn<QStringList>("fixture");
-        QTest::newRow("no rows for the years") << QStringList{QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE=1900, T01_MAXIMO_HASTA=1901")};
-        QTest::newRow("no row for the last year") << QStringList{QStringLiteral("delete from t02_años where t02_ano=2027")};
+        QTest::newRow("no rows for the years")
+            << QStringList{QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE=1900, T01_MAXIMO_HASTA=1901")};
+        QTest::newRow("no row for the last year")
+            << QStringList{QStringLiteral("delete from t02_años where t02_ano=2027")};
         QTest::newRow("no settings row") << QStringList{QStringLiteral("delete from T01_GENERAL")};
-        QTest::newRow("text for both years") << QStringList{QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE='1999a', T01_MAXIMO_HASTA='2027b'")};
-        QTest::newRow("text for the last year") << QStringList{QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA='dos mil'")};
+        QTest::newRow("text for both years")
+            << QStringList{QStringLiteral("update T01_GENERAL set T01_MINIMO_DESDE='1999a', T01_MAXIMO_HASTA='2027b'")};
+        QTest::newRow("text for the last year")
+            << QStringList{QStringLiteral("update T01_GENERAL set T01_MAXIMO_HASTA='dos mil'")};
     }
     void missingRangeSaysOnce()
     {
@@ -257,8 +259,8 @@ private slots:
             QVERIFY(FocusedControl() != Fecha());
         }
         QCOMPARE(MsgBoxSeam::Shown().size(), 1);
-        QVERIFY2(MsgBoxSeam::Shown()[0].text.startsWith(
-                     QStringLiteral("La fila de configuración de la base de datos (T01_GENERAL) no tiene un rango de fechas")),
+        QVERIFY2(MsgBoxSeam::Shown()[0].text.startsWith(QStringLiteral(
+                     "La fila de configuración de la base de datos (T01_GENERAL) no tiene un rango de fechas")),
                  qPrintable(MsgBoxSeam::Shown()[0].text));
         QCOMPARE(gEntrada().P_FECV(), 0);
     }
@@ -437,11 +439,13 @@ private slots:
                                            QVERIFY(P().isVisible());
                                            QCOMPARE(P().WindowState(), 2);
                                            QVERIFY(!gDatosInicial().P_PINIMIN());
-                                           QCOMPARE(P().windowTitle(), QStringLiteral("Balorazio mota aukeratzeko panela"));
+                                           QCOMPARE(P().windowTitle(),
+                                                    QStringLiteral("Balorazio mota aukeratzeko panela"));
                                            QCOMPARE(Fecha()->Mask(), QStringLiteral("####/##/##"));
                                            QCOMPARE(Fecha()->Text(), fechaVasca);
                                            QCOMPARE(Lista()->item(0)->text(), QStringLiteral("  1. Etxebizitza"));
-                                           QCOMPARE(FindControlAs<QLabel>(&P(), QStringLiteral("Label6"))->text(), QStringLiteral("Balorazio data"));
+                                           QCOMPARE(FindControlAs<QLabel>(&P(), QStringLiteral("Label6"))->text(),
+                                                    QStringLiteral("Balorazio data"));
                                            ClickControl(Ctl("cmdsalir"));
                                        },
                                        &P());

@@ -107,8 +107,7 @@ cDatosTip6& R6() { return gDatosTip6(); }
 
 }  // namespace
 
-Tipologia6::Tipologia6()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia6"), ParametrosComercialIndustrial())
+Tipologia6::Tipologia6() : VentanaTipologiaBase(QStringLiteral("Tipologia6"), ParametrosComercialIndustrial())
 {
     Disenar();
     ConectarControles();

@@ -15,9 +15,8 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const auto L = [eu](const char* es, const char* vasco) { return Lit(U(eu ? vasco : es)); };
-    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
-                        A8BIU = Arial(8, "BIU"), A9 = Arial(9), A9I = Arial(9, "I"), A9B = Arial(9, "B"),
-                        A9U = Arial(9, "U"), A11B = Arial(11, "B");
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"), A9 = Arial(9),
+                        A9I = Arial(9, "I"), A9B = Arial(9, "B"), A9U = Arial(9, "U"), A11B = Arial(11, "B");
     const QString dosPuntos = QStringLiteral(":");
 
     // The letterhead with the frame's stub; only the Spanish department line keeps its

@@ -109,8 +109,7 @@ cDatosTip5& R5() { return gDatosTip5(); }
 
 }  // namespace
 
-Tipologia5::Tipologia5()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia5"), ParametrosComercialResidencial())
+Tipologia5::Tipologia5() : VentanaTipologiaBase(QStringLiteral("Tipologia5"), ParametrosComercialResidencial())
 {
     Disenar();
     ConectarControles();

@@ -16,8 +16,8 @@ ParametrosVentana ParametrosVivienda()
     ParametrosVentana p;
     p.tipo = 1;
     p.idTitulo = 53;
-    p.idSeparadorRango = 102;     // the dwelling window has its own copy of " ni posterior al "
-    p.dosPuntosTrasFechaR = true; // "…Fecha de Valoración :dd/mm/yyyy"
+    p.idSeparadorRango = 102;      // the dwelling window has its own copy of " ni posterior al "
+    p.dosPuntosTrasFechaR = true;  // "…Fecha de Valoración :dd/mm/yyyy"
     p.idZona9xx = 103;
     p.importesZona = {{"t07_vrr", RecordCode::VRR}, {"t07_coscon", RecordCode::CCO}};
 
@@ -81,19 +81,19 @@ ParametrosVentana ParametrosVivienda()
 
     using R = Regla;
     p.cajas = {
-        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
-        {RecordCode::ANT, R::Plana},      {RecordCode::DEP, R::CeroVacio},  {RecordCode::SBU, R::CeroVacio},
-        {RecordCode::SHO, R::CeroVacio},  {RecordCode::CCL, R::CeroVacio},  {RecordCode::VRR, R::Moneda},
-        {RecordCode::CCO, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
-        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio},
-        {RecordCode::COA, R::CeroVacio},  {RecordCode::RP, R::CeroVacio},
+        {RecordCode::NUP, R::Plana},     {RecordCode::NUR, R::Plana},     {RecordCode::NOR, R::Texto},
+        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio},
+        {RecordCode::SHO, R::CeroVacio}, {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRR, R::Moneda},
+        {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},    {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio},
+        {RecordCode::COA, R::CeroVacio}, {RecordCode::RP, R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {RecordCode::NUR, G::Entero},   {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
-        {RecordCode::SHO, G::Numero},   {RecordCode::ANT, G::Entero}, {RecordCode::DEP, G::NumeroSiNoVacio},
+        {RecordCode::NUR, G::Entero},  {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
+        {RecordCode::SHO, G::Numero},  {RecordCode::ANT, G::Entero}, {RecordCode::DEP, G::NumeroSiNoVacio},
         {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
     };
 
@@ -112,10 +112,9 @@ ParametrosVentana ParametrosVivienda()
 
 CDatosTip1& R1() { return gDatosTip1(); }
 
-} // namespace
+}  // namespace
 
-Tipologia1::Tipologia1()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia1"), ParametrosVivienda())
+Tipologia1::Tipologia1() : VentanaTipologiaBase(QStringLiteral("Tipologia1"), ParametrosVivienda())
 {
     Disenar();
     ConectarControles();
@@ -195,10 +194,22 @@ double Tipologia1::CalcularCL()
 
 // "En sótano" excludes the ground floor and the fourth floor without lift; "En interior"
 // combines with any of them.
-void Tipologia1::Chkp1cl1_Click() { Situacion_Click(Chkp1cl1, RecordCode::CL1, {Chkp1cl3, Chkp1cl4}, [this] { return CalcularCL(); }); }
-void Tipologia1::Chkp1cl2_Click() { Situacion_Click(Chkp1cl2, RecordCode::CL2, {}, [this] { return CalcularCL(); }); }
-void Tipologia1::Chkp1cl3_Click() { Situacion_Click(Chkp1cl3, RecordCode::CL3, {Chkp1cl1}, [this] { return CalcularCL(); }); }
-void Tipologia1::Chkp1cl4_Click() { Situacion_Click(Chkp1cl4, RecordCode::CL4, {Chkp1cl1}, [this] { return CalcularCL(); }); }
+void Tipologia1::Chkp1cl1_Click()
+{
+    Situacion_Click(Chkp1cl1, RecordCode::CL1, {Chkp1cl3, Chkp1cl4}, [this] { return CalcularCL(); });
+}
+void Tipologia1::Chkp1cl2_Click()
+{
+    Situacion_Click(Chkp1cl2, RecordCode::CL2, {}, [this] { return CalcularCL(); });
+}
+void Tipologia1::Chkp1cl3_Click()
+{
+    Situacion_Click(Chkp1cl3, RecordCode::CL3, {Chkp1cl1}, [this] { return CalcularCL(); });
+}
+void Tipologia1::Chkp1cl4_Click()
+{
+    Situacion_Click(Chkp1cl4, RecordCode::CL4, {Chkp1cl1}, [this] { return CalcularCL(); });
+}
 
 void Tipologia1::optp1tvi_Click(int Index)
 {

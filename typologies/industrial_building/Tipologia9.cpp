@@ -86,7 +86,8 @@ ParametrosVentana ParametrosPabellonIndustrial()
     // Neither CL nor RP is stored back when drawn: the RP box shows 1,13 for a record's 1,125.
     using G = Guardado;
     p.guardan = {
-        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},
+        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero},
+        {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},
     };
 
     p.monedas = MonedasConResultados({
@@ -105,8 +106,7 @@ cDatosTip9& R9() { return gDatosTip9(); }
 
 }  // namespace
 
-Tipologia9::Tipologia9()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial())
+Tipologia9::Tipologia9() : VentanaTipologiaBase(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial())
 {
     Disenar();
     ConectarControles();

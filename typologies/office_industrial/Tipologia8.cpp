@@ -20,7 +20,7 @@ ParametrosVentana ParametrosOficinaIndustrial()
     p.idTitulo = 146;
     p.idSeparadorRango = 112;
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
-    p.idZona9xx = 0;  // located by industrial zone: no street zones to refuse
+    p.idZona9xx = 0;                // located by industrial zone: no street zones to refuse
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
 
@@ -107,8 +107,7 @@ cDatosTip8& R8() { return gDatosTip8(); }
 
 }  // namespace
 
-Tipologia8::Tipologia8()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia8"), ParametrosOficinaIndustrial())
+Tipologia8::Tipologia8() : VentanaTipologiaBase(QStringLiteral("Tipologia8"), ParametrosOficinaIndustrial())
 {
     Disenar();
     ConectarControles();

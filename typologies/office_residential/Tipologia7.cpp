@@ -81,21 +81,21 @@ ParametrosVentana ParametrosOficina()
 
     using R = Regla;
     p.cajas = {
-        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
-        {RecordCode::ANT, R::Plana},      {RecordCode::DEP, R::CeroVacio},  {RecordCode::SBU, R::CeroVacio},
-        {RecordCode::SHO, R::CeroVacio},  {RecordCode::CCL, R::CeroVacio},  {RecordCode::VRR, R::Moneda},
-        {RecordCode::CCO, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
-        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio},
-        {RecordCode::COA, R::CeroVacio},  {RecordCode::RP, R::CeroVacio},
+        {RecordCode::NUP, R::Plana},     {RecordCode::NUR, R::Plana},     {RecordCode::NOR, R::Texto},
+        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio},
+        {RecordCode::SHO, R::CeroVacio}, {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRR, R::Moneda},
+        {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},    {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio},
+        {RecordCode::COA, R::CeroVacio}, {RecordCode::RP, R::CeroVacio},
     };
 
     // (1 - D) is stored as a number like the others: an empty box stores 0.
     using G = Guardado;
     p.guardan = {
-        {RecordCode::NUR, G::Entero},  {RecordCode::NOR, G::Texto},   {RecordCode::CCL, G::Numero},
-        {RecordCode::SHO, G::Numero},  {RecordCode::ANT, G::Entero},  {RecordCode::AÑOP, G::Entero},
-        {RecordCode::COA, G::Numero},  {RecordCode::RP, G::Numero},   {RecordCode::DEP, G::Numero},
+        {RecordCode::NUR, G::Entero}, {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
+        {RecordCode::SHO, G::Numero}, {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero},
+        {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},  {RecordCode::DEP, G::Numero},
     };
 
     p.monedas = MonedasConResultados({
@@ -114,8 +114,7 @@ cDatosTip7& R7() { return gDatosTip7(); }
 
 }  // namespace
 
-Tipologia7::Tipologia7()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia7"), ParametrosOficina())
+Tipologia7::Tipologia7() : VentanaTipologiaBase(QStringLiteral("Tipologia7"), ParametrosOficina())
 {
     Disenar();
     ConectarControles();

@@ -72,23 +72,25 @@ ParametrosVentana ParametrosGaraje()
 
     using R = Regla;
     p.cajas = {
-        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
-        {RecordCode::CCG, R::Plana},      {RecordCode::SBU, R::CeroVacio},  {RecordCode::CCS, R::CeroVacio},
-        {RecordCode::MAP, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
-        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::PTI, R::Plana},
+        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},     {RecordCode::NOR, R::Texto},
+        {RecordCode::CCG, R::Plana},      {RecordCode::SBU, R::CeroVacio}, {RecordCode::CCS, R::CeroVacio},
+        {RecordCode::MAP, R::Moneda},     {RecordCode::VAD, R::Moneda},    {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},    {RecordCode::PTI, R::Plana},
         {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio}, {RecordCode::RP, R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
         {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
-        {RecordCode::CCG, G::Numero},   {RecordCode::CCS, G::Numero}, {RecordCode::NUR, G::Entero},
+        {RecordCode::CCG, G::Numero},  {RecordCode::CCS, G::Numero}, {RecordCode::NUR, G::Entero},
         {RecordCode::NOR, G::Texto},
     };
 
-    p.monedas = MonedasConResultados({
-        {RecordCode::MAP, "##,###,###", "##,###,##0.00"},
-    }, false);
+    p.monedas = MonedasConResultados(
+        {
+            {RecordCode::MAP, "##,###,###", "##,###,##0.00"},
+        },
+        false);
 
     p.opciones = {
         {RecordCode::TGA, "G", 0},
@@ -100,10 +102,9 @@ ParametrosVentana ParametrosGaraje()
 
 CDatosTip3& R3() { return gDatosTip3(); }
 
-} // namespace
+}  // namespace
 
-Tipologia3::Tipologia3()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia3"), ParametrosGaraje())
+Tipologia3::Tipologia3() : VentanaTipologiaBase(QStringLiteral("Tipologia3"), ParametrosGaraje())
 {
     Disenar();
     ConectarControles();

@@ -206,7 +206,7 @@ QIcon IconoBoton(const QString& nombre)
     return icono;
 }
 
-} // namespace
+}  // namespace
 
 QWidget* CrearBotonera(QWidget* padre, QPoint origen)
 {

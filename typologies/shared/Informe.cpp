@@ -199,7 +199,8 @@ QString TituloInforme(const std::vector<ItemInforme>& items, const QWidget& vent
     for (const auto& it : items)
         if (esTexto(it) && std::abs(it.y - cabecera->y) <= 1.0)
             linea.push_back(&it);
-    std::stable_sort(linea.begin(), linea.end(), [](const ItemInforme* a, const ItemInforme* b) { return a->x < b->x; });
+    std::stable_sort(linea.begin(), linea.end(),
+                     [](const ItemInforme* a, const ItemInforme* b) { return a->x < b->x; });
     QStringList partes;
     for (const ItemInforme* it : linea)
         partes << TextoItem(*it, ventana, datos).simplified();
@@ -311,10 +312,7 @@ ItemInforme Cen(int numero, double x, double y, double ancho, const FuenteInform
     return ConTexto(DibujoInforme::Centrado, numero, x, y, ancho, f, t);
 }
 
-ItemInforme Linea(double x1, double y1, double x2, double y2)
-{
-    return Figura(DibujoInforme::Linea, x1, y1, x2, y2);
-}
+ItemInforme Linea(double x1, double y1, double x2, double y2) { return Figura(DibujoInforme::Linea, x1, y1, x2, y2); }
 
 ItemInforme Regla(double y, double x1, double x2) { return Figura(DibujoInforme::Regla, x1, y, x2, y); }
 
@@ -334,8 +332,8 @@ ItemInforme Caja(int numero, double x1, double y1, double x2, double y2, const F
     return it;
 }
 
-ItemInforme CajaGris(int numero, double x1, double y1, double x2, double y2, double x, double y,
-                     const FuenteInforme& f, const TextoInforme& t)
+ItemInforme CajaGris(int numero, double x1, double y1, double x2, double y2, double x, double y, const FuenteInforme& f,
+                     const TextoInforme& t)
 {
     ItemInforme it = ConTexto(DibujoInforme::CajaGrisDerecha, numero, x, y, 0, f, t);
     it.x1 = x1;

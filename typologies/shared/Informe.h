@@ -24,7 +24,7 @@ struct DatosInforme {
 // Complete font of a text item: the report sets all five before every text.
 struct FuenteInforme {
     QString nombre;
-    double tamano = 9;      // points
+    double tamano = 9;  // points
     bool negrita = false;
     bool cursiva = false;
     bool subrayado = false;
@@ -32,13 +32,13 @@ struct FuenteInforme {
 
 // Where the text of an item comes from.
 enum class OrigenTexto {
-    Ninguno,        // the item has no text (lines, boxes, picture, draw width)
-    Literal,        // `texto` itself
-    Control,        // the text the control named `texto` shows
-    Rotulo,         // the caption of the label / frame / option named `texto`, "&" removed
-    Etiqueta,       // DatosInforme::etiquetas[texto]
-    Descripcion,    // DatosInforme::descripcion[indice]
-    FechaControl,   // the date control named `texto`, its text rewritten as yyyy/mm/dd
+    Ninguno,       // the item has no text (lines, boxes, picture, draw width)
+    Literal,       // `texto` itself
+    Control,       // the text the control named `texto` shows
+    Rotulo,        // the caption of the label / frame / option named `texto`, "&" removed
+    Etiqueta,      // DatosInforme::etiquetas[texto]
+    Descripcion,   // DatosInforme::descripcion[indice]
+    FechaControl,  // the date control named `texto`, its text rewritten as yyyy/mm/dd
 };
 
 enum class DibujoInforme {
@@ -104,7 +104,7 @@ QStringList ControlesAusentes(const std::vector<ItemInforme>& items, const QWidg
 // Building blocks of the tables ------------------------------------------------------------
 namespace informe {
 
-FuenteInforme Arial(double tamano, const char* estilo = "");   // estilo: letters B, I, U
+FuenteInforme Arial(double tamano, const char* estilo = "");  // estilo: letters B, I, U
 FuenteInforme Times(double tamano, const char* estilo = "");
 
 // A text source: what an item prints.
@@ -130,8 +130,8 @@ ItemInforme Recuadro(double x1, double y1, double x2, double y2, int grosor, boo
 // White box at draw width 3 with the value centred in it, top 0.5 below the box's top.
 ItemInforme Caja(int numero, double x1, double y1, double x2, double y2, const FuenteInforme& f, const TextoInforme& t);
 // Grey box at draw width 6 with the value right-aligned at (x, y).
-ItemInforme CajaGris(int numero, double x1, double y1, double x2, double y2, double x, double y,
-                     const FuenteInforme& f, const TextoInforme& t);
+ItemInforme CajaGris(int numero, double x1, double y1, double x2, double y2, double x, double y, const FuenteInforme& f,
+                     const TextoInforme& t);
 ItemInforme Logo(double x, double y, double ancho, double alto);
 ItemInforme Grosor(int grosor);
 

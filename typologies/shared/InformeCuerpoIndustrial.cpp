@@ -15,8 +15,8 @@ std::vector<ItemInforme> CuerpoInformeIndustrial(int tipo, bool eu)
         return QString::fromUtf8(clase) + p + QString::fromUtf8(codigo);
     };
     const QString dosPuntos = QStringLiteral(":");
-    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"),
-                        A9 = Arial(9), A9B = Arial(9, "B"), A9I = Arial(9, "I");
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"), A9 = Arial(9),
+                        A9B = Arial(9, "B"), A9I = Arial(9, "I");
 
     std::vector<ItemInforme> t = {
         FilaDecreto(19, 100, eu),

@@ -15,9 +15,8 @@ std::vector<ItemInforme> PaginaViviendaTrastero(int tipo, bool eu)
         return QString::fromUtf8(clase) + p + QString::fromUtf8(codigo);
     };
     const QString dosPuntos = QStringLiteral(":");
-    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"),
-                        A9 = Arial(9), A9B = Arial(9, "B"), A9I = Arial(9, "I"), A9U = Arial(9, "U"),
-                        A11B = Arial(11, "B");
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"), A9 = Arial(9),
+                        A9B = Arial(9, "B"), A9I = Arial(9, "I"), A9U = Arial(9, "U"), A11B = Arial(11, "B");
 
     std::vector<ItemInforme> t = FilasMembrete(Membrete{}, eu);
     // clang-format off

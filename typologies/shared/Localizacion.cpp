@@ -6,11 +6,7 @@
 #include "core/Registros.h"
 #include "platform/ComboBox.h"
 
-ParteLocalizacion::ParteLocalizacion(AnfitrionLocalizacion& ventana)
-    : ParteVentana(ventana)
-    , v_(ventana)
-{
-}
+ParteLocalizacion::ParteLocalizacion(AnfitrionLocalizacion& ventana) : ParteVentana(ventana), v_(ventana) {}
 
 void ParteLocalizacion::Conectar()
 {
@@ -23,7 +19,8 @@ void ParteLocalizacion::InicializaMunicipio(CDatosTip& r, const QString& smunici
 {
     r.Set(RecordCode::MUN, smunicipio);
     VaciarLugar(r);
-    for (RecordCode c : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+    for (RecordCode c :
+         {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
         if (r.Has(c))
             r.Set(c, 0.0);
 }

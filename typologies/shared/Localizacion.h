@@ -99,4 +99,3 @@ protected:
     AnfitrionLocalizacion& v_;
     ComboBox* cmbmun_ = nullptr;
 };
-

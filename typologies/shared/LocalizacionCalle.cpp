@@ -14,7 +14,6 @@
 #include "platform/MsgBox.h"
 #include "platform/NumberFormat.h"
 
-
 // Street and portal ---------------------------------------------------------------------------
 
 void LocalizacionCalle::Conectar()
@@ -67,7 +66,8 @@ bool LocalizacionCalle::AbrirAlTeclear(QWidget* foco)
 QString LocalizacionCalle::ConsultaCalles() const
 {
     const CDatosTip& r = v_.Registro();
-    return QStringLiteral("select distinct t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre where t05_codmun=") +
+    return QStringLiteral(
+               "select distinct t05_ano,t05_ver,t05_codcal,t05_nomcal from t05_calles_nombre where t05_codmun=") +
            QString::number(CodigoMunicipio()) + QStringLiteral(" And t05_ano<=") +
            QString::number(r.Get(RecordCode::EJER).toInt()) + QStringLiteral(" And t05_ver<=") +
            QString::number(r.Get(RecordCode::VER).toInt()) +
@@ -171,9 +171,10 @@ void LocalizacionCalle::Localizar(QString& calleAnterior, int16_t& portalAnterio
     const int cal = cmbcal_->ListIndex();
     const std::optional<valoracion::AnoVersion> lista = valoracion::AnoVersionDeEtiqueta(cmbcal_->Tag());
     if (CodigoMunicipio() < 0 || cal < 0 || !lista)
-        throw std::runtime_error(SegunIdioma(QStringLiteral("La calle elegida no está en la lista de calles del municipio."),
-                                             QStringLiteral("Aukeratutako kalea ez dago udalerriko kale zerrendan."))
-                                     .toStdString());
+        throw std::runtime_error(
+            SegunIdioma(QStringLiteral("La calle elegida no está en la lista de calles del municipio."),
+                        QStringLiteral("Aukeratutako kalea ez dago udalerriko kale zerrendan."))
+                .toStdString());
     const std::optional<valoracion::Tramo> tramo = valoracion::BuscarTramo(
         CodigoMunicipio(), cmbcal_->ItemData(cal), *lista, r.Get(RecordCode::NUP).toInt(), ConSubzona());
     if (!tramo || (p.zonaNoNumericaSinFila && !valoracion::EsCodigoZona(tramo->zona))) {

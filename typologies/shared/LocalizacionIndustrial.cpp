@@ -49,8 +49,8 @@ bool LocalizacionIndustrial::LeerValorZona()
     if (municipio < 0)
         return false;
     CDatosTip& r = v_.Registro();
-    const std::optional<valoracion::FilaValor> fila =
-        valoracion::ValorIndustrial(municipio, r.Get(RecordCode::NUI).toString(), r.Get(RecordCode::AÑOP).toInt());
+    const std::optional<valoracion::FilaValor> fila = valoracion::ValorIndustrial(
+        municipio, r.Get(RecordCode::NUI).toString(), r.Get(RecordCode::AÑOP).toInt());
     r.Set(RecordCode::VRI, fila ? fila->EnMoneda(r.Get(RecordCode::MON).toString()) : 0.0);
     return true;
 }

@@ -104,19 +104,19 @@ enum class FechaSinComprobar {
 
 // An amount of the residential zone row and the record code it is stored in.
 struct ImporteDeZona {
-    QString campo;   // "t07_vrr"
+    QString campo;      // "t07_vrr"
     RecordCode codigo;  // VRR
 };
 
 // What one typology window is, as data.
 struct ParametrosVentana {
-    int tipo = 0;                  // 1..9: record, control prefix "p<tipo>", help topic
-    int idTitulo = 0;              // caption of the window (title of the no-printer message)
-    int idSeparadorRango = 112;    // separator of the valuation-date range message
-    bool dosPuntosTrasFechaR = false;  // message 109 followed by ":" before the date
-    int idZona9xx = 0;             // message refusing zones of 900 and above; 0: they are valued
-    bool moverAlCargar = true;     // the window moves to the top left corner when it loads
-    bool descripcionPasaFoco = true;  // the summary box txtdescrip passes the focus on when entered
+    int tipo = 0;                        // 1..9: record, control prefix "p<tipo>", help topic
+    int idTitulo = 0;                    // caption of the window (title of the no-printer message)
+    int idSeparadorRango = 112;          // separator of the valuation-date range message
+    bool dosPuntosTrasFechaR = false;    // message 109 followed by ":" before the date
+    int idZona9xx = 0;                   // message refusing zones of 900 and above; 0: they are valued
+    bool moverAlCargar = true;           // the window moves to the top left corner when it loads
+    bool descripcionPasaFoco = true;     // the summary box txtdescrip passes the focus on when entered
     bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
     TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
     CajasEdad cajasEdad = CajasEdad::OcultarLaOtra;
@@ -128,10 +128,9 @@ struct ParametrosVentana {
     // (field of t07_residencial, record code), and whether a Null amount counts as no row.
     std::vector<ImporteDeZona> importesZona;
     bool importeNuloSinFila = false;
-    std::vector<Rotulacion> rotulos;       // Anadir_captions, in order
-    std::vector<CajaDeRegistro> cajas;     // PresentaDatos boxes, in order
-    std::vector<CajaQueGuarda> guardan;    // display boxes that store their text
-    std::vector<CajaDeMoneda> monedas;     // FormatosMoneda, in order
+    std::vector<Rotulacion> rotulos;         // Anadir_captions, in order
+    std::vector<CajaDeRegistro> cajas;       // PresentaDatos boxes, in order
+    std::vector<CajaQueGuarda> guardan;      // display boxes that store their text
+    std::vector<CajaDeMoneda> monedas;       // FormatosMoneda, in order
     std::vector<OpcionDeRegistro> opciones;  // option pairs shown from codes (not the age mode)
 };
-

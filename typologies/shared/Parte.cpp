@@ -45,6 +45,7 @@ QWidget* ParteVentana::RequeridoNombre(const QString& nombre) const
 {
     QWidget* w = anfitrion_.Buscar(nombre);
     if (!w)
-        throw std::logic_error(("The window has no control " + nombre + ", which one of its parts needs.").toStdString());
+        throw std::logic_error(
+            ("The window has no control " + nombre + ", which one of its parts needs.").toStdString());
     return w;
 }

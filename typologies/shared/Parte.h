@@ -63,10 +63,7 @@ QString NombreOpcion(const QString& grupo, int indice);
 // What every part has: its window, and the names of the window's controls.
 class ParteVentana {
 public:
-    explicit ParteVentana(AnfitrionParte& ventana)
-        : anfitrion_(ventana)
-    {
-    }
+    explicit ParteVentana(AnfitrionParte& ventana) : anfitrion_(ventana) {}
     virtual ~ParteVentana() = default;
     ParteVentana(const ParteVentana&) = delete;
     ParteVentana& operator=(const ParteVentana&) = delete;

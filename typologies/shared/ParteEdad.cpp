@@ -11,11 +11,7 @@
 #include "platform/Option.h"
 #include "typologies/shared/ParteFecha.h"
 
-ParteEdad::ParteEdad(AnfitrionParte& ventana)
-    : ParteVentana(ventana)
-    , v_(ventana)
-{
-}
+ParteEdad::ParteEdad(AnfitrionParte& ventana) : ParteVentana(ventana), v_(ventana) {}
 
 void ParteEdad::Conectar()
 {

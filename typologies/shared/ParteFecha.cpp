@@ -17,9 +17,7 @@ namespace {
 class SueltaFuera : public QObject {
 public:
     SueltaFuera(QWidget* boton, std::function<void()> alSoltar)
-        : QObject(boton)
-        , boton_(boton)
-        , alSoltar_(std::move(alSoltar))
+        : QObject(boton), boton_(boton), alSoltar_(std::move(alSoltar))
     {
         boton->installEventFilter(this);
     }
@@ -39,13 +37,9 @@ private:
     std::function<void()> alSoltar_;
 };
 
-} // namespace
+}  // namespace
 
-ParteFecha::ParteFecha(AnfitrionFecha& ventana)
-    : ParteVentana(ventana)
-    , v_(ventana)
-{
-}
+ParteFecha::ParteFecha(AnfitrionFecha& ventana) : ParteVentana(ventana), v_(ventana) {}
 
 void ParteFecha::Conectar()
 {
@@ -65,7 +59,8 @@ void ParteFecha::Conectar()
         // A click on "Salir" closes without a date message; no date stays shown that the
         // record does not hold once the pointer is elsewhere.
         if (QWidget* b = v_.Buscar(QStringLiteral("cmdsalir")))
-            f.OnMouseOver(b, [this] { bValidar = false; }, [this] { v_.Manejar([this] { SinClic(); }); });
+            f.OnMouseOver(
+                b, [this] { bValidar = false; }, [this] { v_.Manejar([this] { SinClic(); }); });
         break;
     }
 }

@@ -8,11 +8,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/Option.h"
 
-ParteSuperficie::ParteSuperficie(AnfitrionSuperficie& ventana)
-    : ParteVentana(ventana)
-    , v_(ventana)
-{
-}
+ParteSuperficie::ParteSuperficie(AnfitrionSuperficie& ventana) : ParteVentana(ventana), v_(ventana) {}
 
 void ParteSuperficie::Conectar()
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The surface part of a typology window: the surface box "txtp<N>sbu", the percentage box
-// "txtp<N>pti", the surface-type pair "optp<N>tsu", and the homogenised surface SH ("txtp<N>sho") of the stored surface by class
-// and surface type, on the coefficients of the window's typology (core/Valoracion.h). A window
-// without one of these boxes simply has not got that entry.
+// "txtp<N>pti", the surface-type pair "optp<N>tsu", and the homogenised surface SH ("txtp<N>sho") of the stored surface
+// by class and surface type, on the coefficients of the window's typology (core/Valoracion.h). A window without one of
+// these boxes simply has not got that entry.
 #include <QString>
 
 #include "typologies/shared/Parte.h"
@@ -29,6 +29,7 @@ public:
     void RecalcularSH();
     // SH of the stored surface by class and surface type.
     double CalcularSH(QString& clase, QString& tipoSuperficie) const;
+
 private:
     // Surface-type pair "optp<N>tsu" (entry 1 usable "U", else built "C"): the surface counts
     // anew, as a new surface does (SuperficieAceptada).

@@ -14,11 +14,7 @@
 #include "platform/Option.h"
 #include "platform/SendKeys.h"
 
-TablaControles::TablaControles(AnfitrionParte& ventana)
-    : ParteVentana(ventana)
-    , v_(ventana)
-{
-}
+TablaControles::TablaControles(AnfitrionParte& ventana) : ParteVentana(ventana), v_(ventana) {}
 
 void TablaControles::Comprobar() const
 {
@@ -29,7 +25,8 @@ void TablaControles::Comprobar() const
     };
     const auto control = [&](const QString& nombre) {
         if (!v_.Buscar(nombre))
-            falta(QStringLiteral("its table names the control ") + nombre + QStringLiteral(", which the window has not"));
+            falta(QStringLiteral("its table names the control ") + nombre +
+                  QStringLiteral(", which the window has not"));
     };
     const auto codigo = [&](RecordCode c) {
         if (!r.Has(c))
@@ -143,7 +140,7 @@ void TablaControles::PresentaCajas()
         case Regla::Moneda:
             if (v != 0)
                 t = r.Get(RecordCode::MON).toString() == QLatin1String("P") ? FormatNumber(v, caja->formato())
-                                                                                : FormatNumber(v / 100, caja->formato());
+                                                                            : FormatNumber(v / 100, caja->formato());
             break;
         case Regla::Texto:
             break;

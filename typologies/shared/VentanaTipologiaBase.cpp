@@ -39,17 +39,15 @@ std::unique_ptr<ParteLocalizacion> CrearLocalizacion(TipoLocalizacion tipo, Anfi
     throw std::logic_error("Unknown kind of location.");
 }
 
-} // namespace
+}  // namespace
 
 // The window ----------------------------------------------------------------------------------
 
 VentanaTipologiaBase::VentanaTipologiaBase(const QString& nombre, ParametrosVentana parametros)
-    : Form(nombre)
-    , p_(std::move(parametros))
-    , tabla_(std::make_unique<TablaControles>(static_cast<AnfitrionFecha&>(*this)))
-    , loc_(CrearLocalizacion(p_.localizacion, *this))
-    , fecha_(std::make_unique<ParteFecha>(*this))
-    , superficie_(std::make_unique<ParteSuperficie>(*this))
+    : Form(nombre), p_(std::move(parametros)),
+      tabla_(std::make_unique<TablaControles>(static_cast<AnfitrionFecha&>(*this))),
+      loc_(CrearLocalizacion(p_.localizacion, *this)), fecha_(std::make_unique<ParteFecha>(*this)),
+      superficie_(std::make_unique<ParteSuperficie>(*this))
 {
 }
 
@@ -342,8 +340,7 @@ void VentanaTipologiaBase::FechaValoracionAceptada(int32_t fecha)
     int16_t version = 0;
     const int16_t ano = ObtenerEjercicio(fecha, version);
     const bool tieneVersion = r.Has(RecordCode::VER);
-    if (ano != r.Get(RecordCode::EJER).toInt() ||
-        (tieneVersion && version != r.Get(RecordCode::VER).toInt())) {
+    if (ano != r.Get(RecordCode::EJER).toInt() || (tieneVersion && version != r.Get(RecordCode::VER).toInt())) {
         // Another valuation period: the record starts again, with this date.
         r.Set(RecordCode::EJER, ano);
         if (tieneVersion)
@@ -401,7 +398,7 @@ void VentanaTipologiaBase::PonerCosteFijo()
 {
     CDatosTip& r = Registro();
     r.Set(RecordCode::CCO, valoracion::CosteConstruccionFijo(p_.tipo, r.Get(RecordCode::EJER).toInt(),
-                                                              r.Get(RecordCode::MON).toString()));
+                                                             r.Get(RecordCode::MON).toString()));
 }
 
 void VentanaTipologiaBase::CalcularValores()
@@ -453,7 +450,8 @@ void VentanaTipologiaBase::txtvaf_Change()
 void VentanaTipologiaBase::cmdayuda_Click()
 {
     const QString n = QString::number(p_.tipo);
-    MostrarAyuda(SegunIdioma(QStringLiteral("cap3") + n + QStringLiteral(".htm"), QStringLiteral("kap3") + n + QStringLiteral(".htm")),
+    MostrarAyuda(SegunIdioma(QStringLiteral("cap3") + n + QStringLiteral(".htm"),
+                             QStringLiteral("kap3") + n + QStringLiteral(".htm")),
                  this);
 }
 

@@ -164,7 +164,8 @@ protected:
     void Conectar(Emisor* emisor, Senal senal, const std::function<void()>& manejador)
     {
         if (emisor)
-            connect(emisor, senal, this, [this, manejador] { Manejar(manejador); }, Qt::DirectConnection);
+            connect(
+                emisor, senal, this, [this, manejador] { Manejar(manejador); }, Qt::DirectConnection);
     }
 
     // Writes that raise the controls' own handlers (a box's Change, an option's or check

@@ -84,19 +84,19 @@ ParametrosVentana ParametrosTrastero()
 
     using R = Regla;
     p.cajas = {
-        {RecordCode::NUP, R::Plana},      {RecordCode::NUR, R::Plana},      {RecordCode::NOR, R::Texto},
-        {RecordCode::ANT, R::Plana},      {RecordCode::DEP, R::CeroVacio},  {RecordCode::SBU, R::CeroVacio},
-        {RecordCode::SHO, R::CeroVacio},  {RecordCode::CCL, R::CeroVacio},  {RecordCode::VRR, R::Moneda},
-        {RecordCode::CCO, R::Moneda},     {RecordCode::VAD, R::Moneda},     {RecordCode::VAC, R::Moneda},
-        {RecordCode::VCO, R::Moneda},     {RecordCode::VAF, R::Moneda},     {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},     {RecordCode::PTI, R::Plana},      {RecordCode::AÑOP, R::CeroVacio},
-        {RecordCode::COA, R::CeroVacio},  {RecordCode::RP, R::CeroVacio},
+        {RecordCode::NUP, R::Plana},     {RecordCode::NUR, R::Plana},     {RecordCode::NOR, R::Texto},
+        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio},
+        {RecordCode::SHO, R::CeroVacio}, {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRR, R::Moneda},
+        {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},    {RecordCode::VAC, R::Moneda},
+        {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
+        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio},
+        {RecordCode::COA, R::CeroVacio}, {RecordCode::RP, R::CeroVacio},
     };
 
     using G = Guardado;
     p.guardan = {
-        {RecordCode::NUR, G::Entero},   {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
-        {RecordCode::SHO, G::Numero},   {RecordCode::ANT, G::Entero}, {RecordCode::DEP, G::NumeroSiNoVacio},
+        {RecordCode::NUR, G::Entero},  {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
+        {RecordCode::SHO, G::Numero},  {RecordCode::ANT, G::Entero}, {RecordCode::DEP, G::NumeroSiNoVacio},
         {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
     };
 
@@ -117,8 +117,7 @@ cDatosTip2& R2() { return gDatosTip2(); }
 
 }  // namespace
 
-Tipologia2::Tipologia2()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia2"), ParametrosTrastero())
+Tipologia2::Tipologia2() : VentanaTipologiaBase(QStringLiteral("Tipologia2"), ParametrosTrastero())
 {
     Disenar();
     ConectarControles();
@@ -218,8 +217,7 @@ void Tipologia2::CalcularValores()
     cDatosTip2& r = R2();
     bool hayMunicipio = true;
     // A zone value that cannot be read is no value (never the previous zone's).
-    Paso([&] { hayMunicipio = Localizacion().LeerValorZona(); },
-         [&] { r.setP2_VRR(0); });
+    Paso([&] { hayMunicipio = Localizacion().LeerValorZona(); }, [&] { r.setP2_VRR(0); });
     PonerCosteFijo();
     if (!hayMunicipio)
         return;
@@ -238,7 +236,8 @@ void Tipologia2::Resultados(valoracion::OrdenOperandos orden)
     // Inside the zone lookup a chain that fails values nothing.
     Paso([&] { valoracion::ValorarRegistro(r, orden); },
          [&r] {
-             for (RecordCode codigo : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF, RecordCode::VSF, RecordCode::VCF})
+             for (RecordCode codigo : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF,
+                                       RecordCode::VSF, RecordCode::VCF})
                  r.Set(codigo, 0.0);
          });
 }

@@ -16,9 +16,8 @@ std::vector<ItemInforme> Tabla(bool eu)
 {
     const auto E = [eu](auto es, auto vasco) { return eu ? vasco : es; };
     const auto L = [eu](const char* es, const char* vasco) { return Lit(U(eu ? vasco : es)); };
-    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"),
-                        A8BIU = Arial(8, "BIU"), A9 = Arial(9), A9B = Arial(9, "B"), A9I = Arial(9, "I"),
-                        A9U = Arial(9, "U"), A10B = Arial(10, "B");
+    const FuenteInforme A8 = Arial(8), A8I = Arial(8, "I"), A8B = Arial(8, "B"), A8BIU = Arial(8, "BIU"), A9 = Arial(9),
+                        A9B = Arial(9, "B"), A9I = Arial(9, "I"), A9U = Arial(9, "U"), A10B = Arial(10, "B");
     const QString dosPuntos = QStringLiteral(":");
     // Left and right end of the rules, start and width of the centred band, right edge of the
     // amounts.

@@ -89,7 +89,8 @@ ParametrosVentana ParametrosLocal()
     // The coefficient RP is shown and never stored back.
     using G = Guardado;
     p.guardan = {
-        {RecordCode::NUS, G::Texto}, {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero}, {RecordCode::COA, G::Numero}, {RecordCode::SHO, G::Numero},
+        {RecordCode::NUS, G::Texto},  {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero},
+        {RecordCode::COA, G::Numero}, {RecordCode::SHO, G::Numero},
     };
 
     p.monedas = MonedasConResultados({
@@ -109,8 +110,7 @@ cDatosTip4& R4() { return gDatosTip4(); }
 // The fixed construction cost of the record's valuation year in the record's currency.
 }  // namespace
 
-Tipologia4::Tipologia4()
-    : VentanaTipologiaBase(QStringLiteral("Tipologia4"), ParametrosLocal())
+Tipologia4::Tipologia4() : VentanaTipologiaBase(QStringLiteral("Tipologia4"), ParametrosLocal())
 {
     Disenar();
     ConectarControles();
@@ -179,9 +179,15 @@ double Tipologia4::CalcularCL() const
 
 // Handlers of the shop's own controls ------------------------------------------------------------
 
-void Tipologia4::Chkp4cl1_Click() { Situacion_Click(Chkp4cl1, RecordCode::CL1, {Chkp4cl2}, [this] { return CalcularCL(); }); }
+void Tipologia4::Chkp4cl1_Click()
+{
+    Situacion_Click(Chkp4cl1, RecordCode::CL1, {Chkp4cl2}, [this] { return CalcularCL(); });
+}
 
-void Tipologia4::Chkp4cl2_Click() { Situacion_Click(Chkp4cl2, RecordCode::CL2, {Chkp4cl1}, [this] { return CalcularCL(); }); }
+void Tipologia4::Chkp4cl2_Click()
+{
+    Situacion_Click(Chkp4cl2, RecordCode::CL2, {Chkp4cl1}, [this] { return CalcularCL(); });
+}
 
 // Presentation --------------------------------------------------------------------------------
 
