@@ -161,11 +161,11 @@ protected:
     std::function<void()> Snapshot() override;
     // Connects a signal of a control to a guarded handler.
     template <class Emisor, class Senal>
-    void Conectar(Emisor* emisor, Senal senal, const std::function<void()>& manejador)
+    void Conectar(Emisor* emisor, Senal senal, std::function<void()> manejador)
     {
         if (emisor)
             connect(
-                emisor, senal, this, [this, manejador] { Manejar(manejador); }, Qt::DirectConnection);
+                emisor, senal, this, [this, m = std::move(manejador)] { Manejar(m); }, Qt::DirectConnection);
     }
 
     // Writes that raise the controls' own handlers (a box's Change, an option's or check
