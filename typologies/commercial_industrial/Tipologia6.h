@@ -29,9 +29,6 @@ public:
 protected:
     void PresentaSituacion() override;
 
-    // The window flags under this window's names.
-    bool& bValidarFecha = FechaV().bValidar;
-
 private:
     void Disenar();
     void ConectarPropios();

@@ -25,10 +25,6 @@ public:
     void DatosDescripcion() override;
     void DatosDescripcionE() override;
 
-protected:
-    // The date-check flag of the shared window under this window's name.
-    bool& bValidarFecha = FechaV().bValidar;
-
 private:
     void Disenar();
     // The defaults of a new record after its dates, currency and year are set.

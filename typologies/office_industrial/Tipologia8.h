@@ -28,9 +28,6 @@ public:
 protected:
     void PresentaSituacion() override;
 
-    // The date-check flag of the shared window under this window's name.
-    bool& bValidarFecha = FechaV().bValidar;
-
 private:
     void Disenar();
     void ConectarPropios();

@@ -60,6 +60,32 @@ inline std::vector<CajaDeMoneda> MonedasConResultados(std::vector<CajaDeMoneda> 
     return propias;
 }
 
+// The boxes of the residential windows (dwelling, storage room, office in a residential
+// building), in their redraw order.
+inline std::vector<CajaDeRegistro> CajasResidenciales()
+{
+    using C = RecordCode;
+    using R = Regla;
+    return {
+        {C::NUP, R::Plana},     {C::NUR, R::Plana},      {C::NOR, R::Texto},     {C::ANT, R::Plana},
+        {C::DEP, R::CeroVacio}, {C::SBU, R::CeroVacio},  {C::SHO, R::CeroVacio}, {C::CCL, R::CeroVacio},
+        {C::VRR, R::Moneda},    {C::CCO, R::Moneda},     {C::VAD, R::Moneda},    {C::VAC, R::Moneda},
+        {C::VCO, R::Moneda},    {C::VAF, R::Moneda},     {C::VSF, R::Moneda},    {C::VCF, R::Moneda},
+        {C::PTI, R::Plana},     {C::AÑOP, R::CeroVacio}, {C::COA, R::CeroVacio}, {C::RP, R::CeroVacio},
+    };
+}
+
+// Their display boxes that store their text; (1 - D) is stored as `dep` says.
+inline std::vector<CajaQueGuarda> GuardanResidenciales(Guardado dep)
+{
+    using C = RecordCode;
+    using G = Guardado;
+    return {
+        {C::NUR, G::Entero}, {C::NOR, G::Texto},   {C::CCL, G::Numero}, {C::SHO, G::Numero}, {C::ANT, G::Entero},
+        {C::DEP, dep},       {C::AÑOP, G::Entero}, {C::COA, G::Numero}, {C::RP, G::Numero},
+    };
+}
+
 // Where Anadir_captions puts a text of the resource table.
 enum class Destino { Ventana, Rotulo, Ayuda, RotuloYAyuda };
 

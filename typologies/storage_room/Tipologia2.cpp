@@ -82,23 +82,9 @@ ParametrosVentana ParametrosTrastero()
     };
     // clang-format on
 
-    using R = Regla;
-    p.cajas = {
-        {RecordCode::NUP, R::Plana},     {RecordCode::NUR, R::Plana},     {RecordCode::NOR, R::Texto},
-        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio},
-        {RecordCode::SHO, R::CeroVacio}, {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRR, R::Moneda},
-        {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},    {RecordCode::VAC, R::Moneda},
-        {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio},
-        {RecordCode::COA, R::CeroVacio}, {RecordCode::RP, R::CeroVacio},
-    };
+    p.cajas = CajasResidenciales();
 
-    using G = Guardado;
-    p.guardan = {
-        {RecordCode::NUR, G::Entero},  {RecordCode::NOR, G::Texto},  {RecordCode::CCL, G::Numero},
-        {RecordCode::SHO, G::Numero},  {RecordCode::ANT, G::Entero}, {RecordCode::DEP, G::NumeroSiNoVacio},
-        {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero}, {RecordCode::RP, G::Numero},
-    };
+    p.guardan = GuardanResidenciales(Guardado::NumeroSiNoVacio);
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRR, "#,###,###", "#,###,##0.00"},

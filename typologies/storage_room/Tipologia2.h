@@ -36,10 +36,6 @@ public:
 protected:
     void PresentaSituacion() override;
 
-    // The date-check flag of the shared window under this window's name: leaving the
-    // valuation date box checks the date while it is true.
-    bool& bValidarFecha = FechaV().bValidar;
-
 private:
     void Disenar();
     void ConectarPropios();

@@ -29,9 +29,6 @@ protected:
     // The street list is emptied after the redraw of "Limpiar".
     void TrasLimpiar() override;
 
-    // The date-check flag of the shared window under this window's name.
-    bool& bValidarFecha = FechaV().bValidar;
-
 private:
     void Disenar();
     void ConectarPropios();
