@@ -909,4 +909,34 @@ TEST_P(Contrato, HiddenWindowShownAgainFollowsLanguageAndEmptiedRecord)
     gEntrada().setP_IDI(QStringLiteral("C"));
 }
 
+// A stretch whose zone code is no number counts as no stretch, in every window located by
+// street: the street is taken, the zone (or subzone) box is emptied and nothing is valued,
+// without a message. Choosing a good street values again.
+TEST_P(Contrato, ZoneCodeThatIsNoNumberCountsAsNoStretch)
+{
+    if (!PorCalle())
+        GTEST_SKIP() << "located by industrial zone";
+    db_.Execute(QStringLiteral("INSERT INTO t05_calles_nombre VALUES (9, 2020, 1, 30, 'CALLE ROTA')"));
+    db_.Execute(QStringLiteral("INSERT INTO t06_calles_datos VALUES (9, 30, 2020, 1, 0, 998, 1, 999, 'X1', 'A1')"));
+    Valorar();
+    Elegir(Nm("cmb#cal"), "CALLE ROTA");
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+    EXPECT_EQ(R().Get("CAL").toString(), "CALLE ROTA");
+    EXPECT_EQ(R().Get("NUP").toInt(), 7);
+    EXPECT_EQ(R().Get(P().lugar == Lugar::CalleZonaResidencial ? "NUR" : "NUS").toString(),
+              P().lugar == Lugar::CalleZonaResidencial ? "0" : "");
+    for (const QString& control : Lista(P().controlesLugar)) {
+        if (!control.startsWith(QLatin1String("cmb")) && !control.endsWith(QLatin1String("nup"))) {
+            EXPECT_EQ(T(control), QString()) << control.toStdString();
+        }
+    }
+    EXPECT_EQ(R().Get(P().valorZona).toDouble(), 0);
+    for (const char* codigo : {"VAD", "VAC", "VCO", "VAF"})
+        EXPECT_EQ(R().Get(codigo).toDouble(), 0) << codigo;
+    Coherente();
+    Elegir(Nm("cmb#cal"), "CALLE D'ALT");
+    EXPECT_NE(R().Get("VAF").toDouble(), 0);
+    Coherente();
+}
+
 }  // namespace
