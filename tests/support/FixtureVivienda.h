@@ -7,7 +7,6 @@
 //   CALLE MAYOR   zone 1             zone 2
 //   CALLE NUEVA   zone 899           zone 899
 //   CALLE MIXTA   zone 1             zone 900
-//   CALLE ROTA    zone "X1"          zone "X1"       (a zone code that is not a number)
 //   POLIGONO      zone 900           zone 900
 //
 //   zone 1 "ZONA UNO"   pesetas    VRR 100000, CC 80000

@@ -788,4 +788,155 @@ TEST_P(Contrato, NumericBoxesTakeOnlyWhatTheyShow)
     }
 }
 
+// Where the program departs from the original behaviour, so that the screen and the record
+// never disagree (docs/ARCHITECTURE.md lists them) ------------------------------------------
+
+// Windows that lower the date check while the pointer is over "Salir", not by a press on
+// "Limpiar" or "Salir".
+const int kPunteroSobreSalir[] = {9};
+
+// A press on "Limpiar" or "Salir" released outside the button is neither a clear nor an exit:
+// the valuation date left for it is checked at once (its message, the record's date back, the
+// focus back) and the check stays on. Where the pointer over "Salir" lowers the check, the
+// pointer leaving it checks the date left meanwhile.
+TEST_P(Contrato, PressReleasedOutsideClearOrExitChecksTheDate)
+{
+    Valorar();
+    const std::unique_ptr<CDatosTip> valorado = Copia();
+    auto* fecha = C<MaskEdBox>(Nm("txt#fecv"));
+    for (const char* boton : {"cmdlimpiar", "cmdsalir"}) {
+        SCOPED_TRACE(boton);
+        FocusControl(fecha);
+        fecha->SetText(QStringLiteral("99/99/2025"));
+        PressAndReleaseOutside(C(boton));
+        EXPECT_TRUE(V().IsLoaded());
+        EXPECT_TRUE(UnMensaje(Res(49), 48, Res(50)));
+        EXPECT_EQ(FocusedControl(), fecha);
+        Igual(*valorado);
+        Coherente();
+        MsgBoxSeam::Clear();
+        // Released outside with the date as it was, then a new date typed: the check is on.
+        PressAndReleaseOutside(C(boton));
+        Teclear(Nm("txt#fecv"), "30/06/2025");
+        EXPECT_EQ(R().Get("FECV").toInt(), 20250630);
+        Teclear(Nm("txt#fecv"), "01/01/2025");
+        EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+        Igual(*valorado);
+    }
+    if (std::find(std::begin(kPunteroSobreSalir), std::end(kPunteroSobreSalir), P().n) == std::end(kPunteroSobreSalir))
+        return;
+    const auto puntero = [this](QWidget* w) {
+        QTest::mouseMove(V().windowHandle(), w->mapTo(&V(), w->rect().center()));
+        ProcessEvents();
+    };
+    FocusControl(fecha);
+    fecha->SetText(QStringLiteral("99/99/2025"));
+    puntero(C("cmdsalir"));
+    PressTab();
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+    puntero(fecha);
+    EXPECT_TRUE(UnMensaje(Res(49), 48, Res(50)));
+    EXPECT_EQ(FocusedControl(), fecha);
+    Igual(*valorado);
+    Coherente();
+}
+
+// A street typed or pasted that matches no entry of the list (the industrial zone, in the
+// windows located by it) is not taken, and the list shows the record's entry again: the one
+// valued and printed.
+TEST_P(Contrato, UnmatchedTypedPlaceBringsTheRecordsEntryBack)
+{
+    const char* lista = PorCalle() ? "cmb#cal" : "cmb#nui";
+    for (const QString& texto : {QStringLiteral("zzz"), QString(300, QLatin1Char('z'))}) {
+        SCOPED_TRACE(texto.left(10).toStdString());
+        gDatosInicial().InicializarTipologias();
+        Valorar();
+        const std::unique_ptr<CDatosTip> valorado = Copia();
+        Teclear(Nm(lista), texto);
+        EXPECT_EQ(Muestra(lista), PorCalle() ? "CALLE D'ALT" : "PI-1");
+        Igual(*valorado);
+        EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+        Coherente();
+        V().Unload();
+    }
+}
+
+// Hidden (minimised, still loaded) while the language changed or the record was emptied:
+// shown again, the window is set up as a new load would do it, in the new language and from
+// the record as it now is.
+TEST_P(Contrato, HiddenWindowShownAgainFollowsLanguageAndEmptiedRecord)
+{
+    const struct {
+        bool vasco;
+        bool vaciado;
+    } casos[] = {{true, false}, {false, true}, {true, true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.vasco ? "Basque" : "") + (c.vaciado ? " emptied" : ""));
+        gEntrada().setP_IDI(QStringLiteral("C"));
+        gDatosInicial().InicializarTipologias();
+        V().Unload();
+        Valorar();
+        const double valor = R().Get("VAF").toDouble();
+        V().SetWindowState(1);
+        ProcessEvents();
+        ASSERT_FALSE(V().isVisible());
+        if (c.vasco)
+            gEntrada().setP_IDI(QStringLiteral("E"));
+        if (c.vaciado)
+            gDatosInicial().InicializarTipologias();
+        V().Show(false);
+        ProcessEvents();
+        ASSERT_TRUE(V().isVisible());
+        EXPECT_EQ(V().windowTitle(), Res(P().idTitulo));
+        EXPECT_EQ(C<MaskEdBox>(Nm("txt#fecv"))->Mask(), c.vasco ? "####/##/##" : "##/##/####");
+        EXPECT_EQ(Muestra("txt#fecv"), c.vasco ? "2025/01/01" : "01/01/2025");
+        EXPECT_EQ(R().Get("SVL").toString(), "L");
+        EXPECT_EQ(R().Get("MUN").toString(), c.vaciado ? "" : "L'ARBOLEDA");
+        EXPECT_EQ(R().Get("VAF").toDouble(), c.vaciado ? 0 : valor);
+        if (c.vaciado) {
+            for (const QString& control : Lista(P().controlesLugar))
+                EXPECT_EQ(T(control), QString()) << control.toStdString();
+        }
+        Coherente();
+        // The window goes on working.
+        Pulsar("cmdlimpiar");
+        Localizar();
+        Teclear(Nm("txt#sbu"), "100");
+        EXPECT_NE(R().Get("VAF").toDouble(), 0);
+        EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+        Coherente();
+    }
+    gEntrada().setP_IDI(QStringLiteral("C"));
+}
+
+// A stretch whose zone code is no number counts as no stretch, in every window located by
+// street: the street is taken, the zone (or subzone) box is emptied and nothing is valued,
+// without a message. Choosing a good street values again.
+TEST_P(Contrato, ZoneCodeThatIsNoNumberCountsAsNoStretch)
+{
+    if (!PorCalle())
+        GTEST_SKIP() << "located by industrial zone";
+    db_.Execute(QStringLiteral("INSERT INTO t05_calles_nombre VALUES (9, 2020, 1, 30, 'CALLE ROTA')"));
+    db_.Execute(QStringLiteral("INSERT INTO t06_calles_datos VALUES (9, 30, 2020, 1, 0, 998, 1, 999, 'X1', 'A1')"));
+    Valorar();
+    Elegir(Nm("cmb#cal"), "CALLE ROTA");
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+    EXPECT_EQ(R().Get("CAL").toString(), "CALLE ROTA");
+    EXPECT_EQ(R().Get("NUP").toInt(), 7);
+    EXPECT_EQ(R().Get(P().lugar == Lugar::CalleZonaResidencial ? "NUR" : "NUS").toString(),
+              P().lugar == Lugar::CalleZonaResidencial ? "0" : "");
+    for (const QString& control : Lista(P().controlesLugar)) {
+        if (!control.startsWith(QLatin1String("cmb")) && !control.endsWith(QLatin1String("nup"))) {
+            EXPECT_EQ(T(control), QString()) << control.toStdString();
+        }
+    }
+    EXPECT_EQ(R().Get(P().valorZona).toDouble(), 0);
+    for (const char* codigo : {"VAD", "VAC", "VCO", "VAF"})
+        EXPECT_EQ(R().Get(codigo).toDouble(), 0) << codigo;
+    Coherente();
+    Elegir(Nm("cmb#cal"), "CALLE D'ALT");
+    EXPECT_NE(R().Get("VAF").toDouble(), 0);
+    Coherente();
+}
+
 }  // namespace

@@ -27,7 +27,6 @@ namespace {
 //                   101-199 zone 905         (100 and above: no stretch)
 //   CALLE NUEVA     zone 899                 zone 899
 //   POLIGONO        zone 900                 zone 900
-//   CALLE ROTA      zone "X1" (no number)    the same
 //   CALLE NULA      zone 4                   zone 4
 //   CALLE MALA      zone 5                   zone 5
 //   CALLE VIEJA     zone 6                   zone 6
@@ -50,14 +49,14 @@ protected:
                   "INSERT INTO main.t03_municipios VALUES (2010, 9, 'PRUEBA'), (1999, 9, 'PRUEBA')",
                   "INSERT INTO main.t04_ponencias VALUES (2025, 9)",
                   "INSERT INTO main.t05_calles_nombre VALUES (9, 2010, 1, 10, 'CALLE MAYOR'), (9, 2010, 1, 20, 'CALLE NUEVA'),"
-                  " (9, 2010, 1, 30, 'POLIGONO'), (9, 2010, 1, 40, 'CALLE ROTA'), (9, 2010, 1, 60, 'CALLE NULA'),"
+                  " (9, 2010, 1, 30, 'POLIGONO'), (9, 2010, 1, 60, 'CALLE NULA'),"
                   " (9, 2010, 1, 70, 'CALLE MALA'), (9, 2010, 1, 80, 'CALLE VIEJA')",
                   "INSERT INTO main.t06_calles_datos VALUES"
                   " (9, 10, 2010, 1, NULL, NULL, 1, 7, '1', 'A1'), (9, 10, 2010, 1, NULL, NULL, 9, 99, '3', 'A1'),"
                   " (9, 10, 2010, 1, NULL, NULL, 101, 199, '905', 'A1'),"
                   " (9, 10, 2010, 1, 0, 8, NULL, NULL, '2', 'A1'), (9, 10, 2010, 1, 10, 98, NULL, NULL, '3', 'A1'),"
                   " (9, 20, 2010, 1, 0, 98, 1, 99, '899', 'A1'), (9, 30, 2010, 1, 0, 98, 1, 99, '900', 'A1'),"
-                  " (9, 40, 2010, 1, 0, 98, 1, 99, 'X1', 'A1'), (9, 60, 2010, 1, 0, 98, 1, 99, '4', 'A1'),"
+                  " (9, 60, 2010, 1, 0, 98, 1, 99, '4', 'A1'),"
                   " (9, 70, 2010, 1, 0, 98, 1, 99, '5', 'A1'), (9, 80, 2010, 1, 0, 98, 1, 99, '6', 'A1')",
                   "INSERT INTO main.t07_residencial VALUES"
                   " (9, 1, 2025, 'ZONA UNO', 'P', 100000, 99999, 0), (9, 2, 2025, 'ZONA DOS', 'E', 30000, 99999, 0),"
@@ -454,28 +453,24 @@ TEST_F(Oficina, LookupFailuresValueNothingOrLeaveTheRecordAsItWas)
     EXPECT_EQ(CajasResultado(), kVacias);
     EXPECT_FALSE(C("cmdimprimir")->isEnabled());
 
-    // A zone code that is no number, and a zone value that is no number: a message, and the
-    // record and the window as they were before the choice.
+    // A zone value that is no number: a message, and the record and the window as they were
+    // before the choice.
     Elegir("cmbp7cal", "CALLE MAYOR");
     ASSERT_EQ(R().P7_NUR(), 1);
-    for (const char* calle : {"CALLE ROTA", "CALLE MALA"}) {
-        SCOPED_TRACE(calle);
-        MsgBoxSeam::Clear();
-        const cDatosTip7 antes = R();
-        const QString vaf = T("txtp7vaf");
-        Elegir("cmbp7cal", calle);
-        ASSERT_EQ(Mensajes().size(), 1);
-        EXPECT_EQ(Mensajes()[0].style, 48);
-        EXPECT_TRUE(Mensajes()[0].text.contains(calle == QLatin1String("CALLE ROTA") ? "X1" : "abc"))
-            << Mensajes()[0].text.toStdString();
-        EXPECT_EQ(R().P7_CAL(), "CALLE MAYOR");
-        EXPECT_EQ(R().P7_NUR(), 1);
-        EXPECT_EQ(R().P7_NOR(), "ZONA UNO");
-        EXPECT_DOUBLE_EQ(R().P7_VRR(), antes.P7_VRR());
-        EXPECT_DOUBLE_EQ(R().P7_VAF(), antes.P7_VAF());
-        EXPECT_EQ(T("cmbp7cal"), "CALLE MAYOR");
-        EXPECT_EQ(T("txtp7vaf"), vaf);
-    }
+    MsgBoxSeam::Clear();
+    const cDatosTip7 antes = R();
+    const QString vaf = T("txtp7vaf");
+    Elegir("cmbp7cal", "CALLE MALA");
+    ASSERT_EQ(Mensajes().size(), 1);
+    EXPECT_EQ(Mensajes()[0].style, 48);
+    EXPECT_TRUE(Mensajes()[0].text.contains("abc")) << Mensajes()[0].text.toStdString();
+    EXPECT_EQ(R().P7_CAL(), "CALLE MAYOR");
+    EXPECT_EQ(R().P7_NUR(), 1);
+    EXPECT_EQ(R().P7_NOR(), "ZONA UNO");
+    EXPECT_DOUBLE_EQ(R().P7_VRR(), antes.P7_VRR());
+    EXPECT_DOUBLE_EQ(R().P7_VAF(), antes.P7_VAF());
+    EXPECT_EQ(T("cmbp7cal"), "CALLE MAYOR");
+    EXPECT_EQ(T("txtp7vaf"), vaf);
     // The window goes on working.
     MsgBoxSeam::Clear();
     Teclear("txtp7nup", "8");

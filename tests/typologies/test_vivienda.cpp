@@ -342,10 +342,11 @@ TEST_F(Vivienda, FailingLookupLeavesTheRecordAsItWas)
     Localizar("CALLE MAYOR", "7");
     const CDatosTip1 antes = gDatosTip1();
     MsgBoxSeam::Clear();
-    Elegir("cmbp1cal", "CALLE ROTA");  // its zone code is "X1"
+    db_.Execute(QStringLiteral("UPDATE t07_residencial SET t07_vrr = 'abc' WHERE t07_codmun = 9 AND t07_zoncod = 899"));
+    Elegir("cmbp1cal", "CALLE NUEVA");  // zone 899, whose value is now no number
     ASSERT_EQ(MsgBoxSeam::Shown().size(), 1);
     EXPECT_EQ(MsgBoxSeam::Shown()[0].style, 48);
-    EXPECT_TRUE(MsgBoxSeam::Shown()[0].text.contains("X1"));
+    EXPECT_TRUE(MsgBoxSeam::Shown()[0].text.contains("abc"));
     const CDatosTip1& r = gDatosTip1();
     EXPECT_EQ(r.P1_CAL(), "CALLE MAYOR");
     EXPECT_EQ(r.P1_NUR(), antes.P1_NUR());

@@ -429,7 +429,7 @@ TEST_F(VentanaVivienda, ReopenedWindowSelectsTheRecordsMunicipalityAndStreet)
     EXPECT_EQ(r.P1_CAL(), "CALLE MAYOR");
     EXPECT_DOUBLE_EQ(r.P1_VAF(), valor);
     auto* calles = C<ComboBox>("cmbp1cal");
-    EXPECT_EQ(calles->ListCount(), 5);
+    EXPECT_EQ(calles->ListCount(), 4);
     ASSERT_GE(calles->ListIndex(), 0);
     EXPECT_EQ(calles->List(calles->ListIndex()), "CALLE MAYOR");
     // A new portal is looked up in that street.

@@ -17,7 +17,6 @@ ParametrosVentana ParametrosComercialResidencial()
     p.idSeparadorRango = 112;
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 133;
-    p.zonaNoNumericaSinFila = true;
     p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
     // The age box of the other mode is hidden and disabled.
     p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;

@@ -24,7 +24,6 @@ ParametrosVentana ParametrosGaraje()
     // A Null module counts as no zone row.
     p.importesZona = {{"t07_mp", RecordCode::MAP}};
     p.importeNuloSinFila = true;
-    p.zonaNoNumericaSinFila = true;
 
     using D = Destino;
     // clang-format off

@@ -177,7 +177,10 @@ void LocalizacionCalle::Localizar(QString& calleAnterior, int16_t& portalAnterio
                 .toStdString());
     const std::optional<valoracion::Tramo> tramo = valoracion::BuscarTramo(
         CodigoMunicipio(), cmbcal_->ItemData(cal), *lista, r.Get(RecordCode::NUP).toInt(), ConSubzona());
-    if (!tramo || (p.zonaNoNumericaSinFila && !valoracion::EsCodigoZona(tramo->zona))) {
+    // A stretch whose zone code is no number counts as no stretch in every street window: the
+    // zone (or subzone) box is emptied and the valuation finds no zone value, as for a portal
+    // no stretch covers. The street is taken, so the screen and the record agree.
+    if (!tramo || !valoracion::EsCodigoZona(tramo->zona)) {
         SinTramo();
         v_.CalcularValores();
         return;

@@ -3,6 +3,7 @@
 // street table not later than the record's valuation year and version; the portal's parity
 // picks the stretch of t06_calles_datos, whose zone places the property. Zones of 900 and
 // above are refused in the windows whose data say so: the previous street and portal come back.
+// A stretch whose zone code is no number counts as no stretch.
 //
 // Two kinds, told apart by what the stretch gives and where the zone value is read:
 //  - LocalizacionCalleResidencial: the residential zone (box "txtp<N>nur", name "txtp<N>nor"),
@@ -41,7 +42,7 @@ protected:
     virtual bool ConSubzona() const = 0;
     // A stretch in a zone that is valued: its zone (and subzone) into the part's boxes.
     virtual void TramoEncontrado(int16_t zona, const valoracion::Tramo& tramo) = 0;
-    // No stretch covers the portal (or its zone code is no number where that counts as none).
+    // No stretch covers the portal, or its zone code is no number.
     virtual void SinTramo() = 0;
 
     ComboBox* cmbcal_ = nullptr;

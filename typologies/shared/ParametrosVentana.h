@@ -136,14 +136,13 @@ struct ImporteDeZona {
 
 // What one typology window is, as data.
 struct ParametrosVentana {
-    int tipo = 0;                        // 1..9: record, control prefix "p<tipo>", help topic
-    int idTitulo = 0;                    // caption of the window (title of the no-printer message)
-    int idSeparadorRango = 112;          // separator of the valuation-date range message
-    bool dosPuntosTrasFechaR = false;    // message 109 followed by ":" before the date
-    int idZona9xx = 0;                   // message refusing zones of 900 and above; 0: they are valued
-    bool moverAlCargar = true;           // the window moves to the top left corner when it loads
-    bool descripcionPasaFoco = true;     // the summary box txtdescrip passes the focus on when entered
-    bool zonaNoNumericaSinFila = false;  // a stretch whose zone code is no number counts as no stretch
+    int tipo = 0;                      // 1..9: record, control prefix "p<tipo>", help topic
+    int idTitulo = 0;                  // caption of the window (title of the no-printer message)
+    int idSeparadorRango = 112;        // separator of the valuation-date range message
+    bool dosPuntosTrasFechaR = false;  // message 109 followed by ":" before the date
+    int idZona9xx = 0;                 // message refusing zones of 900 and above; 0: they are valued
+    bool moverAlCargar = true;         // the window moves to the top left corner when it loads
+    bool descripcionPasaFoco = true;   // the summary box txtdescrip passes the focus on when entered
     TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
     CajasEdad cajasEdad = CajasEdad::OcultarLaOtra;
     FechaSinComprobar fechaSinComprobar = FechaSinComprobar::PulsandoLimpiarOSalir;

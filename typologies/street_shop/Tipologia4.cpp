@@ -24,8 +24,6 @@ ParametrosVentana ParametrosLocal()
     p.idTitulo = 126;
     p.idSeparadorRango = 112;
     p.idZona9xx = 133;
-    // A stretch whose zone code is no number is no stretch: nothing of it is valued.
-    p.zonaNoNumericaSinFila = true;
     p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
     p.descripcionPasaFoco = false;
 
