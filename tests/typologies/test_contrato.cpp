@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -786,6 +787,50 @@ TEST_P(Contrato, NumericBoxesTakeOnlyWhatTheyShow)
         MsgBoxSeam::Clear();
         V().Unload();
     }
+}
+
+// A click on a display box leaves the box being edited as Tab does (its entry is taken and the
+// window redrawn) and the focus goes on: the display box is never typed into. An entry that is
+// refused keeps the focus in its box.
+TEST_P(Contrato, AClickOnADisplayBoxTakesTheEntryAndPassesTheFocusOn)
+{
+    Valorar();
+    // The window's display boxes: the locked numeric boxes and the read-only text boxes of the
+    // record (the summary box has a test of its own).
+    QList<QLineEdit*> muestras;
+    for (QLineEdit* e : V().findChildren<QLineEdit*>()) {
+        auto* caja = qobject_cast<CajaNum*>(e);
+        if (caja ? caja->locked() : e->isReadOnly() && e->objectName().startsWith(Nm("txt#")))
+            muestras << e;
+    }
+    for (const QString& codigo : QString::fromUtf8(P().monedas).split(' '))
+        ASSERT_TRUE(muestras.contains(C<QLineEdit>(Nm("txt#") + codigo.toLower()))) << codigo.toStdString();
+    double superficie = 100;
+    for (QLineEdit* muestra : muestras) {
+        SCOPED_TRACE(muestra->objectName().toStdString());
+        superficie += 1;
+        const double antes = R().Get("VAF").toDouble();
+        TypeInto(C(Nm("txt#sbu")), QString::number(superficie));
+        ClickControl(muestra);
+        EXPECT_DOUBLE_EQ(R().Get("SBU").toDouble(), superficie);
+        EXPECT_NE(R().Get("VAF").toDouble(), antes);
+        EXPECT_NE(FocusedControl(), muestra);
+        ASSERT_NE(FocusedControl(), nullptr);
+        EXPECT_EQ(FocusedControl()->window(), &V());
+        Coherente();
+        const QString mostrado = muestra->text();
+        QTest::keyClicks(muestra, "95");
+        EXPECT_EQ(muestra->text(), mostrado);
+    }
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+
+    // A refused valuation date: its message, the record's date back, the focus in the date box.
+    TypeInto(C(Nm("txt#fecv")), "31/04/2024");
+    ClickControl(C(Nm("txt#vaf")));
+    EXPECT_TRUE(UnMensaje(Res(49), 48, Res(50)));
+    EXPECT_EQ(FocusedControl(), C(Nm("txt#fecv")));
+    EXPECT_EQ(R().Get("FECV").toInt(), 20250101);
+    Coherente();
 }
 
 }  // namespace
