@@ -156,8 +156,7 @@ const Rasgos kRasgos[] = {
      "cmb#cal txt#nup txt#nus", "VRC", 133,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp5cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
      Edad::OcultasYDeshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true},
-    // The industrial windows' records have no version of the year; window 6 takes an equal
-    // surface or percentage again.
+    // The industrial windows' records have no version of the year.
     {6, "Tipologia6", &EsDe<Tipologia6>, 137, 112, false, "cap36.htm", "kap36.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu Chkp6cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
@@ -165,15 +164,15 @@ const Rasgos kRasgos[] = {
     {7, "Tipologia7", &EsDe<Tipologia7>, 143, 112, false, "cap37.htm", "kap37.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "VRR", 144,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp7cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, true},
     {8, "Tipologia8", &EsDe<Tipologia8>, 146, 112, false, "cap38.htm", "kap38.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu Chkp8cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, false},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true},
     {9, "Tipologia9", &EsDe<Tipologia9>, 148, 112, false, "cap39.htm", "kap39.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, false},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true},
 };
 
 class Contrato : public FixtureTipologiaBase, public ::testing::WithParamInterface<Rasgos> {
@@ -786,6 +785,48 @@ TEST_P(Contrato, NumericBoxesTakeOnlyWhatTheyShow)
         Coherente();
         MsgBoxSeam::Clear();
         V().Unload();
+    }
+}
+
+// A surface or percentage typed again as it is stored: a window that takes it recomputes and
+// shows it with the box's pattern, one that does not leaves the box as typed; the report
+// prints what the boxes show.
+TEST_P(Contrato, AValueTypedEqualToTheStoredOneAndTheReport)
+{
+    Valorar();
+    const struct {
+        const char* caja;
+        const char* tecleado;
+        const char* formateado;
+    } casos[] = {{"txt#sbu", "123,5", "123,50"}, {"txt#pti", "37", "37,00"}};
+    for (const auto& c : casos) {
+        Teclear(Nm(c.caja), c.tecleado);
+        ASSERT_EQ(Muestra(c.caja), c.formateado);
+    }
+    const double vaf = R().Get("VAF").toDouble();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caja);
+        R().Set("VAF", 1);  // a stale result, which a value taken again puts right
+        Teclear(Nm(c.caja), c.tecleado);
+        EXPECT_EQ(Muestra(c.caja), P().tomaValorIgual ? c.formateado : c.tecleado);
+        EXPECT_EQ(R().Get("VAF").toDouble(), P().tomaValorIgual ? vaf : 1);
+    }
+    EXPECT_DOUBLE_EQ(R().Get("SBU").toDouble(), 123.5);
+    EXPECT_DOUBLE_EQ(R().Get("PTI").toDouble(), 37);
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+
+    QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
+    Printer::SetOutputPdfForTests(pdf);
+    Pulsar("cmdimprimir");
+    Printer::SetOutputPdfForTests(QString());
+    QStringList palabras;
+    for (const PalabraPdf& p : LeerPalabrasPdf(pdf))
+        palabras << p.texto;
+    ASSERT_FALSE(palabras.isEmpty());
+    for (const auto& c : casos) {
+        EXPECT_TRUE(palabras.contains(Muestra(c.caja))) << c.caja;
+        EXPECT_EQ(palabras.contains(QString::fromUtf8(c.formateado)), P().tomaValorIgual) << c.caja;
     }
 }
 

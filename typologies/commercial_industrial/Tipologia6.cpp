@@ -22,7 +22,7 @@ ParametrosVentana ParametrosComercialIndustrial()
     p.idZona9xx = 0;                // located by industrial zone: no street zones to refuse
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
-    p.tomaValorIgual = true;
+    p.valorIgual = ValorIgual::SeToma;
 
     using D = Destino;
     // clang-format off

@@ -23,7 +23,7 @@ ParametrosVentana ParametrosComercialResidencial()
     p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
     // Surface and percentage are compared with a text that never matches: every non-zero entry
     // is taken and recomputed.
-    p.tomaValorIgual = true;
+    p.valorIgual = ValorIgual::SeToma;
 
     using D = Destino;
     // clang-format off

@@ -28,6 +28,7 @@ ParametrosVentana ParametrosLocal()
     p.zonaNoNumericaSinFila = true;
     p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
     p.descripcionPasaFoco = false;
+    p.valorIgual = ValorIgual::NadaSiMismoValor;
 
     using D = Destino;
     // clang-format off
