@@ -86,9 +86,9 @@ const char* const kZonasEnEuros[] = {
 
 enum class Lugar { CalleZonaResidencial, CalleSubzonaComercial, MunicipioZonaIndustrial };
 
-// How the two age boxes follow the age mode: the box of the other mode is hidden, disabled or
-// both; Ninguna: the window values no age.
-enum class Edad { Ninguna, Ocultas, Deshabilitadas, OcultasYDeshabilitadas };
+// How the two age boxes follow the age mode: the box of the other mode is hidden or disabled;
+// Ninguna: the window values no age.
+enum class Edad { Ninguna, Ocultas, Deshabilitadas };
 
 struct Rasgos {
     int n;
@@ -138,7 +138,7 @@ const Rasgos kRasgos[] = {
      "cmb#cal txt#nup txt#nur txt#nor", "VRR", 103,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tvi opt#tsu txt#sbu Chkp2cl1 opt#anttipo txt#antd1 txt#pti "
      "opt#mon",
-     Edad::OcultasYDeshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
     // The garage values zones of 900 and above; its zone name and summary box pass the focus on,
     // and the surface-type pair is disabled for a parking space (the type a new record has), so
     // Enter passes it by.
@@ -155,7 +155,7 @@ const Rasgos kRasgos[] = {
     {5, "Tipologia5", &EsDe<Tipologia5>, 134, 112, false, "cap35.htm", "kap35.htm", Lugar::CalleSubzonaComercial,
      "cmb#cal txt#nup txt#nus", "VRC", 133,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp5cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::OcultasYDeshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true},
+     Edad::Deshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true},
     // The industrial windows' records have no version of the year.
     {6, "Tipologia6", &EsDe<Tipologia6>, 137, 112, false, "cap36.htm", "kap36.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
@@ -872,6 +872,43 @@ TEST_P(Contrato, AClickOnADisplayBoxTakesTheEntryAndPassesTheFocusOn)
     EXPECT_EQ(FocusedControl(), C(Nm("txt#fecv")));
     EXPECT_EQ(R().Get("FECV").toInt(), 20250101);
     Coherente();
+}
+
+// Where the box of the other mode is only disabled, both age boxes are seen, in both languages:
+// side by side in their frame, each wide enough for its text, and no other control over them.
+TEST_P(Contrato, BothAgeBoxesAreSeenWhereTheOtherIsOnlyDisabled)
+{
+    if (P().edad != Edad::Deshabilitadas)
+        GTEST_SKIP() << "no age, or the box of the other mode is hidden";
+    for (const char* idioma : {"C", "E"}) {
+        SCOPED_TRACE(idioma);
+        gEntrada().setP_IDI(idioma);
+        V().Unload();
+        Valorar();
+        Teclear(Nm("txt#antd1"), "999");
+        auto* anos = C<QLineEdit>(Nm("txt#antd1"));
+        auto* fecha = C<QLineEdit>(Nm("txt#antd2"));
+        ASSERT_TRUE(anos && fecha);
+        EXPECT_TRUE(anos->isVisible());
+        EXPECT_TRUE(fecha->isVisible());
+        EXPECT_FALSE(fecha->isEnabled());
+        ASSERT_EQ(anos->parentWidget(), fecha->parentWidget());
+        QWidget* marco = anos->parentWidget();
+        for (QLineEdit* caja : {anos, fecha}) {
+            SCOPED_TRACE(caja->objectName().toStdString());
+            EXPECT_TRUE(marco->rect().contains(caja->geometry()));
+            const QString texto = caja == anos ? QStringLiteral("999") : gFecha().LongToString(20250101);
+            EXPECT_GE(caja->width(), caja->fontMetrics().horizontalAdvance(texto) + 8);
+            for (QWidget* otro : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (otro != caja && otro->isVisible()) {
+                    EXPECT_FALSE(otro->geometry().intersects(caja->geometry())) << otro->objectName().toStdString();
+                }
+            }
+        }
+        EXPECT_TRUE(anos->geometry().right() < fecha->geometry().left() ||
+                    fecha->geometry().right() < anos->geometry().left());
+        MsgBoxSeam::Clear();
+    }
 }
 
 }  // namespace

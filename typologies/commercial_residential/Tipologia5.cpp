@@ -19,8 +19,7 @@ ParametrosVentana ParametrosComercialResidencial()
     p.idZona9xx = 133;
     p.zonaNoNumericaSinFila = true;
     p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
-    // The age box of the other mode is hidden and disabled.
-    p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
+    p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
     // Surface and percentage are compared with a text that never matches: every non-zero entry
     // is taken and recomputed.
     p.valorIgual = ValorIgual::SeToma;

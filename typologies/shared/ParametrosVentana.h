@@ -111,10 +111,10 @@ enum class TipoLocalizacion {
 };
 
 // How the two age boxes (years, construction date) follow the age mode: the box of the mode is
-// shown, enabled and a tab stop; the other is hidden, disabled, or both.
+// shown, enabled and a tab stop; the other is hidden (the two share one place), or disabled
+// (the two side by side).
 enum class CajasEdad {
     OcultarLaOtra,
-    OcultarYDeshabilitarLaOtra,
     DeshabilitarLaOtra,
 };
 
