@@ -112,6 +112,8 @@ struct Rasgos {
     // A surface or percentage typed equal to the stored one is taken again, and so redrawn
     // with the box's pattern ("100" shows "100,00").
     bool tomaValorIgual;
+    // A click on the summary box txtdescrip passes the focus on; otherwise the focus stays there.
+    bool resumenPasaFoco;
 };
 
 void PrintTo(const Rasgos& r, std::ostream* os) { *os << r.clase; }
@@ -133,46 +135,48 @@ const Rasgos kRasgos[] = {
      102, true, "cap31.htm", "kap31.htm", Lugar::CalleZonaResidencial, "cmb#cal txt#nup txt#nur txt#nor", "VRR", 103,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tvi opt#tsu txt#sbu Chkp1cl1 Chkp1cl3 Chkp1cl4 Chkp1cl2 "
      "opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Ocultas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Ocultas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false, true},
     {2, "Tipologia2", &EsDe<Tipologia2>, 111, 112, false, "cap32.htm", "kap32.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "VRR", 103,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tvi opt#tsu txt#sbu Chkp2cl1 opt#anttipo txt#antd1 txt#pti "
      "opt#mon",
-     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false, true},
     // The garage values zones of 900 and above; its zone name and summary box pass the focus on,
     // and the surface-type pair is disabled for a parking space (the type a new record has), so
     // Enter passes it by.
     {3, "Tipologia3", &EsDe<Tipologia3>, 113, 112, false, "cap33.htm", "kap33.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "MAP", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tga txt#sbu txt#pti opt#mon", Edad::Ninguna,
-     "MAP VAD VAC VCO VAF", true, false},
-    // The street-front shop's summary box is a stop of its own, after the valuation date.
+     "MAP VAD VAC VCO VAF", true, false, true},
+    // The street-front shop's summary box is a stop of its own, after the valuation date, and
+    // keeps the focus.
     {4, "Tipologia4", &EsDe<Tipologia4>, 126, 112, false, "cap34.htm", "kap34.htm", Lugar::CalleSubzonaComercial,
      "cmb#cal txt#nup txt#nus", "VRC", 133,
      "txt#fecv txtdescrip cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp4cl1 Chkp4cl2 txt#pti opt#mon",
-     Edad::Ninguna, "VRC CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Ninguna, "VRC CCO VAD VAC VCO VAF VSF VCF", true, false, false},
     // The shop in a commercial building takes an equal surface or percentage again.
     {5, "Tipologia5", &EsDe<Tipologia5>, 134, 112, false, "cap35.htm", "kap35.htm", Lugar::CalleSubzonaComercial,
      "cmb#cal txt#nup txt#nus", "VRC", 133,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp5cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true},
-    // The industrial windows' records have no version of the year.
+     Edad::Deshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true, true},
+    // The industrial windows' records have no version of the year. Window 6's summary box is no
+    // tab stop, but keeps the focus a click gives it.
     {6, "Tipologia6", &EsDe<Tipologia6>, 137, 112, false, "cap36.htm", "kap36.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu Chkp6cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true, false},
     {7, "Tipologia7", &EsDe<Tipologia7>, 143, 112, false, "cap37.htm", "kap37.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "VRR", 144,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp7cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, true},
+     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, true, true},
     {8, "Tipologia8", &EsDe<Tipologia8>, 146, 112, false, "cap38.htm", "kap38.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu Chkp8cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true, true},
     {9, "Tipologia9", &EsDe<Tipologia9>, 148, 112, false, "cap39.htm", "kap39.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true, true},
 };
 
 class Contrato : public FixtureTipologiaBase, public ::testing::WithParamInterface<Rasgos> {
@@ -909,6 +913,24 @@ TEST_P(Contrato, BothAgeBoxesAreSeenWhereTheOtherIsOnlyDisabled)
                     fecha->geometry().right() < anos->geometry().left());
         MsgBoxSeam::Clear();
     }
+}
+
+// A click on the summary box leaves the box being edited; the summary box passes the focus on,
+// or, in a window where it has no handler, keeps it. It is never typed into.
+TEST_P(Contrato, AClickOnTheSummaryBox)
+{
+    Valorar();
+    V().SetTxtDescrip(QStringLiteral("Piso"));
+    TypeInto(C(Nm("txt#sbu")), "150");
+    ClickControl(C("txtdescrip"));
+    EXPECT_DOUBLE_EQ(R().Get("SBU").toDouble(), 150);
+    EXPECT_EQ(FocusedControl() == C("txtdescrip"), !P().resumenPasaFoco);
+    ASSERT_NE(FocusedControl(), nullptr);
+    EXPECT_EQ(FocusedControl()->window(), &V());
+    QTest::keyClicks(C("txtdescrip"), "x");
+    EXPECT_EQ(T("txtdescrip"), "Piso");
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+    Coherente();
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ ParametrosVentana ParametrosComercialIndustrial()
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
     p.valorIgual = ValorIgual::SeToma;
+    p.descripcionPasaFoco = false;  // the summary box has no handler: it keeps the focus it is given
 
     using D = Destino;
     // clang-format off
