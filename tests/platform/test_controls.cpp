@@ -177,7 +177,7 @@ TEST(CajaNum, AClickOnADisplayBoxLeavesTheBoxBeingEditedThenPassesTheFocusOn)
 {
     for (bool retomar : {false, true}) {
         SCOPED_TRACE(retomar ? "the box left takes the focus back" : "the box left lets it go");
-        QList<QWidget*> recorrido;  // outlives the window, whose closing moves the focus too
+        QList<QWidget*> recorrido;
         Window win;
         CajaNum* before = win.add(new CajaNum);
         CajaNum* display = win.add(new CajaNum);
@@ -186,7 +186,8 @@ TEST(CajaNum, AClickOnADisplayBoxLeavesTheBoxBeingEditedThenPassesTheFocusOn)
         display->setTexto("1.000");
         ASSERT_TRUE(win.show());
         before->setFocus();
-        QObject::connect(qApp, &QApplication::focusChanged, &win.w, [&](QWidget* old, QWidget* now) {
+        QObject vigia;  // ends the watch before the window closes, which moves the focus too
+        QObject::connect(qApp, &QApplication::focusChanged, &vigia, [&](QWidget* old, QWidget* now) {
             recorrido << now;
             if (retomar && old == before)
                 before->setFocus();
