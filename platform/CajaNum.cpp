@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QTimer>
 #include <QValidator>
 
 namespace {
@@ -91,7 +92,9 @@ void CajaNum::setLocked(bool on)
 {
     locked_ = on;
     setReadOnly(on);
-    setFocusPolicy(on ? Qt::NoFocus : Qt::StrongFocus);
+    // A click still gives a display box the focus (so the box being left is checked, as on
+    // Tab); Tab passes it by.
+    setFocusPolicy(on ? Qt::ClickFocus : Qt::StrongFocus);
     if (on)
         setBackcolor(QColor(224, 224, 224));
 }
@@ -121,7 +124,15 @@ void CajaNum::focusInEvent(QFocusEvent* e)
     QLineEdit::focusInEvent(e);
     if (locked_) {
         // A display box is never the place to type: the focus goes on to the next control.
-        focusNextPrevChild(e->reason() != Qt::BacktabFocusReason);
+        // After a click it goes on once the window has heard of the focus coming here, so
+        // the box being left runs its check first; a check that takes the focus back keeps it.
+        if (e->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, this, [this] {
+                if (hasFocus())
+                    focusNextPrevChild(true);
+            });
+        else
+            focusNextPrevChild(e->reason() != Qt::BacktabFocusReason);
         return;
     }
     selectAll();

@@ -24,7 +24,8 @@ public:
     void setEnteros(int n);
     int decimales() const;
     void setDecimales(int n);
-    // Locked display box: read-only, out of the tab order, passes the focus on when entered.
+    // Locked display box: read-only, out of the tab order, passes the focus on when entered
+    // (by a click too).
     bool locked() const;
     void setLocked(bool on);
     QColor backcolor() const;

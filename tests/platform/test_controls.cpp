@@ -171,6 +171,39 @@ TEST(CajaNum, LockedDisplayBoxIsGreyReadOnlyAndPassesTheFocusOn)
     EXPECT_EQ(display->texto(), "1.000");
 }
 
+// A click on a display box moves the focus there first, so the box being left hears of it as
+// on Tab, and may take the focus back; otherwise the display box passes it on.
+TEST(CajaNum, AClickOnADisplayBoxLeavesTheBoxBeingEditedThenPassesTheFocusOn)
+{
+    for (bool retomar : {false, true}) {
+        SCOPED_TRACE(retomar ? "the box left takes the focus back" : "the box left lets it go");
+        QList<QWidget*> recorrido;
+        Window win;
+        CajaNum* before = win.add(new CajaNum);
+        CajaNum* display = win.add(new CajaNum);
+        CajaNum* after = win.add(new CajaNum);
+        display->setLocked(true);
+        display->setTexto("1.000");
+        ASSERT_TRUE(win.show());
+        before->setFocus();
+        QObject vigia;  // ends the watch before the window closes, which moves the focus too
+        QObject::connect(qApp, &QApplication::focusChanged, &vigia, [&](QWidget* old, QWidget* now) {
+            recorrido << now;
+            if (retomar && old == before)
+                before->setFocus();
+        });
+
+        QTest::mouseClick(display, Qt::LeftButton, {}, display->rect().center());
+        QApplication::processEvents();
+        ASSERT_FALSE(recorrido.isEmpty());
+        EXPECT_EQ(recorrido.first(), display);
+        EXPECT_EQ(QApplication::focusWidget(), retomar ? before : after);
+        QTest::keyClicks(display, "5");
+        EXPECT_EQ(display->texto(), "1.000");
+        EXPECT_EQ(display->focusPolicy() & Qt::TabFocus, 0);
+    }
+}
+
 TEST(CajaNum, EnteringAnEditableBoxSelectsItsText)
 {
     Window win;

@@ -235,12 +235,13 @@ TEST_F(ComercialResidencial, AgeScaleAndHomogenisedSurface)
         EXPECT_EQ(T("txtp5ant"), e.anos);
     }
 
-    // By date: whole years between the two dates. The date box is the one shown and enabled.
+    // By date: whole years between the two dates. The date box is the one enabled; the years
+    // box is disabled, still seen.
     Pulsar("optp5anttipo(1)");
     EXPECT_TRUE(C("txtp5antd2")->isEnabled());
     EXPECT_TRUE(C("txtp5antd2")->isVisible());
     EXPECT_FALSE(C("txtp5antd1")->isEnabled());
-    EXPECT_FALSE(C("txtp5antd1")->isVisible());
+    EXPECT_TRUE(C("txtp5antd1")->isVisible());
     Teclear("txtp5antd2", "15/03/1985");
     EXPECT_EQ(R().P5_ANT(), 18);
     EXPECT_DOUBLE_EQ(R().P5_DEP(), 0.4);
@@ -250,7 +251,7 @@ TEST_F(ComercialResidencial, AgeScaleAndHomogenisedSurface)
     Pulsar("optp5anttipo(0)");
     EXPECT_TRUE(C("txtp5antd1")->isEnabled());
     EXPECT_FALSE(C("txtp5antd2")->isEnabled());
-    EXPECT_FALSE(C("txtp5antd2")->isVisible());
+    EXPECT_TRUE(C("txtp5antd2")->isVisible());
 
     // A surface type switched with no surface shows an empty SH box.
     Pulsar("optp5tsu(0)");

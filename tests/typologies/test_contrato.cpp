@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -85,9 +86,9 @@ const char* const kZonasEnEuros[] = {
 
 enum class Lugar { CalleZonaResidencial, CalleSubzonaComercial, MunicipioZonaIndustrial };
 
-// How the two age boxes follow the age mode: the box of the other mode is hidden, disabled or
-// both; Ninguna: the window values no age.
-enum class Edad { Ninguna, Ocultas, Deshabilitadas, OcultasYDeshabilitadas };
+// How the two age boxes follow the age mode: the box of the other mode is hidden or disabled;
+// Ninguna: the window values no age.
+enum class Edad { Ninguna, Ocultas, Deshabilitadas };
 
 struct Rasgos {
     int n;
@@ -111,6 +112,8 @@ struct Rasgos {
     // A surface or percentage typed equal to the stored one is taken again, and so redrawn
     // with the box's pattern ("100" shows "100,00").
     bool tomaValorIgual;
+    // A click on the summary box txtdescrip passes the focus on; otherwise the focus stays there.
+    bool resumenPasaFoco;
 };
 
 void PrintTo(const Rasgos& r, std::ostream* os) { *os << r.clase; }
@@ -132,47 +135,48 @@ const Rasgos kRasgos[] = {
      102, true, "cap31.htm", "kap31.htm", Lugar::CalleZonaResidencial, "cmb#cal txt#nup txt#nur txt#nor", "VRR", 103,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tvi opt#tsu txt#sbu Chkp1cl1 Chkp1cl3 Chkp1cl4 Chkp1cl2 "
      "opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Ocultas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Ocultas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false, true},
     {2, "Tipologia2", &EsDe<Tipologia2>, 111, 112, false, "cap32.htm", "kap32.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "VRR", 103,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tvi opt#tsu txt#sbu Chkp2cl1 opt#anttipo txt#antd1 txt#pti "
      "opt#mon",
-     Edad::OcultasYDeshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false, true},
     // The garage values zones of 900 and above; its zone name and summary box pass the focus on,
     // and the surface-type pair is disabled for a parking space (the type a new record has), so
     // Enter passes it by.
     {3, "Tipologia3", &EsDe<Tipologia3>, 113, 112, false, "cap33.htm", "kap33.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "MAP", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tga txt#sbu txt#pti opt#mon", Edad::Ninguna,
-     "MAP VAD VAC VCO VAF", true, false},
-    // The street-front shop's summary box is a stop of its own, after the valuation date.
+     "MAP VAD VAC VCO VAF", true, false, true},
+    // The street-front shop's summary box is a stop of its own, after the valuation date, and
+    // keeps the focus.
     {4, "Tipologia4", &EsDe<Tipologia4>, 126, 112, false, "cap34.htm", "kap34.htm", Lugar::CalleSubzonaComercial,
      "cmb#cal txt#nup txt#nus", "VRC", 133,
      "txt#fecv txtdescrip cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp4cl1 Chkp4cl2 txt#pti opt#mon",
-     Edad::Ninguna, "VRC CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Ninguna, "VRC CCO VAD VAC VCO VAF VSF VCF", true, false, false},
     // The shop in a commercial building takes an equal surface or percentage again.
     {5, "Tipologia5", &EsDe<Tipologia5>, 134, 112, false, "cap35.htm", "kap35.htm", Lugar::CalleSubzonaComercial,
      "cmb#cal txt#nup txt#nus", "VRC", 133,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp5cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::OcultasYDeshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true},
-    // The industrial windows' records have no version of the year; window 6 takes an equal
-    // surface or percentage again.
+     Edad::Deshabilitadas, "VRC CCO VAD VAC VCO VAF VSF VCF", true, true, true},
+    // The industrial windows' records have no version of the year. Window 6's summary box is no
+    // tab stop, but keeps the focus a click gives it.
     {6, "Tipologia6", &EsDe<Tipologia6>, 137, 112, false, "cap36.htm", "kap36.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu Chkp6cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true, false},
     {7, "Tipologia7", &EsDe<Tipologia7>, 143, 112, false, "cap37.htm", "kap37.htm", Lugar::CalleZonaResidencial,
      "cmb#cal txt#nup txt#nur txt#nor", "VRR", 144,
      "txt#fecv cmdDescripcion cmb#mun cmb#cal txt#nup opt#tsu txt#sbu Chkp7cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, false},
+     Edad::Deshabilitadas, "VRR CCO VAD VAC VCO VAF VSF VCF", true, true, true},
     {8, "Tipologia8", &EsDe<Tipologia8>, 146, 112, false, "cap38.htm", "kap38.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu Chkp8cl1 opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, false},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true, true},
     {9, "Tipologia9", &EsDe<Tipologia9>, 148, 112, false, "cap39.htm", "kap39.htm", Lugar::MunicipioZonaIndustrial,
      "cmb#nui", "VRI", 0,
      "txt#fecv cmdDescripcion cmb#mun cmb#nui opt#tsu txt#sbu opt#anttipo txt#antd1 txt#pti opt#mon",
-     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, false},
+     Edad::Deshabilitadas, "VRI CCO VAD VAC VCO VAF VSF VCF", false, true, true},
 };
 
 class Contrato : public FixtureTipologiaBase, public ::testing::WithParamInterface<Rasgos> {
@@ -936,6 +940,147 @@ TEST_P(Contrato, ZoneCodeThatIsNoNumberCountsAsNoStretch)
     Coherente();
     Elegir(Nm("cmb#cal"), "CALLE D'ALT");
     EXPECT_NE(R().Get("VAF").toDouble(), 0);
+    Coherente();
+}
+
+// A surface or percentage typed again as it is stored: a window that takes it recomputes and
+// shows it with the box's pattern, one that does not leaves the box as typed; the report
+// prints what the boxes show.
+TEST_P(Contrato, AValueTypedEqualToTheStoredOneAndTheReport)
+{
+    Valorar();
+    const struct {
+        const char* caja;
+        const char* tecleado;
+        const char* formateado;
+    } casos[] = {{"txt#sbu", "123,5", "123,50"}, {"txt#pti", "37", "37,00"}};
+    for (const auto& c : casos) {
+        Teclear(Nm(c.caja), c.tecleado);
+        ASSERT_EQ(Muestra(c.caja), c.formateado);
+    }
+    const double vaf = R().Get("VAF").toDouble();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caja);
+        R().Set("VAF", 1);  // a stale result, which a value taken again puts right
+        Teclear(Nm(c.caja), c.tecleado);
+        EXPECT_EQ(Muestra(c.caja), P().tomaValorIgual ? c.formateado : c.tecleado);
+        EXPECT_EQ(R().Get("VAF").toDouble(), P().tomaValorIgual ? vaf : 1);
+    }
+    EXPECT_DOUBLE_EQ(R().Get("SBU").toDouble(), 123.5);
+    EXPECT_DOUBLE_EQ(R().Get("PTI").toDouble(), 37);
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+
+    QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
+    Printer::SetOutputPdfForTests(pdf);
+    Pulsar("cmdimprimir");
+    Printer::SetOutputPdfForTests(QString());
+    QStringList palabras;
+    for (const PalabraPdf& p : LeerPalabrasPdf(pdf))
+        palabras << p.texto;
+    ASSERT_FALSE(palabras.isEmpty());
+    for (const auto& c : casos) {
+        EXPECT_TRUE(palabras.contains(Muestra(c.caja))) << c.caja;
+        EXPECT_EQ(palabras.contains(QString::fromUtf8(c.formateado)), P().tomaValorIgual) << c.caja;
+    }
+}
+
+// A click on a display box leaves the box being edited as Tab does (its entry is taken and the
+// window redrawn) and the focus goes on: the display box is never typed into. An entry that is
+// refused keeps the focus in its box.
+TEST_P(Contrato, AClickOnADisplayBoxTakesTheEntryAndPassesTheFocusOn)
+{
+    Valorar();
+    // The window's display boxes: the locked numeric boxes and the read-only text boxes of the
+    // record (the summary box has a test of its own).
+    QList<QLineEdit*> muestras;
+    for (QLineEdit* e : V().findChildren<QLineEdit*>()) {
+        auto* caja = qobject_cast<CajaNum*>(e);
+        if (caja ? caja->locked() : e->isReadOnly() && e->objectName().startsWith(Nm("txt#")))
+            muestras << e;
+    }
+    for (const QString& codigo : QString::fromUtf8(P().monedas).split(' '))
+        ASSERT_TRUE(muestras.contains(C<QLineEdit>(Nm("txt#") + codigo.toLower()))) << codigo.toStdString();
+    double superficie = 100;
+    for (QLineEdit* muestra : muestras) {
+        SCOPED_TRACE(muestra->objectName().toStdString());
+        superficie += 1;
+        const double antes = R().Get("VAF").toDouble();
+        TypeInto(C(Nm("txt#sbu")), QString::number(superficie));
+        ClickControl(muestra);
+        EXPECT_DOUBLE_EQ(R().Get("SBU").toDouble(), superficie);
+        EXPECT_NE(R().Get("VAF").toDouble(), antes);
+        EXPECT_NE(FocusedControl(), muestra);
+        ASSERT_NE(FocusedControl(), nullptr);
+        EXPECT_EQ(FocusedControl()->window(), &V());
+        Coherente();
+        const QString mostrado = muestra->text();
+        QTest::keyClicks(muestra, "95");
+        EXPECT_EQ(muestra->text(), mostrado);
+    }
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+
+    // A refused valuation date: its message, the record's date back, the focus in the date box.
+    TypeInto(C(Nm("txt#fecv")), "31/04/2024");
+    ClickControl(C(Nm("txt#vaf")));
+    EXPECT_TRUE(UnMensaje(Res(49), 48, Res(50)));
+    EXPECT_EQ(FocusedControl(), C(Nm("txt#fecv")));
+    EXPECT_EQ(R().Get("FECV").toInt(), 20250101);
+    Coherente();
+}
+
+// Where the box of the other mode is only disabled, both age boxes are seen, in both languages:
+// side by side in their frame, each wide enough for its text, and no other control over them.
+TEST_P(Contrato, BothAgeBoxesAreSeenWhereTheOtherIsOnlyDisabled)
+{
+    if (P().edad != Edad::Deshabilitadas)
+        GTEST_SKIP() << "no age, or the box of the other mode is hidden";
+    for (const char* idioma : {"C", "E"}) {
+        SCOPED_TRACE(idioma);
+        gEntrada().setP_IDI(idioma);
+        V().Unload();
+        Valorar();
+        Teclear(Nm("txt#antd1"), "999");
+        auto* anos = C<QLineEdit>(Nm("txt#antd1"));
+        auto* fecha = C<QLineEdit>(Nm("txt#antd2"));
+        ASSERT_TRUE(anos && fecha);
+        EXPECT_TRUE(anos->isVisible());
+        EXPECT_TRUE(fecha->isVisible());
+        EXPECT_FALSE(fecha->isEnabled());
+        ASSERT_EQ(anos->parentWidget(), fecha->parentWidget());
+        QWidget* marco = anos->parentWidget();
+        for (QLineEdit* caja : {anos, fecha}) {
+            SCOPED_TRACE(caja->objectName().toStdString());
+            EXPECT_TRUE(marco->rect().contains(caja->geometry()));
+            const QString texto = caja == anos ? QStringLiteral("999") : gFecha().LongToString(20250101);
+            EXPECT_GE(caja->width(), caja->fontMetrics().horizontalAdvance(texto) + 8);
+            for (QWidget* otro : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (otro != caja && otro->isVisible()) {
+                    EXPECT_FALSE(otro->geometry().intersects(caja->geometry())) << otro->objectName().toStdString();
+                }
+            }
+        }
+        EXPECT_TRUE(anos->geometry().right() < fecha->geometry().left() ||
+                    fecha->geometry().right() < anos->geometry().left());
+        MsgBoxSeam::Clear();
+    }
+}
+
+// A click on the summary box leaves the box being edited; the summary box passes the focus on,
+// or, in a window where it has no handler, keeps it. It is never typed into.
+TEST_P(Contrato, AClickOnTheSummaryBox)
+{
+    Valorar();
+    V().SetTxtDescrip(QStringLiteral("Piso"));
+    TypeInto(C(Nm("txt#sbu")), "150");
+    ClickControl(C("txtdescrip"));
+    EXPECT_DOUBLE_EQ(R().Get("SBU").toDouble(), 150);
+    EXPECT_EQ(FocusedControl() == C("txtdescrip"), !P().resumenPasaFoco);
+    ASSERT_NE(FocusedControl(), nullptr);
+    EXPECT_EQ(FocusedControl()->window(), &V());
+    QTest::keyClicks(C("txtdescrip"), "x");
+    EXPECT_EQ(T("txtdescrip"), "Piso");
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
     Coherente();
 }
 

@@ -572,7 +572,7 @@ TEST_F(Garaje, BoxesTabOrderAndEnter)
                              "txtp3vac", "txtp3rp", "txtp3vco", "txtp3vaf"}) {
         EXPECT_TRUE(C<CajaNum>(caja)->locked()) << caja;
         EXPECT_EQ(C<CajaNum>(caja)->backcolor(), QColor(224, 224, 224)) << caja;
-        EXPECT_EQ(C(caja)->focusPolicy(), Qt::NoFocus) << caja;
+        EXPECT_EQ(C(caja)->focusPolicy(), Qt::ClickFocus) << caja;
     }
     EXPECT_TRUE(C<CajaNum>("txtp3vaf")->fontbold());
     for (const char* caja : {"txtp3nup", "txtp3sbu", "txtp3pti"})

@@ -403,12 +403,15 @@ TEST_F(Pabellon, SurfacePercentageAndTheShownCoefficient)
     EXPECT_DOUBLE_EQ(R().P9_PTI(), 100);
     EXPECT_EQ(Mensajes().size(), 1);
 
-    // CL only shows the record: the box takes no focus, and neither a text written into it nor
-    // a redraw stores it.
+    // CL only shows the record: the box is no tab stop, and neither a text written into it, nor
+    // a redraw, nor a click on it (the focus passes on) stores it.
     auto* ccl = C<CajaNum>("txtp9ccl");
     EXPECT_TRUE(ccl->locked());
-    EXPECT_EQ(ccl->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(ccl->focusPolicy(), Qt::ClickFocus);
     ccl->setTexto("0,70");
+    EXPECT_DOUBLE_EQ(R().P9_CCL(), 1);
+    ClickControl(ccl);
+    EXPECT_NE(FocusedControl(), ccl);
     EXPECT_DOUBLE_EQ(R().P9_CCL(), 1);
     R().setP9_CCL(0.5);
     V().PresentaDatos();

@@ -384,6 +384,32 @@ TEST_F(LocalCalle, AValueThatIsNoNumberFailsTheLookupAndChangesNothing)
     EXPECT_EQ(Mensajes().size(), 1);
 }
 
+// The surface and the percentage compare the number typed with the stored one: the same number,
+// however it is written, is not taken (the box keeps it as typed, nothing is recomputed); any
+// other number is.
+TEST_F(LocalCalle, TheSameNumberTypedAgainIsNotTaken)
+{
+    Abrir();
+    Localizar("CALLE MAYOR", "15");
+    Teclear("txtp4sbu", "100");
+    const double vaf = R().P4_VAF();
+    ASSERT_NE(vaf, 0);
+    for (const char* caja : {"txtp4sbu", "txtp4pti"}) {
+        for (const char* texto : {"100", "100,0", "100,00"}) {
+            SCOPED_TRACE(std::string(caja) + " " + texto);
+            R().setP4_VAF(1);
+            Teclear(caja, texto);
+            EXPECT_EQ(T(caja), texto);
+            EXPECT_DOUBLE_EQ(R().P4_VAF(), 1);
+        }
+    }
+    Teclear("txtp4sbu", "100,5");
+    EXPECT_EQ(T("txtp4sbu"), "100,50");
+    EXPECT_DOUBLE_EQ(R().P4_SBU(), 100.5);
+    EXPECT_GT(R().P4_VAF(), vaf);
+    EXPECT_TRUE(Mensajes().isEmpty());
+}
+
 TEST_F(LocalCalle, PercentageAndValuationDate)
 {
     Abrir();

@@ -57,11 +57,11 @@ TEST_F(VentanaVivienda, FirstOpeningWritesTheDefaults)
     EXPECT_EQ(V().LeftTwips(), 0);
     EXPECT_EQ(FocusedControl(), C("txtp1fecv"));
     EXPECT_TRUE(MsgBoxSeam::Shown().isEmpty());
-    // Display boxes are grey, locked and out of the tab order.
+    // Display boxes are grey, locked and out of the tab order (a click still reaches them).
     for (const char* caja : {"txtp1nur", "txtp1vrr", "txtp1sho", "txtp1ccl", "txtp1vaf", "txtp1coa"}) {
         EXPECT_TRUE(C<CajaNum>(caja)->locked()) << caja;
         EXPECT_EQ(C<CajaNum>(caja)->backcolor(), QColor(224, 224, 224)) << caja;
-        EXPECT_EQ(C(caja)->focusPolicy(), Qt::NoFocus) << caja;
+        EXPECT_EQ(C(caja)->focusPolicy(), Qt::ClickFocus) << caja;
     }
 }
 

@@ -22,7 +22,8 @@ ParametrosVentana ParametrosComercialIndustrial()
     p.idZona9xx = 0;                // located by industrial zone: no street zones to refuse
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
-    p.tomaValorIgual = true;
+    p.valorIgual = ValorIgual::SeToma;
+    p.descripcionPasaFoco = false;  // the summary box has no handler: it keeps the focus it is given
 
     using D = Destino;
     // clang-format off

@@ -18,11 +18,10 @@ ParametrosVentana ParametrosComercialResidencial()
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 133;
     p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
-    // The age box of the other mode is hidden and disabled.
-    p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
+    p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
     // Surface and percentage are compared with a text that never matches: every non-zero entry
     // is taken and recomputed.
-    p.tomaValorIgual = true;
+    p.valorIgual = ValorIgual::SeToma;
 
     using D = Destino;
     // clang-format off

@@ -46,13 +46,13 @@ const std::vector<ControlDiseno>& Controles()
         Etiqueta("Label11", "Frame5", 170, 110, 22),
         Marco("Frame10", "Frame5", 186, 98, 100, 40),
         Muestra("txtp5ccl", "Frame10", 10, 8, 80, 1, 2, "0.00"),
-        // Age: the two age boxes share one place.
+        // Age: both boxes shown side by side, the one of the mode enabled.
         Marco("Frame6", nullptr, 702, 208, 290, 162),
         Marco("Frame11", "Frame6", 8, 18, 274, 64),
         Opcion("optp5anttipo(0)", "Frame11", 6, 8, 264),
         Opcion("optp5anttipo(1)", "Frame11", 6, 34, 264),
-        Numero("txtp5antd1", "Frame6", 16, 90, 110, 3, 0, "###"),
-        Fecha("txtp5antd2", "Frame6", 16, 90),
+        Numero("txtp5antd1", "Frame6", 16, 90, 80, 3, 0, "###"),
+        Fecha("txtp5antd2", "Frame6", 164, 90),
         Etiqueta("Label12", "Frame6", 16, 128, 44),
         Muestra("txtp5ant", "Frame6", 62, 124, 50, 3, 0, "##0"),
         Etiqueta("Label13", "Frame6", 124, 128, 44),

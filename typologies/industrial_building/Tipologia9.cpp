@@ -22,6 +22,7 @@ ParametrosVentana ParametrosPabellonIndustrial()
     p.moverAlCargar = false;        // opens where it was designed
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
+    p.valorIgual = ValorIgual::SeToma;
     // Leaving the date box checks nothing while the pointer is over "Salir", so that a click
     // on it closes without a date message.
     p.fechaSinComprobar = FechaSinComprobar::PunteroSobreSalir;

@@ -23,6 +23,7 @@ ParametrosVentana ParametrosOficinaIndustrial()
     p.idZona9xx = 0;                // located by industrial zone: no street zones to refuse
     p.localizacion = TipoLocalizacion::MunicipioZonaIndustrial;
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
+    p.valorIgual = ValorIgual::SeToma;
 
     using D = Destino;
     // clang-format off

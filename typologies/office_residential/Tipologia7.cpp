@@ -24,6 +24,7 @@ ParametrosVentana ParametrosOficina()
     // The zone row gives VRR only; a Null value counts 0 (and values nothing).
     p.importesZona = {{"t07_vrr", RecordCode::VRR}};
     p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
+    p.valorIgual = ValorIgual::SeToma;
     p.importeNuloSinFila = false;
 
     using D = Destino;

@@ -111,10 +111,10 @@ enum class TipoLocalizacion {
 };
 
 // How the two age boxes (years, construction date) follow the age mode: the box of the mode is
-// shown, enabled and a tab stop; the other is hidden, disabled, or both.
+// shown, enabled and a tab stop; the other is hidden (the two share one place), or disabled
+// (the two side by side).
 enum class CajasEdad {
     OcultarLaOtra,
-    OcultarYDeshabilitarLaOtra,
     DeshabilitarLaOtra,
 };
 
@@ -126,6 +126,13 @@ enum class FechaSinComprobar {
     PulsandoLimpiarOSalir,
     // While the pointer is over "Salir"; the pointer leaving it checks a date left unchecked.
     PunteroSobreSalir,
+};
+
+// What leaving the surface or percentage box does with a number equal to the stored one.
+enum class ValorIgual {
+    NadaSiMismoTexto,  // nothing when the text is the stored number as plain text ("100" over 100)
+    NadaSiMismoValor,  // nothing when the number is the stored one ("100,0" over 100 too)
+    SeToma,            // taken, recomputed and redrawn like any other ("100" shows "100,00")
 };
 
 // An amount of the residential zone row and the record code it is stored in.
@@ -146,9 +153,7 @@ struct ParametrosVentana {
     TipoLocalizacion localizacion = TipoLocalizacion::CalleZonaResidencial;
     CajasEdad cajasEdad = CajasEdad::OcultarLaOtra;
     FechaSinComprobar fechaSinComprobar = FechaSinComprobar::PulsandoLimpiarOSalir;
-    // A surface or percentage equal to the stored one is taken and recomputed too (otherwise
-    // an unchanged number does nothing).
-    bool tomaValorIgual = false;
+    ValorIgual valorIgual = ValorIgual::NadaSiMismoTexto;
     // Street windows on the residential zone: the amounts of the zone row read into the record
     // (field of t07_residencial, record code), and whether a Null amount counts as no row.
     std::vector<ImporteDeZona> importesZona;

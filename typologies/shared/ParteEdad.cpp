@@ -59,8 +59,8 @@ void ParteEdad::Presenta()
 void ParteEdad::MostrarCajasEdad(bool porFecha)
 {
     const CajasEdad modo = v_.Parametros().cajasEdad;
-    const bool ocultar = modo != CajasEdad::DeshabilitarLaOtra;
-    const bool deshabilitar = modo != CajasEdad::OcultarLaOtra;
+    const bool ocultar = modo == CajasEdad::OcultarLaOtra;
+    const bool deshabilitar = modo == CajasEdad::DeshabilitarLaOtra;
     const Qt::FocusPolicy sinFoco = deshabilitar ? Qt::NoFocus : Qt::ClickFocus;
     QWidget* delModo = porFecha ? static_cast<QWidget*>(txtantd2_) : txtantd1_;
     QWidget* otra = porFecha ? static_cast<QWidget*>(txtantd1_) : txtantd2_;

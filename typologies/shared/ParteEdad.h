@@ -3,8 +3,8 @@
 // "optp<N>anttipo" (years typed, or a construction date), the years box "txtp<N>antd1", the
 // construction date box "txtp<N>antd2", and the display boxes of the age ("txtp<N>ant") and of
 // (1 - D) ("txtp<N>dep"), D on the age scale of the window's typology (core/Valoracion.h).
-// The box of the mode shown is enabled and a tab stop; the other is hidden, disabled or both,
-// as the window's data say (ParametrosVentana::cajasEdad).
+// The box of the mode shown is enabled and a tab stop; the other is hidden or disabled, as the
+// window's data say (ParametrosVentana::cajasEdad).
 #include <QString>
 #include <cstdint>
 

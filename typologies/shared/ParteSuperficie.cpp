@@ -42,7 +42,7 @@ void ParteSuperficie::txtsbu_LostFocus()
         v_.EscribirCaja(txtsbu_, guardada == 0 ? QString() : FormatNumber(guardada, txtsbu_->formato()));
         return;
     }
-    if (v_.Parametros().tomaValorIgual || t != TextoNumero(guardada)) {
+    if (Toma(t, v, guardada)) {
         r.Set(RecordCode::SBU, v);
         v_.SuperficieAceptada();
     }
@@ -66,10 +66,23 @@ void ParteSuperficie::txtpti_LostFocus()
         v_.EscribirCaja(txtpti_, guardada);
         return;
     }
-    if (v_.Parametros().tomaValorIgual || t != TextoNumero(r.Get(RecordCode::PTI).toDouble())) {
+    if (Toma(t, v, r.Get(RecordCode::PTI).toDouble())) {
         r.Set(RecordCode::PTI, v);
         v_.RefrescoCadena();
     }
+}
+
+bool ParteSuperficie::Toma(const QString& texto, double valor, double guardado) const
+{
+    switch (v_.Parametros().valorIgual) {
+    case ValorIgual::NadaSiMismoTexto:
+        return texto != TextoNumero(guardado);
+    case ValorIgual::NadaSiMismoValor:
+        return valor != guardado;
+    case ValorIgual::SeToma:
+        break;
+    }
+    return true;
 }
 
 double ParteSuperficie::CalcularSH(QString& clase, QString& tipoSuperficie) const

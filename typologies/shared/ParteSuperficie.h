@@ -36,6 +36,9 @@ private:
     void optsu_Click(int Index);
     void txtsbu_LostFocus();
     void txtpti_LostFocus();
+    // Whether a surface or percentage typed as `texto` (number `valor`, not 0) is taken over
+    // the stored one, as the window's data say.
+    bool Toma(const QString& texto, double valor, double guardado) const;
 
     AnfitrionSuperficie& v_;
     CajaNum* txtsbu_ = nullptr;

@@ -25,7 +25,7 @@ ParametrosVentana ParametrosTrastero()
     p.dosPuntosTrasFechaR = false;  // message 109 runs straight into the date
     p.idZona9xx = 103;
     p.importesZona = {{"t07_vrr", RecordCode::VRR}};
-    p.cajasEdad = CajasEdad::OcultarYDeshabilitarLaOtra;
+    p.cajasEdad = CajasEdad::DeshabilitarLaOtra;
 
     using D = Destino;
     // clang-format off

@@ -51,13 +51,13 @@ const std::vector<ControlDiseno>& Controles()
         Etiqueta("Label11", "Frame6", 170, 110, 22),
         Marco("Frame10", "Frame6", 186, 98, 100, 40),
         Muestra("txtp2ccl", "Frame10", 10, 8, 80, 1, 2, "0.00"),
-        // Age: the two age boxes share one place.
+        // Age: both boxes shown side by side, the one of the mode enabled.
         Marco("Frame7", nullptr, 702, 208, 290, 162),
         Marco("Frame11", "Frame7", 8, 18, 274, 64),
         Opcion("optp2anttipo(0)", "Frame11", 6, 8, 264),
         Opcion("optp2anttipo(1)", "Frame11", 6, 34, 264),
-        Numero("txtp2antd1", "Frame7", 16, 90, 110, 3, 0, "###"),
-        Fecha("txtp2antd2", "Frame7", 16, 90),
+        Numero("txtp2antd1", "Frame7", 16, 90, 80, 3, 0, "###"),
+        Fecha("txtp2antd2", "Frame7", 164, 90),
         Etiqueta("Label12", "Frame7", 16, 128, 44),
         Muestra("txtp2ant", "Frame7", 62, 124, 50, 3, 0, "##0"),
         Etiqueta("Label13", "Frame7", 124, 128, 44),

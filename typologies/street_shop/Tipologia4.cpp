@@ -26,6 +26,7 @@ ParametrosVentana ParametrosLocal()
     p.idZona9xx = 133;
     p.localizacion = TipoLocalizacion::CalleSubzonaComercial;
     p.descripcionPasaFoco = false;
+    p.valorIgual = ValorIgual::NadaSiMismoValor;
 
     using D = Destino;
     // clang-format off
