@@ -281,6 +281,77 @@ TEST(ValorarRegistro, WorkedExamplesOfEachRecord)
     }
 }
 
+// Amounts that land exactly on a half. In the order of operations of the formula and of the
+// chain the half is reached and rounds up; grouped otherwise the amount falls a hair short and
+// the amount below is stored. The regroupings: SH or (1 - D) multiplied into the sum, CL next to
+// the zone value, the zone value times CL factored out, the shop's 1.38 taken out of its sum, the
+// garage's factors multiplied in another order, the percentage or the land share divided before
+// it is multiplied, the land share's factors multiplied from the right.
+TEST(ValorarRegistro, AnAmountOnAHalfRoundsUpInTheOrderOfOperations)
+{
+    struct Caso {
+        const char* nombre;
+        int tipo;
+        Valores entrada;
+        Valores esperado;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        // ((177570 * 0.38 * 0.7 + 55976 * 1.38) * 0.64 + 0.7 * 177570) * 37.5 = 7648744.5
+        {"dwelling", 1, {{"VRR", 177570}, {"CCL", 0.7}, {"CCO", 55976}, {"DEP", 0.64}, {"SHO", 37.5}},
+         {{"VAD", 7648745}}},
+        // ((33204 * 0.38 * 0.3 + 18030 * 1.38) * 0.7 + 0.3 * 33204) * 78.125 = 2345926.5
+        {"storage room", 2, {{"VRR", 33204}, {"CCL", 0.3}, {"CCO", 18030}, {"DEP", 0.7}, {"SHO", 78.125}},
+         {{"VAD", 2345927}}},
+        // 4.52 * 2046375 * 1.1 = 10174576.5
+        {"garage", 3, {{"MAP", 2046375}, {"CCS", 4.52}, {"CCG", 1.1}}, {{"VAD", 10174577}}},
+        // (1.1 * 10272 + 35000 * 1.38 + 10272 * 0.38 * 1.1) * 15.625 = 998326.5
+        {"street-front shop", 4, {{"VRC", 10272}, {"CCL", 1.1}, {"CCO", 35000}, {"SHO", 15.625}}, {{"VAD", 998327}}},
+        // ((42625 * 0.38 * 0.7 + 90000 * 1.38) * 0.72 + 0.7 * 42625) * 18.75 = 2389219.5
+        {"commercial-residential", 5, {{"VRC", 42625}, {"CCL", 0.7}, {"CCO", 90000}, {"DEP", 0.72}, {"SHO", 18.75}},
+         {{"VAD", 2389220}}},
+        // ((42020 * 0.38 * 0.7 + 48081 * 1.38) * 0.2 + 0.7 * 42020) * 75 = 3368986.5
+        {"commercial-industrial", 6, {{"VRI", 42020}, {"CCL", 0.7}, {"CCO", 48081}, {"DEP", 0.2}, {"SHO", 75}},
+         {{"VAD", 3368987}}},
+        // ((69016 * 0.38 * 0.3 + 80000 * 1.38) * 0.6 + 0.3 * 69016) * 156.25 = 14322733.5
+        {"office, residential zone", 7, {{"VRR", 69016}, {"CCL", 0.3}, {"CCO", 80000}, {"DEP", 0.6}, {"SHO", 156.25}},
+         {{"VAD", 14322734}}},
+        // V = ((22989 * 0.38 + 36061 * 1.38) * 0.955 + 22989) * 100 = 7885650, kept unrounded, so a V
+        // a hair below it carries into VAC = 1.05 * V = 8279932.5
+        {"office, industrial zone", 8,
+         {{"VRI", 22989}, {"CCL", 1}, {"CCO", 36061}, {"DEP", 0.955}, {"SHO", 100}, {"COA", 1.05}}, {{"VAC", 8279933}}},
+        // ((1235 * 0.38 + 24040 * 1.38) * 0.48 + 1235) * 112.5 = 1955740.5
+        {"industrial building", 9, {{"VRI", 1235}, {"CCL", 1}, {"CCO", 24040}, {"DEP", 0.48}, {"SHO", 112.5}},
+         {{"VAD", 1955741}}},
+        // VAD = 1.912 * 2189233 * 1 = 4185813.496, stored 4185813; VAF = 50 * 4185813 / 100 = 2092906.5
+        {"garage, final value", 3,
+         {{"MAP", 2189233}, {"CCS", 1.912}, {"CCG", 1}, {"COA", 1}, {"RP", 1}, {"PTI", 50}},
+         {{"VAD", 4185813}, {"VAF", 2092907}}},
+        // VAD 14131833; VAF = 50 * 14131833 / 100 = 7065916.5
+        {"final value with a land part", 6,
+         {{"VRI", 76415}, {"CCL", 0.7}, {"CCO", 80000}, {"DEP", 0.64}, {"SHO", 103.0352}, {"COA", 1}, {"RP", 1},
+          {"PTI", 50}},
+         {{"VAD", 14131833}, {"VAF", 7065917}}},
+        // VAF = VAD = 7485084 and S = 0.7 * 31439 * 95 = 2090693.5, so VSF = VAF * S / VAD = S
+        {"land part", 6,
+         {{"VRI", 31439}, {"CCL", 0.7}, {"CCO", 48081}, {"DEP", 0.76}, {"SHO", 95}, {"COA", 1}, {"RP", 1},
+          {"PTI", 100}},
+         {{"VAF", 7485084}, {"VSF", 2090694}, {"VCF", 5394390}}},
+        // VAF = VAD = 51431332 and S = 1.1 * 93000 * 261.905 = 26792881.5
+        {"street-front shop, land part", 4,
+         {{"VRC", 93000}, {"CCL", 1.1}, {"CCO", 40000}, {"SHO", 261.905}, {"COA", 1}, {"RP", 1}, {"PTI", 100}},
+         {{"VAF", 51431332}, {"VSF", 26792882}, {"VCF", 24638450}}},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        auto r = Registro(c.tipo, c.entrada);
+        ValorarRegistro(*r);
+        for (const auto& [codigo, v] : c.esperado)
+            EXPECT_EQ(Valor(*r, codigo), v) << codigo;
+    }
+}
+
 TEST(ValorarRegistro, AZoneValueOf0ZeroesTheResultsWhereTheRecordIsGuarded)
 {
     const std::pair<int, const char*> guardados[] = {{2, "VRR"}, {4, "VRC"}, {5, "VRC"}, {6, "VRI"},
