@@ -135,6 +135,11 @@ void CadenaConSuelo(CDatosTip& r, double v, const auto& suelo)
 
 // Records valued by [Z * CL + (1.38 * CC + 0.38 * Z * CL) * (1 - D)] * SH, Z the zone value
 // (VRR, VRC or VRI), written ((Z * 0.38 * CL + CC * 1.38) * (1 - D) + CL * Z) * SH; land CL * Z * SH.
+// Grouped otherwise (SH or (1 - D) multiplied into the sum, CL next to Z, Z * CL factored out)
+// the sum can fall a hair short of a half and round the other way. Written in the order of the
+// displayed formula, (Z * CL + (1.38 * CC + 0.38 * Z * CL) * (1 - D)) * SH, it is the same sums
+// and products with their operands swapped, so the same number to the last bit (the build forms
+// no fused multiply-add).
 // With `guardaCero` a zone value of 0 sets the six results to 0.
 void Residencial(CDatosTip& r, RecordCode zona, bool guardaCero)
 {
@@ -248,7 +253,7 @@ double Comprobado(double v)
     return v;
 }
 
-void ValorarRegistro(CDatosTip& r, OrdenOperandos orden)
+void ValorarRegistro(CDatosTip& r)
 {
     switch (r.Tipo()) {
     case 1:
@@ -256,27 +261,15 @@ void ValorarRegistro(CDatosTip& r, OrdenOperandos orden)
         Residencial(r, RecordCode::VRR, false);
         return;
     case 2:
-        if (orden == OrdenOperandos::CalcularValores) {
-            Residencial(r, RecordCode::VRR, true);
-            return;
-        }
-        // The same V in the order of the displayed formula.
-        if (Leer(r, RecordCode::VRR) == 0) {
-            Ceros(r);
-            return;
-        }
-        {
-            const double vrr = Leer(r, RecordCode::VRR), cl = Leer(r, RecordCode::CCL), cc = Leer(r, RecordCode::CCO),
-                         dep = Leer(r, RecordCode::DEP), sh = Leer(r, RecordCode::SHO);
-            CadenaConSuelo(r, (vrr * cl + (1.38 * cc + 0.38 * vrr * cl) * dep) * sh, [&] { return vrr * cl * sh; });
-        }
+        Residencial(r, RecordCode::VRR, true);
         return;
     case 3:
         // V = MP * CS * CG, multiplied as CS * MP * CG; no land part.
         CadenaComun(r, Leer(r, RecordCode::CCS) * Leer(r, RecordCode::MAP) * Leer(r, RecordCode::CCG));
         return;
     case 4: {
-        // No age factor: V = (CL * VRC + CC * 1.38 + VRC * 0.38 * CL) * SH.
+        // No age factor: V = (CL * VRC + CC * 1.38 + VRC * 0.38 * CL) * SH, summed in this order;
+        // factored as 1.38 * (CL * VRC + CC) * SH it can round a half the other way.
         if (Leer(r, RecordCode::VRC) == 0) {
             Ceros(r);
             return;
@@ -302,14 +295,14 @@ void ValorarRegistro(CDatosTip& r, OrdenOperandos orden)
     }
 }
 
-void ValorarTip1(CDatosTip1& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip2(cDatosTip2& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip3(CDatosTip3& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip4(cDatosTip4& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip5(cDatosTip5& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip6(cDatosTip6& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip7(cDatosTip7& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip8(cDatosTip8& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
-void ValorarTip9(cDatosTip9& r, OrdenOperandos orden) { ValorarRegistro(r, orden); }
+void ValorarTip1(CDatosTip1& r) { ValorarRegistro(r); }
+void ValorarTip2(cDatosTip2& r) { ValorarRegistro(r); }
+void ValorarTip3(CDatosTip3& r) { ValorarRegistro(r); }
+void ValorarTip4(cDatosTip4& r) { ValorarRegistro(r); }
+void ValorarTip5(cDatosTip5& r) { ValorarRegistro(r); }
+void ValorarTip6(cDatosTip6& r) { ValorarRegistro(r); }
+void ValorarTip7(cDatosTip7& r) { ValorarRegistro(r); }
+void ValorarTip8(cDatosTip8& r) { ValorarRegistro(r); }
+void ValorarTip9(cDatosTip9& r) { ValorarRegistro(r); }
 
 }  // namespace valoracion

@@ -58,29 +58,22 @@ double SuperficieHomogeneizada(int tipo, double s, const QString& clase, const Q
 
 // --- value chains --------------------------------------------------------------------------------
 
-// Which procedure's operand order V is computed in. Only the storage room writes its formula in
-// two orders (the two may round a half apart); every other record gives the same V for both.
-enum class OrdenOperandos {
-    CalcularValores,  // the order used after a zone lookup
-    CadenaValores,    // the order used when an entry changes and the chain is recomputed
-};
-
 // Computes into the record, from the record: V into VAD, VAC = COA * VAD, VCO = RP * VAC,
 // VAF = PTI * VCO / 100 and, where the record has them, the land part VSF = VAF * S / VAD (0 when
 // VAD is 0; S the land share of V, unrounded) and the construction part VCF = VAF - VSF. Records
 // 2 and 4 to 9 set the six results to 0 while their zone value (VRR, VRC or VRI) is 0.
 // Dispatches on r.Tipo().
-void ValorarRegistro(CDatosTip& r, OrdenOperandos orden);
+void ValorarRegistro(CDatosTip& r);
 
-void ValorarTip1(CDatosTip1& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip2(cDatosTip2& r, OrdenOperandos orden);
-void ValorarTip3(CDatosTip3& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip4(cDatosTip4& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip5(cDatosTip5& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip6(cDatosTip6& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip7(cDatosTip7& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip8(cDatosTip8& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
-void ValorarTip9(cDatosTip9& r, OrdenOperandos orden = OrdenOperandos::CalcularValores);
+void ValorarTip1(CDatosTip1& r);
+void ValorarTip2(cDatosTip2& r);
+void ValorarTip3(CDatosTip3& r);
+void ValorarTip4(cDatosTip4& r);
+void ValorarTip5(cDatosTip5& r);
+void ValorarTip6(cDatosTip6& r);
+void ValorarTip7(cDatosTip7& r);
+void ValorarTip8(cDatosTip8& r);
+void ValorarTip9(cDatosTip9& r);
 
 // v itself when it is a finite number; otherwise an arithmetic fault (std::overflow_error).
 double Comprobado(double v);

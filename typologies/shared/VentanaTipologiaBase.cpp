@@ -408,13 +408,10 @@ void VentanaTipologiaBase::CalcularValores()
     if (valoracion::TieneCosteFijo(p_.tipo))
         PonerCosteFijo();
     if (leida)
-        valoracion::ValorarRegistro(Registro(), valoracion::OrdenOperandos::CalcularValores);
+        valoracion::ValorarRegistro(Registro());
 }
 
-void VentanaTipologiaBase::CadenaValores()
-{
-    valoracion::ValorarRegistro(Registro(), valoracion::OrdenOperandos::CadenaValores);
-}
+void VentanaTipologiaBase::CadenaValores() { valoracion::ValorarRegistro(Registro()); }
 
 void VentanaTipologiaBase::SuperficieAceptada() { superficie_->RecalcularSH(); }
 

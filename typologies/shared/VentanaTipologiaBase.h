@@ -127,10 +127,9 @@ public:
     // above when the window does), then CalcularValores; otherwise only the value chain.
     void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
     // Zone values of the stored zone, in the record's currency, the fixed construction cost
-    // of the typology (where it has one), and, with a municipality selected, the value chain
-    // in the operand order of this procedure.
+    // of the typology (where it has one), and, with a municipality selected, the value chain.
     void CalcularValores() override;
-    // The record's value chain from the record, in the operand order of this procedure.
+    // The record's value chain from the record.
     virtual void CadenaValores();
     // The typology's fixed construction cost for the record's year, in its currency.
     void PonerCosteFijo();

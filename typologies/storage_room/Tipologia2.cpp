@@ -207,20 +207,16 @@ void Tipologia2::CalcularValores()
     PonerCosteFijo();
     if (!hayMunicipio)
         return;
-    Resultados(valoracion::OrdenOperandos::CalcularValores);
+    Resultados();
 }
 
-void Tipologia2::CadenaValores()
-{
-    // The same V written in the order of the displayed formula (a half may round apart).
-    Resultados(valoracion::OrdenOperandos::CadenaValores);
-}
+void Tipologia2::CadenaValores() { Resultados(); }
 
-void Tipologia2::Resultados(valoracion::OrdenOperandos orden)
+void Tipologia2::Resultados()
 {
     cDatosTip2& r = R2();
     // Inside the zone lookup a chain that fails values nothing.
-    Paso([&] { valoracion::ValorarRegistro(r, orden); },
+    Paso([&] { valoracion::ValorarRegistro(r); },
          [&r] {
              for (RecordCode codigo : {RecordCode::VAD, RecordCode::VAC, RecordCode::VCO, RecordCode::VAF,
                                        RecordCode::VSF, RecordCode::VCF})

@@ -6,7 +6,6 @@
 // while the zone has no value.
 #include <functional>
 
-#include "core/Valoracion.h"
 #include "typologies/shared/VentanaTipologiaBase.h"
 
 class CheckBox;
@@ -24,7 +23,8 @@ public:
     // The zone lookup skips its failures: a zone that cannot be read counts as no zone.
     void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
     void CalcularValores() override;
-    // The value chain from the record (AnalisisCambio without lookup), with the zero guard.
+    // The value chain from the record (AnalisisCambio without lookup), with the zero guard;
+    // inside AnalisisCambio a chain that fails values nothing.
     void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
@@ -39,8 +39,8 @@ protected:
 private:
     void Disenar();
     void ConectarPropios();
-    // The value chain in the operand order of one of the two procedures.
-    void Resultados(valoracion::OrdenOperandos orden);
+    // The value chain; inside AnalisisCambio a chain that fails values nothing.
+    void Resultados();
     // One step of a valuation: inside AnalisisCambio a failing step is skipped (after
     // `alFallar`), elsewhere the failure goes on to the handler's guard.
     void Paso(const std::function<void()>& paso, const std::function<void()>& alFallar = {});
