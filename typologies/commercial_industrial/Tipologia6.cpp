@@ -161,8 +161,6 @@ void Tipologia6::InicializaFechaV()
     r.setP6_RP(ObtenerPorcom(r.P6_EJER()) / 100);
 }
 
-// Location and valuation -------------------------------------------------------------------------
-
 // Coefficients and entries -------------------------------------------------------------------------
 
 double Tipologia6::CalcularCL() const { return Chkp6cl1 && Chkp6cl1->Value() != 0 ? 0.7 : 1.0; }

@@ -156,8 +156,6 @@ void Tipologia8::InicializaFechaV()
     Defectos();
 }
 
-// Location and valuation -------------------------------------------------------------------------
-
 // Coefficients ------------------------------------------------------------------------------------
 
 double Tipologia8::CalcularCL() const { return Chkp8cl1 && Chkp8cl1->Value() != 0 ? 0.3 : 1.0; }
