@@ -73,23 +73,14 @@ ParametrosVentana ParametrosComercialIndustrial()
         {"Label11", 57, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
-
-    using R = Regla;
-    p.cajas = {
-        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio}, {RecordCode::SHO, R::CeroVacio},
-        {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRI, R::Moneda},    {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},
-        {RecordCode::VAC, R::Moneda},    {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
-        {RecordCode::RP, R::CeroVacio},
-    };
     // clang-format on
 
+    p.cajas = CajasIndustriales();
+
     // RP is drawn but never stored back: the record keeps the percentage of the year as read.
-    using G = Guardado;
-    p.guardan = {
-        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero},
-        {RecordCode::COA, G::Numero}, {RecordCode::DEP, G::Numero},  {RecordCode::SHO, G::Numero},
-    };
+    // The CL box stores the CL its situation box writes into it.
+    p.guardan = GuardanIndustriales();
+    p.guardan.push_back({RecordCode::CCL, Guardado::Numero});
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},

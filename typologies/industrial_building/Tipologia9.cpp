@@ -72,23 +72,12 @@ ParametrosVentana ParametrosPabellonIndustrial()
         {"Label2", 139, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
-
-    using R = Regla;
-    p.cajas = {
-        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio}, {RecordCode::SHO, R::CeroVacio},
-        {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRI, R::Moneda},    {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},
-        {RecordCode::VAC, R::Moneda},    {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
-        {RecordCode::RP, R::CeroVacio},
-    };
     // clang-format on
 
+    p.cajas = CajasIndustriales();
+
     // Neither CL nor RP is stored back when drawn: the RP box shows 1,13 for a record's 1,125.
-    using G = Guardado;
-    p.guardan = {
-        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero},
-        {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},
-    };
+    p.guardan = GuardanIndustriales();
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
