@@ -1,13 +1,7 @@
 #include "typologies/industrial_building/Tipologia9.h"
 
-#include "core/GAyuda.h"
 #include "core/Globals.h"
-#include "core/Valoracion.h"
-#include "platform/CajaNum.h"
-#include "platform/MaskEdBox.h"
-#include "platform/Option.h"
 #include "typologies/industrial_building/InformePabellonIndustrial.h"
-#include "typologies/shared/LocalizacionIndustrial.h"
 
 namespace {
 
@@ -91,62 +85,18 @@ ParametrosVentana ParametrosPabellonIndustrial()
     return p;
 }
 
-cDatosTip9& R9() { return gDatosTip9(); }
-
 }  // namespace
 
-Tipologia9::Tipologia9() : VentanaTipologiaBase(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial())
+// A new record takes RP of the valuation year; CL is the record's (no situation box).
+Tipologia9::Tipologia9()
+    : VentanaIndustrial(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial(),
+                        {.porcentajeNuevo = AnoPorcentaje::Ejercicio, .clSituacion = std::nullopt})
 {
     Disenar();
     ConectarControles();
 }
 
 CDatosTip& Tipologia9::Registro() const { return gDatosTip9(); }
-
-// Load and defaults ------------------------------------------------------------------------------
-
-void Tipologia9::ModificaDatos()
-{
-    cDatosTip9& r = R9();
-    if (r.P9_SVL() != QLatin1String("V"))
-        return;
-    r.setP9_SVL(QStringLiteral("L"));
-    r.setP9_FECV(gEntrada().P_FECV());
-    r.setP9_TSU(QStringLiteral("U"));
-    r.setP9_MON(gEntrada().P_MON());
-    int16_t version = 0;  // the record keeps no version
-    r.setP9_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
-    Defectos();
-}
-
-void Tipologia9::InicializaFechaV()
-{
-    // A new valuation year: date, year and currency stay, the rest starts again.
-    cDatosTip9& r = R9();
-    r.setP9_SVL(QStringLiteral("L"));
-    r.setP9_TSU(QStringLiteral("U"));
-    Defectos();
-}
-
-void Tipologia9::Defectos()
-{
-    cDatosTip9& r = R9();
-    PonerCosteFijo();
-    r.setP9_ANTTIPO(QStringLiteral("A"));
-    r.setP9_CCL(1.0);
-    // The record keeps the quotient as it is (112,5 % gives 1,125).
-    r.setP9_RP(ObtenerPorcom(r.P9_EJER()) / 100);
-    r.setP9_PTI(100);
-    ValoresIniciales();
-    Localizacion().VaciarLista();
-}
-
-// Report -----------------------------------------------------------------------------------------
-
-void Tipologia9::ObtenerEtiquetas()
-{
-    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp9tsu")));
-}
 
 void Tipologia9::DatosDescripcion() { ImprimirTabla(InformePabellonIndustrialEs()); }
 
