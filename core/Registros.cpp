@@ -12,9 +12,9 @@ namespace {
 constexpr std::size_t kCodes = static_cast<std::size_t>(RecordCode::Count);
 
 struct CodeInfo {
-    const char* name;     // UTF-8
-    int16_t decimals;     // doubles: decimals the setter rounds to
-    OnEmpty byRecord[9];  // column of each record
+    const char* name;                     // UTF-8
+    int16_t decimals;                     // doubles: decimals the setter rounds to
+    OnEmpty byRecord[kNumeroTipologias];  // column of each record
 };
 
 // clang-format off
@@ -79,7 +79,7 @@ T FromVariant(const QString& code, const QVariant& v)
 
 CDatosTip::CDatosTip(int tipo) : tipo_(tipo)
 {
-    if (tipo < 1 || tipo > 9)
+    if (tipo < 1 || tipo > kNumeroTipologias)
         throw std::out_of_range("typology " + std::to_string(tipo));
     f_.MIN = false;
 }

@@ -20,6 +20,9 @@ enum class RecordCode : uint8_t {
     Count
 };
 
+// The typologies are numbered 1 to kNumeroTipologias, one record column of Registros.def each.
+inline constexpr int kNumeroTipologias = 9;
+
 // What the emptying does to a property of one record (the columns of the table).
 enum class OnEmpty : uint8_t { none, keep, clear, one, x, raw };
 

@@ -9,7 +9,8 @@ public:
     bool P_PINIMIN() const { return pinimin_; }
     void setP_PINIMIN(bool v) { pinimin_ = v; }
 
-    // Assigns "V" to the state of records 1 to 9, in that order, creating any not yet used.
+    // Assigns "V" to the state of records 1 to kNumeroTipologias, in that order, creating any
+    // not yet used.
     void InicializarTipologias();
 
     uint8_t P0_Tip() const { return tip_; }

@@ -128,10 +128,8 @@ void Descripcion::Form_Load()
     // when the previous opening closed; showing the dialog gives it the focus.
     txtdes_[0]->setFocus(Qt::OtherFocusReason);
     const int n = gDatosInicial().P0_Tip();
-    if (n >= 1 && n <= 9) {
-        if (IVentanaTipologia* v = VentanaTipologia(n); v && v->form())
-            Move(v->form()->LeftTwips() + 705, v->form()->TopTwips() + 900);
-    }
+    if (IVentanaTipologia* v = VentanaTipologia(n); v && v->form())
+        Move(v->form()->LeftTwips() + 705, v->form()->TopTwips() + 900);
 }
 
 void Descripcion::Form_KeyPress(int& keyAscii)
@@ -143,8 +141,6 @@ void Descripcion::Form_KeyPress(int& keyAscii)
 void Descripcion::GuardarDescripcion()
 {
     const int n = gDatosInicial().P0_Tip();
-    if (n < 1 || n > 9)
-        return;
     CDatosTip* registro = Registro(n);
     if (!registro)
         return;

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "core/GAyuda.h"
 #include "core/Globals.h"
@@ -26,13 +27,13 @@ namespace {
 
 QString Res(int id) { return LoadResString(gIdioma + id); }
 
-// The nine typologies in list order (the position is the typology number): Spanish text and
-// Basque text. The small picture of typology N is ":/pictures/tipologiaN.png".
+// The typologies in list order (the position is the typology number): Spanish text and Basque
+// text. The small picture of typology N is ":/pictures/tipologiaN.png".
 struct Tipologia {
     const char* es;
     const char* eu;
 };
-const Tipologia kTipologias[9] = {
+const Tipologia kTipologias[] = {
     {"  1. Vivienda", "  1. Etxebizitza"},
     {"  2. Trastero", "  2. Trastelekua"},
     {"  3. Plaza de Garaje/Aparcamiento", "  3. Garajea/Aparkalekua"},
@@ -46,6 +47,7 @@ const Tipologia kTipologias[9] = {
     {"  8. Oficina en Zona Industrial", "  8. Industriaguneko bulegoa"},
     {"  9. Pabellón Industrial", "  9. Pabilioi industriala"},
 };
+static_assert(std::size(kTipologias) == kNumeroTipologias, "one entry of the list for each typology");
 
 QString TextoTipologia(int i)
 {
@@ -114,7 +116,7 @@ PInicial::PInicial() : Form(QStringLiteral("PInicial"))
     ListTipo = new ListView(Frame1);
     ListTipo->setObjectName(QStringLiteral("ListTipo"));
     ListTipo->setIconSize(QSize(16, 16));
-    ListTipo->setMinimumSize(560, 9 * 22 + 8);
+    ListTipo->setMinimumSize(560, kNumeroTipologias * 22 + 8);
     auto* lista = new QVBoxLayout(Frame1);
     lista->addWidget(ListTipo);
 
@@ -234,7 +236,7 @@ void PInicial::Anadir_captions()
 void PInicial::CargarListaTipologias()
 {
     ListTipo->clear();
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < kNumeroTipologias; ++i)
         ListTipo->AddItem(QString(), TextoTipologia(i), ImagenTipologia(i + 1));
     ListTipo->SetSelectedIndex(gDatosInicial().P0_Tip() - 1);
 }
@@ -390,7 +392,7 @@ void PInicial::AjustarAlIdioma()
     if (idiomaMostrado_ == gIdioma)
         return;
     Anadir_captions();
-    for (int i = 0; i < ListTipo->count() && i < 9; ++i)
+    for (int i = 0; i < ListTipo->count() && i < kNumeroTipologias; ++i)
         ListTipo->SetItemText(i, TextoTipologia(i));
     InicializaDatos();
 }
@@ -475,7 +477,7 @@ bool PInicial::eventFilter(QObject* o, QEvent* e)
 void PInicial::CmdValorar_Click()
 {
     const int i = ListTipo->SelectedIndex();
-    if (i < 0 || i >= 9)
+    if (i < 0 || i >= kNumeroTipologias)
         return;
     gDatosInicial().setP0_Tip(static_cast<uint8_t>(i + 1));
     if (IVentanaTipologia* v = VentanaTipologia(i + 1); v && v->form())

@@ -631,4 +631,36 @@ TEST_F(ComercialIndustrial, CaptionsInBothLanguages)
     EXPECT_EQ(T("txtp6fecv"), "2023/03/15");
 }
 
+// Valuation periods that are not calendar years: the 2023 period begins on 01/04/2023, so the
+// settings' date 15/03/2023 lies in the 2022 period (t02_porcom 110) and in the calendar year
+// 2023 (t02_porcom 120).
+class ComercialIndustrialPeriodos : public FixtureTipologia<Tipologia6> {
+protected:
+    ComercialIndustrialPeriodos()
+        : FixtureTipologia(PreparacionTipologia{
+              6,
+              20230315,
+              QStringLiteral("cmdDescripcion"),
+              {
+                  "UPDATE main.t02_años SET t02_fecmax = 20230331, t02_porcom = 110 WHERE t02_ano = 2022",
+                  "UPDATE main.t02_años SET t02_fecmin = 20230401, t02_porcom = 120 WHERE t02_ano = 2023",
+              }})
+    {
+    }
+};
+
+TEST_F(ComercialIndustrialPeriodos, ANewRecordTakesRPOfTheCalendarYearOfTheSettingsDate)
+{
+    Abrir();
+    EXPECT_EQ(R().P6_EJER(), 2022);
+    EXPECT_DOUBLE_EQ(R().P6_RP(), 1.2);
+    EXPECT_EQ(T("txtp6rp"), "1,20");
+    // A new valuation period takes RP of its own year.
+    Teclear("txtp6fecv", "15/03/2021");
+    ASSERT_EQ(R().P6_EJER(), 2021);
+    Teclear("txtp6fecv", "15/03/2023");
+    EXPECT_EQ(R().P6_EJER(), 2022);
+    EXPECT_DOUBLE_EQ(R().P6_RP(), 1.1);
+}
+
 }  // namespace

@@ -371,7 +371,7 @@ TEST_F(Oficina, ZoneByPortalParityAndZonesOf900Refused)
     R().setP7_NUP(0);
     QString calle;
     int16_t portal = 0;
-    ventana_->AnalisisCambio(true, calle, portal);
+    ventana_->BuscarZona(calle, portal);
     EXPECT_EQ(R().P7_NUR(), 2);
 
     // Zones of 900 and above are refused with 144 (no icon, no title of its own): the street

@@ -529,6 +529,21 @@ TEST_F(Trastero, LookupFailuresAreSkippedAndValueNothing)
     EXPECT_NE(R().P2_VAF(), 0);
 }
 
+// The chain recomputed from the record, the place unchanged, skips its failures too.
+TEST_F(Trastero, AChainFromTheRecordThatFailsValuesNothing)
+{
+    Abrir();
+    Localizar("CALLE MAYOR", "7");
+    Teclear("txtp2sbu", "20");
+    ASSERT_NE(R().P2_VAF(), 0);
+    // A surface no box can hold overflows V.
+    R().setP2_SHO(1e300);
+    EXPECT_NO_THROW(ventana_->RecalcularDesdeRegistro());
+    for (double v : {R().P2_VAD(), R().P2_VAC(), R().P2_VCO(), R().P2_VAF(), R().P2_VSF(), R().P2_VCF()})
+        EXPECT_EQ(v, 0);
+    EXPECT_DOUBLE_EQ(R().P2_VRR(), 100000);
+}
+
 TEST_F(Trastero, RedrawFollowsTheRecord)
 {
     Abrir();

@@ -249,7 +249,7 @@ TEST_F(Vivienda, PortalParityChoosesTheSideOfTheStreet)
     gDatosTip1().setP1_NUR(0);
     QString calle;
     int16_t portal = 0;
-    V().AnalisisCambio(true, calle, portal);
+    V().BuscarZona(calle, portal);
     EXPECT_EQ(gDatosTip1().P1_NUR(), 2);
 }
 

@@ -1,14 +1,7 @@
 #include "typologies/commercial_industrial/Tipologia6.h"
 
-#include "core/GAyuda.h"
 #include "core/Globals.h"
-#include "core/Valoracion.h"
-#include "platform/CajaNum.h"
-#include "platform/MaskEdBox.h"
-#include "platform/NumberFormat.h"
-#include "platform/Option.h"
 #include "typologies/commercial_industrial/InformeComercialIndustrial.h"
-#include "typologies/shared/LocalizacionIndustrial.h"
 
 namespace {
 
@@ -74,23 +67,14 @@ ParametrosVentana ParametrosComercialIndustrial()
         {"Label11", 57, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
-
-    using R = Regla;
-    p.cajas = {
-        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio}, {RecordCode::SHO, R::CeroVacio},
-        {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRI, R::Moneda},    {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},
-        {RecordCode::VAC, R::Moneda},    {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
-        {RecordCode::RP, R::CeroVacio},
-    };
     // clang-format on
 
+    p.cajas = CajasIndustriales();
+
     // RP is drawn but never stored back: the record keeps the percentage of the year as read.
-    using G = Guardado;
-    p.guardan = {
-        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::CCL, G::Numero},
-        {RecordCode::COA, G::Numero}, {RecordCode::DEP, G::Numero},  {RecordCode::SHO, G::Numero},
-    };
+    // The CL box stores the CL its situation box writes into it.
+    p.guardan = GuardanIndustriales();
+    p.guardan.push_back({RecordCode::CCL, Guardado::Numero});
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
@@ -104,86 +88,20 @@ ParametrosVentana ParametrosComercialIndustrial()
     return p;
 }
 
-cDatosTip6& R6() { return gDatosTip6(); }
-
 }  // namespace
 
-Tipologia6::Tipologia6() : VentanaTipologiaBase(QStringLiteral("Tipologia6"), ParametrosComercialIndustrial())
+// A new record takes RP of the calendar year of the settings' date; CL 0.7 in an interior
+// position.
+Tipologia6::Tipologia6()
+    : VentanaIndustrial(QStringLiteral("Tipologia6"), ParametrosComercialIndustrial(),
+                        {.porcentajeNuevo = AnoPorcentaje::AnoFechaOmision, .clSituacion = 0.7})
 {
     Disenar();
     ConectarControles();
-    ConectarPropios();
+    ConectarSituacion();
 }
 
 CDatosTip& Tipologia6::Registro() const { return gDatosTip6(); }
-
-void Tipologia6::ConectarPropios()
-{
-    Conectar(Chkp6cl1, &CheckBox::Click, [this] { Chkp6cl1_Click(); });
-}
-
-// Load and defaults ------------------------------------------------------------------------------
-
-void Tipologia6::Defectos()
-{
-    cDatosTip6& r = R6();
-    r.setP6_TSU(QStringLiteral("U"));
-    r.setP6_ANTTIPO(QStringLiteral("A"));
-    r.setP6_CCL(1.0);
-    r.setP6_PTI(100);
-    PonerCosteFijo();
-    ValoresIniciales();
-    Localizacion().VaciarLista();
-}
-
-void Tipologia6::ModificaDatos()
-{
-    cDatosTip6& r = R6();
-    if (r.P6_SVL() != QLatin1String("V"))
-        return;
-    r.setP6_SVL(QStringLiteral("L"));
-    r.setP6_FECV(gEntrada().P_FECV());
-    r.setP6_MON(gEntrada().P_MON());
-    int16_t version = 0;  // the record keeps no version
-    r.setP6_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
-    Defectos();
-    // RP of the calendar year of the settings' date, which is the valuation year whenever the
-    // valuation periods are calendar years.
-    const auto ano = static_cast<int16_t>(gEntrada().P_FECV() / 10000);
-    r.setP6_RP(ObtenerPorcom(ano) / 100);
-}
-
-void Tipologia6::InicializaFechaV()
-{
-    // A new valuation year: date, year and currency stay, the rest starts again.
-    cDatosTip6& r = R6();
-    r.setP6_SVL(QStringLiteral("L"));
-    Defectos();
-    r.setP6_RP(ObtenerPorcom(r.P6_EJER()) / 100);
-}
-
-// Location and valuation -------------------------------------------------------------------------
-
-// Coefficients and entries -------------------------------------------------------------------------
-
-double Tipologia6::CalcularCL() const { return Chkp6cl1 && Chkp6cl1->Value() != 0 ? 0.7 : 1.0; }
-
-void Tipologia6::Chkp6cl1_Click()
-{
-    Situacion_Click(Chkp6cl1, RecordCode::CL1, {}, [this] { return CalcularCL(); });
-}
-
-// Presentation --------------------------------------------------------------------------------------
-
-void Tipologia6::PresentaSituacion() { MarcarCasilla(Chkp6cl1, R6().P6_CL1().isEmpty() ? 0 : 1); }
-
-// Report -----------------------------------------------------------------------------------------
-
-void Tipologia6::ObtenerEtiquetas()
-{
-    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp6tsu")));
-    PonerEtiqueta(QStringLiteral("sEtiquetaCL"), EtiquetaSituacion({Chkp6cl1}));
-}
 
 void Tipologia6::DatosDescripcion() { ImprimirTabla(InformeComercialIndustrialEs()); }
 

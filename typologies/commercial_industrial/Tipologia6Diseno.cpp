@@ -96,8 +96,6 @@ void Tipologia6::Disenar()
     CrearDescripcion(this, QRect(540, 12, 330, 26), QRect(880, 3, 44, 42));
     CrearBotonera(this, QPoint(8, 582));
 
-    Chkp6cl1 = findChild<CheckBox*>(QStringLiteral("Chkp6cl1"));
-
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
     // clang-format off
     OrdenTabulacion(*this, {"txtp6fecv", "cmdDescripcion", "cmbp6mun", "cmbp6nui", "optp6tsu(0)", "optp6tsu(1)",

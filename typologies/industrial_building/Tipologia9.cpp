@@ -1,13 +1,7 @@
 #include "typologies/industrial_building/Tipologia9.h"
 
-#include "core/GAyuda.h"
 #include "core/Globals.h"
-#include "core/Valoracion.h"
-#include "platform/CajaNum.h"
-#include "platform/MaskEdBox.h"
-#include "platform/Option.h"
 #include "typologies/industrial_building/InformePabellonIndustrial.h"
-#include "typologies/shared/LocalizacionIndustrial.h"
 
 namespace {
 
@@ -73,23 +67,12 @@ ParametrosVentana ParametrosPabellonIndustrial()
         {"Label2", 139, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
-
-    using R = Regla;
-    p.cajas = {
-        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio}, {RecordCode::SHO, R::CeroVacio},
-        {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRI, R::Moneda},    {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},
-        {RecordCode::VAC, R::Moneda},    {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
-        {RecordCode::RP, R::CeroVacio},
-    };
     // clang-format on
 
+    p.cajas = CajasIndustriales();
+
     // Neither CL nor RP is stored back when drawn: the RP box shows 1,13 for a record's 1,125.
-    using G = Guardado;
-    p.guardan = {
-        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero},
-        {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},
-    };
+    p.guardan = GuardanIndustriales();
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
@@ -103,66 +86,18 @@ ParametrosVentana ParametrosPabellonIndustrial()
     return p;
 }
 
-cDatosTip9& R9() { return gDatosTip9(); }
-
 }  // namespace
 
-Tipologia9::Tipologia9() : VentanaTipologiaBase(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial())
+// A new record takes RP of the valuation year; CL is the record's (no situation box).
+Tipologia9::Tipologia9()
+    : VentanaIndustrial(QStringLiteral("Tipologia9"), ParametrosPabellonIndustrial(),
+                        {.porcentajeNuevo = AnoPorcentaje::Ejercicio, .clSituacion = std::nullopt})
 {
     Disenar();
     ConectarControles();
 }
 
 CDatosTip& Tipologia9::Registro() const { return gDatosTip9(); }
-
-// Load and defaults ------------------------------------------------------------------------------
-
-void Tipologia9::ModificaDatos()
-{
-    cDatosTip9& r = R9();
-    if (r.P9_SVL() != QLatin1String("V"))
-        return;
-    r.setP9_SVL(QStringLiteral("L"));
-    r.setP9_FECV(gEntrada().P_FECV());
-    r.setP9_TSU(QStringLiteral("U"));
-    r.setP9_MON(gEntrada().P_MON());
-    int16_t version = 0;  // the record keeps no version
-    r.setP9_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
-    Defectos();
-}
-
-void Tipologia9::InicializaFechaV()
-{
-    // A new valuation year: date, year and currency stay, the rest starts again.
-    cDatosTip9& r = R9();
-    r.setP9_SVL(QStringLiteral("L"));
-    r.setP9_TSU(QStringLiteral("U"));
-    Defectos();
-}
-
-void Tipologia9::Defectos()
-{
-    cDatosTip9& r = R9();
-    PonerCosteFijo();
-    r.setP9_ANTTIPO(QStringLiteral("A"));
-    r.setP9_CCL(1.0);
-    // The record keeps the quotient as it is (112,5 % gives 1,125).
-    r.setP9_RP(ObtenerPorcom(r.P9_EJER()) / 100);
-    r.setP9_PTI(100);
-    ValoresIniciales();
-    Localizacion().VaciarLista();
-}
-
-// Location and valuation -------------------------------------------------------------------------
-
-// Presentation --------------------------------------------------------------------------------------
-
-// Report -----------------------------------------------------------------------------------------
-
-void Tipologia9::ObtenerEtiquetas()
-{
-    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp9tsu")));
-}
 
 void Tipologia9::DatosDescripcion() { ImprimirTabla(InformePabellonIndustrialEs()); }
 

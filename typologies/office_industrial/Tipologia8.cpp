@@ -1,15 +1,7 @@
 #include "typologies/office_industrial/Tipologia8.h"
 
-#include "core/GAyuda.h"
 #include "core/Globals.h"
-#include "core/Valoracion.h"
-#include "platform/CajaNum.h"
-#include "platform/ComboBox.h"
-#include "platform/MaskEdBox.h"
-#include "platform/NumberFormat.h"
-#include "platform/Option.h"
 #include "typologies/office_industrial/InformeOficinaIndustrial.h"
-#include "typologies/shared/LocalizacionIndustrial.h"
 
 namespace {
 
@@ -74,23 +66,14 @@ ParametrosVentana ParametrosOficinaIndustrial()
         {"Label2", 139, D::Rotulo},
         {"Label26", 100, D::Rotulo},
     };
-
-    using R = Regla;
-    p.cajas = {
-        {RecordCode::ANT, R::Plana},     {RecordCode::DEP, R::CeroVacio}, {RecordCode::SBU, R::CeroVacio}, {RecordCode::SHO, R::CeroVacio},
-        {RecordCode::CCL, R::CeroVacio}, {RecordCode::VRI, R::Moneda},    {RecordCode::CCO, R::Moneda},    {RecordCode::VAD, R::Moneda},
-        {RecordCode::VAC, R::Moneda},    {RecordCode::VCO, R::Moneda},    {RecordCode::VAF, R::Moneda},    {RecordCode::VSF, R::Moneda},
-        {RecordCode::VCF, R::Moneda},    {RecordCode::PTI, R::Plana},     {RecordCode::AÑOP, R::CeroVacio}, {RecordCode::COA, R::CeroVacio},
-        {RecordCode::RP, R::CeroVacio},
-    };
     // clang-format on
 
+    p.cajas = CajasIndustriales();
+
     // RP is drawn but never stored back: the record keeps the percentage of the year as read.
-    using G = Guardado;
-    p.guardan = {
-        {RecordCode::ANT, G::Entero}, {RecordCode::AÑOP, G::Entero}, {RecordCode::COA, G::Numero},
-        {RecordCode::DEP, G::Numero}, {RecordCode::SHO, G::Numero},  {RecordCode::CCL, G::Numero},
-    };
+    // The CL box stores the CL its situation box writes into it.
+    p.guardan = GuardanIndustriales();
+    p.guardan.push_back({RecordCode::CCL, Guardado::Numero});
 
     p.monedas = MonedasConResultados({
         {RecordCode::VRI, "#,###,###", "#,###,##0.00"},
@@ -104,81 +87,19 @@ ParametrosVentana ParametrosOficinaIndustrial()
     return p;
 }
 
-cDatosTip8& R8() { return gDatosTip8(); }
-
 }  // namespace
 
-Tipologia8::Tipologia8() : VentanaTipologiaBase(QStringLiteral("Tipologia8"), ParametrosOficinaIndustrial())
+// A new record takes RP of the valuation year; CL 0.3 in a basement.
+Tipologia8::Tipologia8()
+    : VentanaIndustrial(QStringLiteral("Tipologia8"), ParametrosOficinaIndustrial(),
+                        {.porcentajeNuevo = AnoPorcentaje::Ejercicio, .clSituacion = 0.3})
 {
     Disenar();
     ConectarControles();
-    ConectarPropios();
+    ConectarSituacion();
 }
 
 CDatosTip& Tipologia8::Registro() const { return gDatosTip8(); }
-
-void Tipologia8::ConectarPropios()
-{
-    Conectar(Chkp8cl1, &CheckBox::Click, [this] { Chkp8cl1_Click(); });
-}
-
-// Load and defaults ------------------------------------------------------------------------------
-
-void Tipologia8::Defectos()
-{
-    cDatosTip8& r = R8();
-    r.setP8_TSU(QStringLiteral("U"));
-    r.setP8_ANTTIPO(QStringLiteral("A"));
-    r.setP8_CCL(1.0);
-    r.setP8_PTI(100);
-    r.setP8_RP(ObtenerPorcom(r.P8_EJER()) / 100);
-    PonerCosteFijo();
-    ValoresIniciales();
-    Localizacion().VaciarLista();
-}
-
-void Tipologia8::ModificaDatos()
-{
-    cDatosTip8& r = R8();
-    if (r.P8_SVL() != QLatin1String("V"))
-        return;
-    r.setP8_SVL(QStringLiteral("L"));
-    r.setP8_FECV(gEntrada().P_FECV());
-    int16_t version = 0;  // the record keeps no version
-    r.setP8_EJER(ObtenerEjercicio(gEntrada().P_FECV(), version));
-    r.setP8_MON(gEntrada().P_MON());
-    Defectos();
-}
-
-void Tipologia8::InicializaFechaV()
-{
-    // A new valuation year: date, year and currency stay, the rest starts again.
-    R8().setP8_SVL(QStringLiteral("L"));
-    Defectos();
-}
-
-// Location and valuation -------------------------------------------------------------------------
-
-// Coefficients ------------------------------------------------------------------------------------
-
-double Tipologia8::CalcularCL() const { return Chkp8cl1 && Chkp8cl1->Value() != 0 ? 0.3 : 1.0; }
-
-void Tipologia8::Chkp8cl1_Click()
-{
-    Situacion_Click(Chkp8cl1, RecordCode::CL1, {}, [this] { return CalcularCL(); });
-}
-
-// Presentation --------------------------------------------------------------------------------------
-
-void Tipologia8::PresentaSituacion() { MarcarCasilla(Chkp8cl1, R8().P8_CL1().isEmpty() ? 0 : 1); }
-
-// Report -----------------------------------------------------------------------------------------
-
-void Tipologia8::ObtenerEtiquetas()
-{
-    PonerEtiqueta(QStringLiteral("sEtiquetaTSU"), RotuloOpcionElegida(QStringLiteral("optp8tsu")));
-    PonerEtiqueta(QStringLiteral("sEtiquetaCL"), EtiquetaSituacion({Chkp8cl1}));
-}
 
 void Tipologia8::DatosDescripcion() { ImprimirTabla(InformeOficinaIndustrialEs()); }
 

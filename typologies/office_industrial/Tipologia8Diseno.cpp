@@ -96,8 +96,6 @@ void Tipologia8::Disenar()
     CrearDescripcion(this, QRect(540, 12, 330, 26), QRect(880, 3, 44, 42));
     CrearBotonera(this, QPoint(8, 582));
 
-    Chkp8cl1 = findChild<CheckBox*>(QStringLiteral("Chkp8cl1"));
-
     // Display boxes are out of the tab order; the age box of the other mode leaves it too.
     // clang-format off
     OrdenTabulacion(*this, {"txtp8fecv", "cmdDescripcion", "cmbp8mun", "cmbp8nui", "optp8tsu(0)", "optp8tsu(1)",

@@ -30,7 +30,11 @@ class AnfitrionLocalizacion : public virtual AnfitrionParte {
 public:
     virtual void InicializaMunicipio(QString& smunicipio) = 0;
     virtual void PonenciaCambios() = 0;
-    virtual void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) = 0;
+    // The stored place changed: its zone is looked up again and valued (CalcularValores); a zone
+    // the window refuses puts the previous street and portal back.
+    virtual void BuscarZona(const QString& calleAnterior, int16_t portalAnterior) = 0;
+    // The value chain recomputed from the record, the place unchanged.
+    virtual void RecalcularDesdeRegistro() = 0;
     virtual void CalcularValores() = 0;
 
 protected:
@@ -71,9 +75,9 @@ public:
     virtual void Presenta() = 0;
     // The value chain from the record when the place is complete (no database access).
     virtual void RecalcularCadena() = 0;
-    // AnalisisCambio with lookup: finds the zone of the stored place, then CalcularValores, or
+    // The window's BuscarZona: finds the zone of the stored place, then CalcularValores, or
     // refuses the place and puts the previous one back.
-    virtual void Localizar(QString& calleAnterior, int16_t& portalAnterior) = 0;
+    virtual void Localizar(const QString& calleAnterior, int16_t portalAnterior) = 0;
     // The zone value of the stored place into the record, in the record's currency (a place
     // with no row: the zone emptied, the value 0). False, with nothing changed, while no
     // municipality is selected.

@@ -102,11 +102,8 @@ void LocalizacionCalle::Presenta()
 void LocalizacionCalle::RecalcularCadena()
 {
     const CDatosTip& r = v_.Registro();
-    if (!r.Get(RecordCode::CAL).toString().isEmpty() && r.Get(RecordCode::NUP).toInt() != 0) {
-        QString calle;
-        int16_t portal = 0;
-        v_.AnalisisCambio(false, calle, portal);
-    }
+    if (!r.Get(RecordCode::CAL).toString().isEmpty() && r.Get(RecordCode::NUP).toInt() != 0)
+        v_.RecalcularDesdeRegistro();
 }
 
 void LocalizacionCalle::cmbcal_Click()
@@ -115,11 +112,11 @@ void LocalizacionCalle::cmbcal_Click()
     const int i = cmbcal_->ListIndex();
     if (i < 0 || cmbcal_->List(i) == r.Get(RecordCode::CAL).toString())
         return;
-    QString calleAnterior = r.Get(RecordCode::CAL).toString();
-    auto portalAnterior = static_cast<int16_t>(r.Get(RecordCode::NUP).toInt());
+    const QString calleAnterior = r.Get(RecordCode::CAL).toString();
+    const auto portalAnterior = static_cast<int16_t>(r.Get(RecordCode::NUP).toInt());
     r.Set(RecordCode::CAL, cmbcal_->List(i));
     if (r.Get(RecordCode::NUP).toInt() != 0)
-        v_.AnalisisCambio(true, calleAnterior, portalAnterior);
+        v_.BuscarZona(calleAnterior, portalAnterior);
     v_.PresentaDatos();
 }
 
@@ -156,15 +153,15 @@ void LocalizacionCalle::txtnup_LostFocus()
     }
     if (n == guardado)
         return;
-    QString calleAnterior = r.Get(RecordCode::CAL).toString();
-    auto portalAnterior = static_cast<int16_t>(guardado);
+    const QString calleAnterior = r.Get(RecordCode::CAL).toString();
+    const auto portalAnterior = static_cast<int16_t>(guardado);
     r.Set(RecordCode::NUP, static_cast<int>(std::lround(ParseNumber(txtnup_->texto()))));
     if (!r.Get(RecordCode::CAL).toString().isEmpty())
-        v_.AnalisisCambio(true, calleAnterior, portalAnterior);
+        v_.BuscarZona(calleAnterior, portalAnterior);
     v_.PresentaDatos();
 }
 
-void LocalizacionCalle::Localizar(QString& calleAnterior, int16_t& portalAnterior)
+void LocalizacionCalle::Localizar(const QString& calleAnterior, int16_t portalAnterior)
 {
     CDatosTip& r = v_.Registro();
     const ParametrosVentana& p = v_.Parametros();

@@ -25,7 +25,7 @@ public:
     void ValoresIniciales() override;
     void Presenta() override;
     void RecalcularCadena() override;
-    void Localizar(QString& calleAnterior, int16_t& portalAnterior) override;
+    void Localizar(const QString& calleAnterior, int16_t portalAnterior) override;
     bool AbrirAlTeclear(QWidget* foco) override;
 
     // Flags of the street windows.

@@ -55,15 +55,12 @@ bool LocalizacionIndustrial::LeerValorZona()
     return true;
 }
 
-void LocalizacionIndustrial::Localizar(QString&, int16_t&) { v_.CalcularValores(); }
+void LocalizacionIndustrial::Localizar(const QString&, int16_t) { v_.CalcularValores(); }
 
 void LocalizacionIndustrial::RecalcularCadena()
 {
-    if (!HayZona())
-        return;
-    QString calle;
-    int16_t portal = 0;
-    v_.AnalisisCambio(false, calle, portal);
+    if (HayZona())
+        v_.RecalcularDesdeRegistro();
 }
 
 // Municipality ------------------------------------------------------------------------------------
@@ -93,9 +90,7 @@ void LocalizacionIndustrial::CambiarMunicipio(const QString& municipio)
         // A single zone is valued at once; it is stored as the list shows it, so that the
         // list can show it.
         r.Set(RecordCode::NUI, cmbnui_->List(0));
-        QString calle;
-        int16_t portal = 0;
-        v_.AnalisisCambio(true, calle, portal);
+        v_.CalcularValores();
     } else {
         // No zone, or a zone to choose: nothing is valued yet.
         r.Set(RecordCode::NUI, QString());
@@ -136,9 +131,7 @@ void LocalizacionIndustrial::cmbmun_LostFocus()
 void LocalizacionIndustrial::TomarZona(const QString& zona)
 {
     v_.Registro().Set(RecordCode::NUI, zona);
-    QString calle;
-    int16_t portal = 0;
-    v_.AnalisisCambio(true, calle, portal);
+    v_.CalcularValores();
     v_.PresentaDatos();
 }
 

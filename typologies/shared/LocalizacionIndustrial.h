@@ -32,10 +32,10 @@ public:
     void TrasLimpiar() override {}
     void VaciarLista() override;
     void Presenta() override;
-    // With a zone set: the window's chain from the record (AnalisisCambio without lookup).
+    // With a zone set: the window's chain from the record (RecalcularDesdeRegistro).
     void RecalcularCadena() override;
     // The zone is the record's: only its value is read (the window's CalcularValores).
-    void Localizar(QString& calleAnterior, int16_t& portalAnterior) override;
+    void Localizar(const QString& calleAnterior, int16_t portalAnterior) override;
     // VRI of the record's zone (trimmed) for the selected municipality and the record's
     // ponencia year, in the record's currency: no row, a Null or an empty amount give 0; an
     // amount that is no number is a failing lookup (std::runtime_error), the record untouched.

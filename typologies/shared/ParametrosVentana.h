@@ -86,6 +86,32 @@ inline std::vector<CajaQueGuarda> GuardanResidenciales(Guardado dep)
     };
 }
 
+// The boxes of the industrial-zone windows (shop in a commercial building, office, industrial
+// building), in their redraw order.
+inline std::vector<CajaDeRegistro> CajasIndustriales()
+{
+    using C = RecordCode;
+    using R = Regla;
+    return {
+        {C::ANT, R::Plana},     {C::DEP, R::CeroVacio}, {C::SBU, R::CeroVacio},  {C::SHO, R::CeroVacio},
+        {C::CCL, R::CeroVacio}, {C::VRI, R::Moneda},    {C::CCO, R::Moneda},     {C::VAD, R::Moneda},
+        {C::VAC, R::Moneda},    {C::VCO, R::Moneda},    {C::VAF, R::Moneda},     {C::VSF, R::Moneda},
+        {C::VCF, R::Moneda},    {C::PTI, R::Plana},     {C::AÑOP, R::CeroVacio}, {C::COA, R::CeroVacio},
+        {C::RP, R::CeroVacio},
+    };
+}
+
+// Their display boxes that store their text. Neither CL nor RP is among them: a window whose
+// situation box gives CL adds the CL box.
+inline std::vector<CajaQueGuarda> GuardanIndustriales()
+{
+    using C = RecordCode;
+    using G = Guardado;
+    return {
+        {C::ANT, G::Entero}, {C::AÑOP, G::Entero}, {C::COA, G::Numero}, {C::DEP, G::Numero}, {C::SHO, G::Numero},
+    };
+}
+
 // Where Anadir_captions puts a text of the resource table.
 enum class Destino { Ventana, Rotulo, Ayuda, RotuloYAyuda };
 

@@ -380,14 +380,12 @@ void VentanaTipologiaBase::PonenciaCambios()
     EscribirCaja(txtcoa, FormatNumber(valoracion::Comprobado(coa), txtcoa->formato()));
 }
 
-void VentanaTipologiaBase::AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior)
+void VentanaTipologiaBase::BuscarZona(const QString& calleAnterior, int16_t portalAnterior)
 {
-    if (!bBuscar) {
-        CadenaValores();
-        return;
-    }
     loc_->Localizar(calleAnterior, portalAnterior);
 }
+
+void VentanaTipologiaBase::RecalcularDesdeRegistro() { CadenaValores(); }
 
 void VentanaTipologiaBase::InicializaMunicipio(QString& smunicipio)
 {

@@ -123,9 +123,11 @@ public:
     void InicializaMunicipio(QString& smunicipio) override;
     // Ponencia year of the selected municipality and the update coefficient.
     void PonenciaCambios() override;
-    // bBuscar: look the zone up for the stored street and portal (refusing zones of 900 and
-    // above when the window does), then CalcularValores; otherwise only the value chain.
-    void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
+    // The zone of the stored place looked up by the location part (a street window refusing
+    // zones of 900 and above puts the previous street and portal back), then CalcularValores.
+    void BuscarZona(const QString& calleAnterior, int16_t portalAnterior) override;
+    // CadenaValores.
+    void RecalcularDesdeRegistro() override;
     // Zone values of the stored zone, in the record's currency, the fixed construction cost
     // of the typology (where it has one), and, with a municipality selected, the value chain.
     void CalcularValores() override;

@@ -177,25 +177,35 @@ void Tipologia2::Paso(const std::function<void()>& paso, const std::function<voi
     }
 }
 
-void Tipologia2::AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior)
+void Tipologia2::OmitiendoFallos(const std::function<void()>& pasos)
 {
     const bool omitia = bOmitirFallos;
     bOmitirFallos = true;
     try {
-        // A street or zone that cannot be read counts as a portal no stretch covers: the zone
-        // is emptied and the valuation goes on with no zone value.
-        Paso([&] { VentanaTipologiaBase::AnalisisCambio(bBuscar, calleAnterior, portalAnterior); },
-             [&] {
-                 if (!bBuscar)
-                     return;
-                 Paso([&] { EscribirCaja(Ctl<CajaNum>(QStringLiteral("txtp2nur")), QString()); });
-                 Paso([&] { CalcularValores(); });
-             });
+        pasos();
     } catch (...) {
         bOmitirFallos = omitia;
         throw;
     }
     bOmitirFallos = omitia;
+}
+
+void Tipologia2::BuscarZona(const QString& calleAnterior, int16_t portalAnterior)
+{
+    OmitiendoFallos([&] {
+        // A street or zone that cannot be read counts as a portal no stretch covers: the zone
+        // is emptied and the valuation goes on with no zone value.
+        Paso([&] { VentanaTipologiaBase::BuscarZona(calleAnterior, portalAnterior); },
+             [&] {
+                 Paso([&] { EscribirCaja(Ctl<CajaNum>(QStringLiteral("txtp2nur")), QString()); });
+                 Paso([&] { CalcularValores(); });
+             });
+    });
+}
+
+void Tipologia2::RecalcularDesdeRegistro()
+{
+    OmitiendoFallos([&] { Paso([&] { VentanaTipologiaBase::RecalcularDesdeRegistro(); }); });
 }
 
 void Tipologia2::CalcularValores()

@@ -21,10 +21,12 @@ public:
     void ModificaDatos() override;
     void InicializaFechaV() override;
     // The zone lookup skips its failures: a zone that cannot be read counts as no zone.
-    void AnalisisCambio(bool bBuscar, QString& calleAnterior, int16_t& portalAnterior) override;
+    void BuscarZona(const QString& calleAnterior, int16_t portalAnterior) override;
+    // The chain from the record skips its failures too: a chain that fails values nothing.
+    void RecalcularDesdeRegistro() override;
     void CalcularValores() override;
-    // The value chain from the record (AnalisisCambio without lookup), with the zero guard;
-    // inside AnalisisCambio a chain that fails values nothing.
+    // The value chain from the record, with the zero guard; inside the zone lookup or the
+    // chain from the record a chain that fails values nothing.
     void CadenaValores() override;
     void ObtenerEtiquetas() override;
     void DatosDescripcion() override;
@@ -39,9 +41,11 @@ protected:
 private:
     void Disenar();
     void ConectarPropios();
-    // The value chain; inside AnalisisCambio a chain that fails values nothing.
+    // The value chain; inside OmitiendoFallos a chain that fails values nothing.
     void Resultados();
-    // One step of a valuation: inside AnalisisCambio a failing step is skipped (after
+    // Runs `pasos` with their failing steps skipped.
+    void OmitiendoFallos(const std::function<void()>& pasos);
+    // One step of a valuation: inside OmitiendoFallos a failing step is skipped (after
     // `alFallar`), elsewhere the failure goes on to the handler's guard.
     void Paso(const std::function<void()>& paso, const std::function<void()>& alFallar = {});
 
@@ -49,5 +53,5 @@ private:
     void optp2tvi_Click(int Index);
 
     CheckBox* Chkp2cl1 = nullptr;
-    bool bOmitirFallos = false;  // AnalisisCambio is running: failing steps are skipped
+    bool bOmitirFallos = false;  // inside OmitiendoFallos: failing steps are skipped
 };
