@@ -126,7 +126,7 @@ public:
     // The zone of the stored place looked up by the location part (a street window refusing
     // zones of 900 and above puts the previous street and portal back), then CalcularValores.
     void BuscarZona(const QString& calleAnterior, int16_t portalAnterior) override;
-    // CadenaValores.
+    // The value chain from the record, the place unchanged: CadenaValores.
     void RecalcularDesdeRegistro() override;
     // Zone values of the stored zone, in the record's currency, the fixed construction cost
     // of the typology (where it has one), and, with a municipality selected, the value chain.
